@@ -1,0 +1,66 @@
+#pragma once
+// The commands of raruduz-cli and what they share: option parsing, board input, board output.
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/BoardTypes.h"
+#include "platform/HeadlessPlatform.h"
+
+// Exit statuses of every command.
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitCheckFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+// The arguments after the command name, consumed as options are recognised.
+class CliArguments {
+public:
+    explicit CliArguments(std::vector<std::string> arguments) : arguments_(std::move(arguments)) {}
+
+    // True (and removed) when the flag is present.
+    bool TakeFlag(const std::string& flag);
+    // The value after "--name" (removed), or nothing. Missing value: error() is set.
+    std::optional<std::string> TakeValue(const std::string& option);
+    // The integer after "--name" within [low, high]; fallback when absent. Bad: error() is set.
+    int TakeInteger(const std::string& option, int low, int high, int fallback);
+    // After all options were taken: what is left must be file names (or "-"). An unknown
+    // option sets error().
+    std::vector<std::string> TakeFiles();
+
+    const std::string& error() const { return error_; }
+
+private:
+    std::vector<std::string> arguments_;
+    std::string error_;
+};
+
+// A board read from the input, with its 1-based number across all inputs.
+struct InputBoard {
+    int index = 0;
+    BoardData data;
+};
+
+// Reads every board of the files (standard input for none or "-"). Returns false after writing
+// the reason to standard error when an input cannot be read or holds no board.
+bool ReadInputBoards(const std::vector<std::string>& files, HeadlessPlatform& platform,
+                     std::vector<InputBoard>& boards);
+
+// One line of N x N symbols in reading order.
+std::string BoardLine(const BoardData& data, const CellGrid& grid);
+
+// Prints "raruduz-cli: MESSAGE" and the hint to --help on standard error; returns kExitUsage.
+int UsageError(const std::string& message);
+
+// A platform for one run: messages go to standard error, settings stay in memory.
+HeadlessPlatform MakeCliPlatform();
+
+struct CliCommand {
+    const char* name;
+    const char* usage;  // the text of "raruduz-cli COMMAND --help"
+    int (*run)(CliArguments& arguments);
+};
+
+int RunSolve(CliArguments& arguments);
+int RunSolutions(CliArguments& arguments);

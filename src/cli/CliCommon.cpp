@@ -1,0 +1,113 @@
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "cli/CliCommands.h"
+#include "cli/CliInput.h"
+
+bool CliArguments::TakeFlag(const std::string& flag) {
+    for (auto it = arguments_.begin(); it != arguments_.end(); ++it)
+        if (*it == flag) {
+            arguments_.erase(it);
+            return true;
+        }
+    return false;
+}
+
+std::optional<std::string> CliArguments::TakeValue(const std::string& option) {
+    for (auto it = arguments_.begin(); it != arguments_.end(); ++it) {
+        if (*it == option) {
+            if (it + 1 == arguments_.end()) {
+                error_ = "option " + option + " needs a value";
+                arguments_.erase(it);
+                return std::nullopt;
+            }
+            std::string value = *(it + 1);
+            arguments_.erase(it, it + 2);
+            return value;
+        }
+        const std::string prefix = option + "=";
+        if (it->rfind(prefix, 0) == 0) {
+            std::string value = it->substr(prefix.size());
+            arguments_.erase(it);
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+int CliArguments::TakeInteger(const std::string& option, int low, int high, int fallback) {
+    const std::optional<std::string> text = TakeValue(option);
+    if (!text) return fallback;
+    int value = 0;
+    const char* end = text->data() + text->size();
+    const auto [next, status] = std::from_chars(text->data(), end, value);
+    if (status != std::errc() || next != end || value < low || value > high) {
+        error_ = "option " + option + " takes a whole number from " + std::to_string(low) +
+                 " to " + std::to_string(high) + ", not '" + *text + "'";
+        return fallback;
+    }
+    return value;
+}
+
+std::vector<std::string> CliArguments::TakeFiles() {
+    for (const std::string& argument : arguments_)
+        if (argument.size() > 1 && argument[0] == '-' && error_.empty())
+            error_ = "unknown option '" + argument + "'";
+    return arguments_;
+}
+
+std::string BoardLine(const BoardData& data, const CellGrid& grid) {
+    std::string line;
+    line.reserve(data.size * data.size);
+    for (int y = 0; y < data.size; ++y)
+        for (int x = 0; x < data.size; ++x) {
+            const int v = grid[CellIndex(x, y)].value;
+            line += v >= 1 && v <= data.size ? kValueSymbols[v] : '.';
+        }
+    return line;
+}
+
+int UsageError(const std::string& message) {
+    std::cerr << "raruduz-cli: " << message << "\nTry 'raruduz-cli --help'.\n";
+    return kExitUsage;
+}
+
+HeadlessPlatform MakeCliPlatform() {
+    HeadlessPlatform platform;
+    platform.echoToStandardError = true;
+    return platform;
+}
+
+bool ReadInputBoards(const std::vector<std::string>& files, HeadlessPlatform& platform,
+                     std::vector<InputBoard>& boards) {
+    std::vector<std::string> names = files;
+    if (names.empty()) names.push_back("-");
+    for (const std::string& name : names) {
+        std::string text;
+        if (name == "-") {
+            std::ostringstream buffer;
+            buffer << std::cin.rdbuf();
+            text = buffer.str();
+        } else {
+            std::ifstream input(name, std::ios::binary);
+            if (!input) {
+                std::cerr << "raruduz-cli: cannot read '" << name << "': " << std::strerror(errno)
+                          << "\n";
+                return false;
+            }
+            std::ostringstream buffer;
+            buffer << input.rdbuf();
+            text = buffer.str();
+        }
+        if (!ParseInputBoards(text, platform, boards)) return false;
+    }
+    if (boards.empty()) {
+        std::cerr << "raruduz-cli: no board found in the input\n";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,45 @@
+// raruduz-cli: the workbench's engine without a window.
+
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommands.h"
+
+namespace {
+// Every command, in the order --help lists them.
+const CliCommand kCommands[] = {
+    {"solve", "solve [--method brute|human|progressive] [--limit 1|2|50] [--with-guess] [FILE ...]",
+     RunSolve},
+    {"solutions", "solutions [--limit 50] [FILE ...]", RunSolutions},
+};
+
+void PrintHelp() {
+    std::cout << "Usage: raruduz-cli COMMAND [OPTIONS] [FILE ...]\n"
+                 "Boards are read from each FILE, or from standard input when there is none or "
+                 "FILE is '-'.\n\nCommands:\n";
+    for (const CliCommand& command : kCommands) std::cout << "  " << command.usage << "\n";
+    std::cout << "\n'raruduz-cli COMMAND --help' describes one command.\n";
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    if (argc < 2) return UsageError("no command given");
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h") {
+        PrintHelp();
+        return kExitDone;
+    }
+    for (const CliCommand& command : kCommands) {
+        if (name != command.name) continue;
+        CliArguments arguments(std::vector<std::string>(argv + 2, argv + argc));
+        if (arguments.TakeFlag("--help")) {
+            std::cout << "Usage: raruduz-cli " << command.usage << "\n";
+            return kExitDone;
+        }
+        return command.run(arguments);
+    }
+    return UsageError("unknown command '" + name + "'");
+}

@@ -1,0 +1,73 @@
+// SetValue: the one entry point through which the view places a value.
+
+#include <algorithm>
+#include <cstdio>
+
+#include "engine/SudokuBoard.h"
+
+namespace {
+// The value a Wordoku letter stands for: its last position (1-based) in the letter string in value
+// order, or 0 when the letter is not there.
+int WordokuValue(const SudokuBoard& board, int letterPlace) {
+    const char letter = static_cast<char>((letterPlace & 0xFF) + 64);
+    int value = 0;
+    const int limit = std::min<int>(board.size, static_cast<int>(board.wordokuStringCopy.size()));
+    for (int i = 0; i < limit; ++i)
+        if (board.wordokuStringCopy[i] == letter) value = i + 1;
+    return value;
+}
+}  // namespace
+
+int SudokuBoard::SetValue(int mode, int x, int y, int v) {
+    if (x < 0 || x >= size || y < 0 || y >= size) return 0;
+    BoardCell& cell = Cell(x, y);
+    int result = 1;
+
+    const auto emptyCell = [&] {
+        const int old = cell.value;
+        if (old != -1) {
+            cell.value = -1;
+            cell.type = Empty;
+            RestoreCandidate(x, y, old);
+        }
+    };
+
+    if (mode == SetMode) {
+        if (v < 1 || v > size || !(cell.candidates & bitOf(v))) {
+            platform_->ShowMessage("Setting Board Error: Invalid Entry !!!");
+            result = 0;
+        } else {
+            emptyCell();
+            cell.value = v;
+            cell.type = Clue;
+        }
+    } else if (mode == SolveMode) {
+        const int w = isWordoku ? WordokuValue(*this, v) : v;
+        if (w < 1 || w > size) {
+            platform_->ShowMessage("Invalid Entry !!!");
+            return 0;
+        }
+        if (cell.type == Clue) {
+            platform_->ShowMessage(
+                "Solving Board Error: Unauthorized Entry ... Current Square Contains a Clue !!!");
+            return 0;
+        }
+        if (!(cell.candidates & bitOf(w))) {
+            char text[128];
+            std::snprintf(text, sizeof text,
+                          "Solving Board Error: Invalid Entry ... Given %d is not known as a "
+                          "Valid Candidate !!!",
+                          w);
+            platform_->ShowMessage(text);
+            result = 0;
+        } else {
+            emptyCell();
+            cell.value = w;
+            const bool judged = mistakeCheckEnabled || solutionKnown;
+            cell.type = !judged || solution[CellIndex(x, y)].value == w ? Given : Mistake;
+        }
+    }
+    PlaceAndPropagate(x, y);
+    Recount();
+    return result;
+}

@@ -1,0 +1,66 @@
+#pragma once
+// The cell record, the puzzle record and the candidate-set helpers shared by every layer.
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <string>
+
+// Grids are 16 x 16 whatever the board size, stored column by column: cell (x, y) is x * 16 + y.
+inline constexpr int kGridSide = 16;
+inline constexpr int kGridCells = kGridSide * kGridSide;
+inline constexpr int kMaxSize = 16;
+
+constexpr int CellIndex(int column, int row) { return column * kGridSide + row; }
+
+// The symbol of value v at position v; "." for an empty cell.
+inline constexpr char kValueSymbols[] = ".123456789ABCDEFG";
+
+enum CellType : std::int32_t { Empty = 0, Clue = 1, Given = 2, Mistake = 3 };
+
+struct BoardCell {
+    std::int32_t value = -1;  // -1 empty, else 1..N
+    std::int32_t type = Empty;
+    std::uint32_t candidates = 0;
+    std::int32_t candidateNbr = 0;
+
+    bool IsEmpty() const { return value == -1; }
+    bool operator==(const BoardCell&) const = default;
+};
+
+using CellGrid = std::array<BoardCell, kGridCells>;
+
+// The mask of value v (bit v - 1); 0 for v = 0. Valid for v in 0..16.
+constexpr std::uint32_t bitOf(int v) { return v <= 0 ? 0u : 1u << (v - 1); }
+// 2^n - 1 for n in 0..16.
+constexpr std::uint32_t fullMask(int n) { return (1u << n) - 1u; }
+// The value a single-bit set stands for; -1 for the empty set; 0 for a set of two or more.
+constexpr int valueOfBit(std::uint32_t mask) {
+    if (mask == 0) return -1;
+    if (!std::has_single_bit(mask)) return 0;
+    return std::countr_zero(mask) + 1;
+}
+constexpr int BitCount(std::uint32_t mask) { return std::popcount(mask); }
+
+struct BoardData {
+    std::string name;
+    std::string description;
+    std::int32_t level = 0;
+    std::int32_t size = 9;
+    std::int32_t boxSize = 3;
+    std::int32_t clueNbr = 0;
+    std::int32_t givenNbr = 0;
+    std::int32_t emptyNbr = 0;
+    std::int32_t score = 0;
+    CellGrid cells{};
+    CellGrid solution{};
+    std::int32_t isWordoku = 0;
+    std::int32_t wordokuAssignType = 0;    // 0 random letters, 1 word from the list, 2 user-defined
+    std::int32_t wordokuLocationKind = -1;  // 0 random, 1 row, 2 column, 3 block; -1 none
+    std::int32_t wordokuLocationNbr = -1;
+    std::string wordokuString;
+    std::string wordokuStringCopy;
+
+    BoardCell& Cell(int column, int row) { return cells[CellIndex(column, row)]; }
+    const BoardCell& Cell(int column, int row) const { return cells[CellIndex(column, row)]; }
+};

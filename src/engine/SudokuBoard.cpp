@@ -1,0 +1,196 @@
+#include "engine/SudokuBoard.h"
+
+#include "platform/SettingsNames.h"
+
+SudokuBoard::SudokuBoard(Platform& platform) : platform_(&platform) {
+    for (const TechniqueInfo& technique : kTechniques) {
+        techniqueName[technique.id] = technique.name;
+        techniqueWeight[technique.id] = technique.weight;
+    }
+    std::uint32_t allow = 1;
+    platform_->Settings().ReadNumber(kAllowBruteForceTech, allow);
+    allowBruteForceTech = allow != 0 ? 1 : 0;
+    Initialise(9, 0, "", "", nullptr, 0, 0);
+    solutionLimit = 1;
+}
+
+SudokuBoard::~SudokuBoard() {
+    platform_->Settings().WriteNumber(kAllowBruteForceTech,
+                                      static_cast<std::uint32_t>(allowBruteForceTech));
+}
+
+int SudokuBoard::Initialise(int newSize, int newLevel, std::string_view newName,
+                            std::string_view newDescription, const BoardData* source,
+                            int cluesOnly, int newIsWordoku) {
+    size = newSize == 16 ? 16 : 9;
+    boxSize = size == 9 ? 3 : 4;
+    for (int k = 0; k < size; ++k) BoxOrigin(k, boxColumnStart[k], boxRowStart[k]);
+    name = newName;
+    description = newDescription == "None" ? std::string_view() : newDescription;
+    level = newLevel;
+    solutionKnown = 0;
+    bruteForceRunning = 0;
+    mistakeCheckEnabled = 0;
+    ResetStatistics(statistics);
+
+    const BoardCell emptyCell{-1, Empty, fullMask(size), size};
+    if (source) {
+        isWordoku = source->isWordoku;
+        score = source->score;
+        for (int x = 0; x < size; ++x)
+            for (int y = 0; y < size; ++y) {
+                const BoardCell& from = source->Cell(x, y);
+                Cell(x, y) = cluesOnly && from.type == Given ? emptyCell : from;
+            }
+        wordokuAssignType = 0;
+        wordokuLocationKind = source->wordokuLocationKind;
+        wordokuLocationNbr = source->wordokuLocationNbr;
+        wordokuString = source->wordokuString;
+        wordokuStringCopy = source->wordokuStringCopy;
+    } else {
+        isWordoku = newIsWordoku;
+        score = 0;
+        for (int x = 0; x < size; ++x)
+            for (int y = 0; y < size; ++y) Cell(x, y) = emptyCell;
+        wordokuAssignType = 0;
+        wordokuLocationKind = -1;
+        wordokuLocationNbr = -1;
+        wordokuString.clear();
+        wordokuStringCopy.clear();
+    }
+    Recount();
+    return 1;
+}
+
+int SudokuBoard::Recount() {
+    clueNbr = givenNbr = emptyNbr = 0;
+    for (int x = 0; x < size; ++x)
+        for (int y = 0; y < size; ++y) {
+            const BoardCell& cell = Cell(x, y);
+            if (cell.type == Clue)
+                ++clueNbr;
+            else if (cell.value == -1)
+                ++emptyNbr;
+            else
+                ++givenNbr;
+        }
+    return 1;
+}
+
+namespace {
+void RemoveCandidate(BoardCell& cell, std::uint32_t bit) {
+    if (cell.candidates & bit) {
+        cell.candidates &= ~bit;
+        --cell.candidateNbr;
+    }
+}
+void AddCandidate(BoardCell& cell, std::uint32_t bit) {
+    if (!(cell.candidates & bit)) {
+        cell.candidates |= bit;
+        ++cell.candidateNbr;
+    }
+}
+}  // namespace
+
+int SudokuBoard::RecomputeCandidates() {
+    for (int x = 0; x < size; ++x)
+        for (int y = 0; y < size; ++y) {
+            Cell(x, y).candidates = fullMask(size);
+            Cell(x, y).candidateNbr = size;
+        }
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const int v = Cell(x, y).value;
+            if (v < 1) continue;
+            const std::uint32_t bit = bitOf(v);
+            for (int i = 0; i < size; ++i) {
+                RemoveCandidate(Cell(x, i), bit);
+                RemoveCandidate(Cell(i, y), bit);
+            }
+            const int x0 = (x / boxSize) * boxSize, y0 = (y / boxSize) * boxSize;
+            for (int i = x0; i < x0 + boxSize; ++i)
+                for (int j = y0; j < y0 + boxSize; ++j) RemoveCandidate(Cell(i, j), bit);
+            // The cell keeps its own value; nothing else restricts a filled cell.
+            AddCandidate(Cell(x, y), bit);
+        }
+    return 1;
+}
+
+int SudokuBoard::PlaceAndPropagate(int x, int y) {
+    BoardCell& placed = Cell(x, y);
+    if (placed.value < 1) return 0;
+    const std::uint32_t bit = bitOf(placed.value);
+    for (int i = 0; i < size; ++i) {
+        if (i != y) RemoveCandidate(Cell(x, i), bit);
+        if (i != x) RemoveCandidate(Cell(i, y), bit);
+    }
+    const int x0 = (x / boxSize) * boxSize, y0 = (y / boxSize) * boxSize;
+    for (int i = x0; i < x0 + boxSize; ++i)
+        for (int j = y0; j < y0 + boxSize; ++j)
+            if (i != x && j != y) RemoveCandidate(Cell(i, j), bit);
+    placed.candidates = bit;
+    placed.candidateNbr = 1;
+    return 1;
+}
+
+int SudokuBoard::RestoreCandidate(int x, int y, int v) {
+    const std::uint32_t bit = bitOf(v);
+    for (int j = 0; j < size; ++j)
+        if (!IsValueInRow(j, v) && !IsValueInBox(boxColumnStart[BoxIndex(x, j)],
+                                                  boxRowStart[BoxIndex(x, j)], v))
+            AddCandidate(Cell(x, j), bit);
+    for (int i = 0; i < size; ++i)
+        if (!IsValueInColumn(i, v) && !IsValueInBox(boxColumnStart[BoxIndex(i, y)],
+                                                     boxRowStart[BoxIndex(i, y)], v))
+            AddCandidate(Cell(i, y), bit);
+    const int x0 = (x / boxSize) * boxSize, y0 = (y / boxSize) * boxSize;
+    for (int i = x0; i < x0 + boxSize; ++i)
+        for (int j = y0; j < y0 + boxSize; ++j)
+            if (!IsValueInRow(j, v) && !IsValueInColumn(i, v)) AddCandidate(Cell(i, j), bit);
+    return 1;
+}
+
+int SudokuBoard::CopyGrid(const CellGrid& from, CellGrid& to) const {
+    for (int x = 0; x < size; ++x)
+        for (int y = 0; y < size; ++y) to[CellIndex(x, y)] = from[CellIndex(x, y)];
+    return 1;
+}
+
+int SudokuBoard::ClearGivens() {
+    for (int x = 0; x < size; ++x)
+        for (int y = 0; y < size; ++y)
+            if (Cell(x, y).type == Given) Cell(x, y).value = -1;
+    RecomputeCandidates();
+    Recount();
+    return 1;
+}
+
+int SudokuBoard::IsValueInBox(int firstColumn, int firstRow, int v) const {
+    for (int x = firstColumn; x < firstColumn + boxSize; ++x)
+        for (int y = firstRow; y < firstRow + boxSize; ++y)
+            if (Cell(x, y).value == v) return 1;
+    return 0;
+}
+
+int SudokuBoard::IsValueInColumn(int x, int v) const {
+    for (int y = 0; y < size; ++y)
+        if (Cell(x, y).value == v) return 1;
+    return 0;
+}
+
+int SudokuBoard::IsValueInRow(int y, int v) const {
+    for (int x = 0; x < size; ++x)
+        if (Cell(x, y).value == v) return 1;
+    return 0;
+}
+
+int SudokuBoard::CandidateList(int x, int y, int* list, int max) const {
+    return MaskToList(Cell(x, y).candidates, list, max);
+}
+
+int SudokuBoard::MaskToList(std::uint32_t set, int* list, int max) {
+    int count = 0;
+    for (int v = 1; v <= max && v <= kMaxSize; ++v)
+        if (set & bitOf(v)) list[count++] = v;
+    return count;
+}

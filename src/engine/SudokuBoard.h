@@ -1,0 +1,93 @@
+#pragma once
+// The board: cells, candidates and counts, the puzzle's attributes, its solution grid, the state
+// of the exhaustive solver, the technique tables and the board's own solve statistics.
+//
+// Coordinates are (column, row), 0-based, column first; callers keep them in 0..size-1 and values
+// in 1..size (-1 where a value may be empty) unless an operation says it checks them.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/BoardTypes.h"
+#include "engine/SolveStatistics.h"
+#include "engine/SolveStatus.h"
+#include "platform/Platform.h"
+#include "techniques/TechniqueCatalogue.h"
+
+// The view's entry mode, passed to SetValue.
+enum EntryMode : std::int32_t { SolveMode = 0, SetMode = 1, BruteForceSolvingMode = 2 };
+
+inline constexpr int kStoredSolutionCapacity = 50;
+
+class SudokuBoard : public BoardData {
+public:
+    // Reads the brute-force-guess permission from the settings; the destructor writes it back.
+    explicit SudokuBoard(Platform& platform);
+    virtual ~SudokuBoard();
+    SudokuBoard(const SudokuBoard&) = delete;
+    SudokuBoard& operator=(const SudokuBoard&) = delete;
+
+    Platform& platform() const { return *platform_; }
+    BoardData& data() { return *this; }
+    const BoardData& data() const { return *this; }
+
+    // --- Board model -------------------------------------------------------------------------
+    // source may be null; a description "None" is stored empty. Always returns 1.
+    int Initialise(int size, int level, std::string_view name, std::string_view description,
+                   const BoardData* source, int cluesOnly, int isWordoku);
+    int Recount();
+    int RecomputeCandidates();
+    // 0 and no change when the cell is empty.
+    int PlaceAndPropagate(int x, int y);
+    // Gives v back to the peers of (x, y) after the caller emptied that cell.
+    int RestoreCandidate(int x, int y, int v);
+    int CopyGrid(const CellGrid& from, CellGrid& to) const;
+    int ClearGivens();
+
+    int BoxIndex(int x, int y) const { return x / boxSize + (y / boxSize) * boxSize; }
+    void BoxOrigin(int box, int& firstColumn, int& firstRow) const {
+        firstColumn = (box % boxSize) * boxSize;
+        firstRow = (box / boxSize) * boxSize;
+    }
+    int IsValueInBox(int firstColumn, int firstRow, int v) const;
+    int IsValueInColumn(int x, int v) const;
+    int IsValueInRow(int y, int v) const;
+    // The values 1..max in the cell's candidate set, ascending, at most max of them.
+    int CandidateList(int x, int y, int* list, int max) const;
+    static int MaskToList(std::uint32_t set, int* list, int max);
+
+    // --- Entry --------------------------------------------------------------------------------
+    // Any mode and value are accepted: out-of-range values are refused with a message.
+    int SetValue(int mode, int x, int y, int v);
+
+    // --- Exhaustive solver ---------------------------------------------------------------------
+    // mode 1 stops at 1 solution, mode 3 at 2, any other mode at 50.
+    SolveStatus SolveBruteForce(int mode);
+
+    // --- Rating and mistake checking ----------------------------------------------------------
+    void LevelFromScore();
+    int RateBoard();
+    int PrepareShowMistakes();
+
+    std::array<std::int32_t, kMaxSize> boxColumnStart{};
+    std::array<std::int32_t, kMaxSize> boxRowStart{};
+    std::int32_t bruteForceRunning = 0;
+    std::int32_t solutionKnown = 0;
+    std::int32_t mistakeCheckEnabled = 0;
+    CellGrid firstSolution{};
+    std::int32_t solutionNbr = 0;
+    std::int32_t solutionLimit = 1;
+    std::array<std::string_view, kTechniqueNameCapacity> techniqueName{};
+    std::array<std::int32_t, kTechniqueIdCount> techniqueWeight{};
+    SolveStatistics statistics;
+    std::array<CellGrid, kStoredSolutionCapacity> solutions{};
+    std::int32_t allowBruteForceTech = 1;
+
+private:
+    Platform* platform_;
+};
+
+// The letter that stands for value v in a board text: "." for empty, "1".."9", "A".."G".
+inline char ValueSymbol(int v) { return v >= 1 && v <= 16 ? kValueSymbols[v] : '.'; }

@@ -1,0 +1,55 @@
+#include "platform/HeadlessPlatform.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+HeadlessPlatform::HeadlessPlatform() {
+    traceEnabled = std::getenv("RARUDUZ_TRACE") != nullptr;
+    const char* home = std::getenv("RARUDUZ_HOME");
+    programFolder = home && *home ? std::filesystem::path(home) : std::filesystem::current_path();
+}
+
+void HeadlessPlatform::ShowMessage(std::string_view text) {
+    messages.emplace_back(text);
+    if (echoToStandardError) {
+        std::string line(text);
+        for (char& c : line)
+            if (c == '\n' || c == '\r') c = ' ';
+        std::fprintf(stderr, "%s\n", line.c_str());
+    }
+}
+
+bool HeadlessPlatform::AskOkCancel(std::string_view text, bool) {
+    ShowMessage(text);
+    if (answers.empty()) return true;
+    bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+bool HeadlessPlatform::PumpMessages() {
+    ++pumpNbr;
+    if (onPump) onPump();
+    return true;
+}
+
+std::uint32_t HeadlessPlatform::TickCount() {
+    using namespace std::chrono;
+    return static_cast<std::uint32_t>(
+        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+std::int64_t HeadlessPlatform::CalendarSeconds() {
+    if (fixedCalendarSeconds) return *fixedCalendarSeconds;
+    return static_cast<std::int64_t>(std::time(nullptr));
+}
+
+std::filesystem::path HeadlessPlatform::ProgramFolder() {
+    std::error_code error;
+    std::filesystem::create_directories(programFolder, error);
+    return programFolder;
+}
+
+void HeadlessPlatform::ShowMultipleSolutions(SudokuBoard&) { ++multipleSolutionsShown; }

@@ -1,0 +1,54 @@
+#pragma once
+// The platform without a window: messages are recorded (and, for raruduz-cli, echoed to standard
+// error), questions are answered from a queue, the clipboard and the clock can be set by tests.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/MemorySettings.h"
+#include "platform/Platform.h"
+
+class HeadlessPlatform : public Platform {
+public:
+    HeadlessPlatform();
+
+    void ShowMessage(std::string_view text) override;
+    bool AskOkCancel(std::string_view text, bool warningIcon) override;
+    void Beep() override { ++beepNbr; }
+    void BeginBusyCursor() override { ++busyDepth; }
+    void EndBusyCursor() override { --busyDepth; }
+    bool PumpMessages() override;
+    std::uint32_t TickCount() override;
+    std::int64_t CalendarSeconds() override;
+    bool TraceEnabled() const override { return traceEnabled; }
+    void Trace(std::string_view line) override { traceLines.emplace_back(line); }
+    std::string ClipboardText() override { return clipboardText; }
+    std::filesystem::path ProgramFolder() override;
+    SettingsBackend& Settings() override { return settings; }
+    void ShowMultipleSolutions(SudokuBoard& board) override;
+
+    // Every message and question shown, in order.
+    std::vector<std::string> messages;
+    // Answers to AskOkCancel, taken from the front; an empty queue answers OK.
+    std::deque<bool> answers;
+    // Write each message to standard error as one line (line breaks become spaces).
+    bool echoToStandardError = false;
+    int beepNbr = 0;
+    int busyDepth = 0;
+    int multipleSolutionsShown = 0;
+    bool traceEnabled = false;
+    std::vector<std::string> traceLines;
+    std::string clipboardText;
+    // When set, CalendarSeconds() answers this instead of the clock (raruduz-cli --seed).
+    std::optional<std::int64_t> fixedCalendarSeconds;
+    // Called by PumpMessages: lets a test act "from the user interface" while a solve runs.
+    std::function<void()> onPump;
+    int pumpNbr = 0;
+    // Defaults to $RARUDUZ_HOME, else the current folder.
+    std::filesystem::path programFolder;
+    MemorySettings settings;
+};

@@ -1,0 +1,41 @@
+#include "TestSupport.h"
+
+#include <fstream>
+
+std::unique_ptr<SudokuBoard> MakeBoard(HeadlessPlatform& platform, std::string_view text) {
+    std::string symbols;
+    for (char c : text)
+        if (c != ' ' && c != '\n' && c != '\t' && c != '\r') symbols += c;
+    const int size = symbols.size() == 256 ? 16 : 9;
+    auto board = std::make_unique<SudokuBoard>(platform);
+    board->Initialise(size, 0, "", "", nullptr, 0, 0);
+    for (int i = 0; i < size * size && i < static_cast<int>(symbols.size()); ++i) {
+        const char c = symbols[i];
+        int v = -1;
+        if (c >= '1' && c <= '9') v = c - '0';
+        if (c >= 'A' && c <= 'G') v = c - 'A' + 10;
+        if (v != -1) {
+            board->Cell(i % size, i / size).value = v;
+            board->Cell(i % size, i / size).type = Clue;
+        }
+    }
+    board->RecomputeCandidates();
+    board->Recount();
+    return board;
+}
+
+std::string GridText(const SudokuBoard& board, const CellGrid& grid) {
+    std::string text;
+    for (int y = 0; y < board.size; ++y)
+        for (int x = 0; x < board.size; ++x) text += ValueSymbol(grid[CellIndex(x, y)].value);
+    return text;
+}
+
+std::vector<std::string> ReadPuzzleLines(const std::string& path, std::size_t maxLines) {
+    std::vector<std::string> lines;
+    std::ifstream input(path);
+    std::string line;
+    while (lines.size() < maxLines && std::getline(input, line))
+        if (line.size() >= 81 && line[0] != '#') lines.push_back(line.substr(0, 81));
+    return lines;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Helpers shared by the core tests: boards from compact strings, grids back to strings.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "engine/SudokuBoard.h"
+#include "platform/HeadlessPlatform.h"
+
+// A board read from a string of 81 or 256 symbols in reading order ('.' or '0' empty); the values
+// become clues and the candidates are recomputed. Whitespace in the string is ignored.
+std::unique_ptr<SudokuBoard> MakeBoard(HeadlessPlatform& platform, std::string_view text);
+
+// The grid's values as a string of N x N symbols in reading order.
+std::string GridText(const SudokuBoard& board, const CellGrid& grid);
+inline std::string BoardText(const SudokuBoard& board) { return GridText(board, board.cells); }
+
+// Reads up to maxLines puzzle lines from a file of the shared puzzle sets; empty when missing.
+std::vector<std::string> ReadPuzzleLines(const std::string& path, std::size_t maxLines);
