@@ -1,0 +1,15 @@
+#pragma once
+// The human-like solve drivers: they try the technique routines in their fixed order, simplest
+// first, one step at a time.
+
+#include "engine/SolveStatistics.h"
+#include "engine/SudokuBoard.h"
+#include "techniques/SolveStep.h"
+
+// The iterative driver: from the clues, one step, then back to the first routine; every step is
+// counted, weighted and logged. 0 when the board ends full, NoSolutionFound (3) otherwise.
+int SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics);
+// The progressive driver: a routine that succeeded is repeated until it finds nothing more.
+int SolveProgressive(SudokuBoard& board, SolveStatistics& statistics);
+// One step on the board as it stands (the hint). 1 when a routine applied a step.
+int SolveOneStep(SudokuBoard& board, SolveStep& step);
