@@ -1,0 +1,199 @@
+#include "engine/BitBoardSearch.h"
+
+#include <bit>
+
+namespace {
+// Units (rows, then columns, then boxes) and peers of every cell, in reading order.
+template <int N>
+struct Geometry {
+    static constexpr int kBox = N == 9 ? 3 : 4;
+    static constexpr int kPeers = 3 * N - 2 * kBox - 1;
+
+    std::array<std::array<std::int16_t, N>, 3 * N> units{};
+    std::array<std::array<std::int8_t, 3>, N * N> unitsOf{};
+    std::array<std::array<std::int16_t, kPeers>, N * N> peers{};
+
+    static constexpr int BoxOf(int cell) { return (cell / N) / kBox * kBox + (cell % N) / kBox; }
+
+    constexpr Geometry() {
+        std::array<int, 3 * N> filled{};
+        for (int cell = 0; cell < N * N; ++cell) {
+            const int unitIds[3] = {cell / N, N + cell % N, 2 * N + BoxOf(cell)};
+            for (int k = 0; k < 3; ++k) {
+                unitsOf[cell][k] = static_cast<std::int8_t>(unitIds[k]);
+                units[unitIds[k]][filled[unitIds[k]]++] = static_cast<std::int16_t>(cell);
+            }
+            int peerNbr = 0;
+            for (int other = 0; other < N * N; ++other)
+                if (other != cell &&
+                    (other / N == cell / N || other % N == cell % N || BoxOf(other) == BoxOf(cell)))
+                    peers[cell][peerNbr++] = static_cast<std::int16_t>(other);
+        }
+    }
+};
+
+template <int N>
+constexpr Geometry<N> kGeometry{};
+
+template <int N>
+constexpr std::uint16_t kFull = static_cast<std::uint16_t>((1u << N) - 1u);
+}  // namespace
+
+template <int N>
+void BitBoardSearch<N>::Load(const Mask* candidates, const bool* filled, bool hiddenSingles) {
+    hiddenSingles_ = hiddenSingles;
+    start_ = State{};
+    for (int cell = 0; cell < kCells; ++cell) {
+        start_.candidates[cell] = candidates[cell] & kFull<N>;
+        if (filled[cell])
+            for (int unit : kGeometry<N>.unitsOf[cell])
+                start_.placed[unit] |= start_.candidates[cell];
+        else
+            start_.open[cell >> 6] |= std::uint64_t{1} << (cell & 63);
+    }
+}
+
+template <int N>
+int BitBoardSearch<N>::Run(BranchOrder order, int limit) {
+    order_ = order;
+    limit_ = limit;
+    count_ = 0;
+    stopped_ = false;
+    nodeNbr_ = 0;
+    if (!Tick()) return 0;
+    State state = start_;
+    pendingNbr_ = 0;
+    NodeResult result = Open;
+    for (int cell = 0; cell < kCells && result == Open; ++cell) {
+        if (!IsOpen(state, cell)) continue;
+        if (state.candidates[cell] == 0) result = DeadEnd;
+        if (std::has_single_bit(state.candidates[cell]))
+            pending_[pendingNbr_++] = static_cast<std::int16_t>(cell);
+    }
+    if (result == Open) result = Settle(state);
+    if (trace_) listener_.TraceNode(result);
+    if (result == Solved) {
+        ++count_;
+        listener_.OnSolution(state.candidates.data());
+    } else if (result == Open) {
+        Explore(state);
+    }
+    return count_;
+}
+
+template <int N>
+bool BitBoardSearch<N>::Tick() {
+    if ((nodeNbr_++ % kPumpInterval) == 0 && !listener_.KeepRunning()) stopped_ = true;
+    return !stopped_;
+}
+
+// Propagates the pending singles, then the hidden singles, to a fixed point.
+template <int N>
+typename BitBoardSearch<N>::NodeResult BitBoardSearch<N>::Settle(State& state) {
+    bool placedAny = true;
+    while (placedAny) {
+        placedAny = false;
+        if (!DrainSingles(state)) return DeadEnd;
+        if (hiddenSingles_ && !PlaceHiddenSingles(state, placedAny)) return DeadEnd;
+    }
+    for (std::uint64_t word : state.open)
+        if (word) return Open;
+    return Solved;
+}
+
+// Places bit in the cell and takes it from the peers; false when a peer is left with nothing.
+template <int N>
+bool BitBoardSearch<N>::Assign(State& state, int cell, Mask bit) {
+    state.open[cell >> 6] &= ~(std::uint64_t{1} << (cell & 63));
+    state.candidates[cell] = bit;
+    for (int unit : kGeometry<N>.unitsOf[cell]) state.placed[unit] |= bit;
+    for (int peer : kGeometry<N>.peers[cell]) {
+        const Mask before = state.candidates[peer];
+        if (!(before & bit)) continue;
+        const Mask after = before ^ bit;
+        state.candidates[peer] = after;
+        if (after == 0) return false;
+        if (std::has_single_bit(after)) pending_[pendingNbr_++] = static_cast<std::int16_t>(peer);
+    }
+    return true;
+}
+
+template <int N>
+bool BitBoardSearch<N>::DrainSingles(State& state) {
+    while (pendingNbr_ > 0) {
+        const int cell = pending_[--pendingNbr_];
+        if (IsOpen(state, cell) && !Assign(state, cell, state.candidates[cell])) {
+            pendingNbr_ = 0;
+            return false;
+        }
+    }
+    return true;
+}
+
+// A value that fits in only one open cell of a unit goes there; a unit where some value fits
+// nowhere is a dead end. Sound only when every unit must hold every value once.
+template <int N>
+bool BitBoardSearch<N>::PlaceHiddenSingles(State& state, bool& placedAny) {
+    for (int unit = 0; unit < kUnits; ++unit) {
+        const auto& cells = kGeometry<N>.units[unit];
+        Mask once = 0, twice = 0;
+        for (int cell : cells) {
+            twice |= once & state.candidates[cell];
+            once |= state.candidates[cell];
+        }
+        if (once != kFull<N>) return false;
+        Mask singles = once & ~twice & ~state.placed[unit];
+        while (singles) {
+            const Mask bit = singles & -singles;
+            singles ^= bit;
+            if (state.placed[unit] & bit) continue;  // placed meanwhile by a drained single
+            int home = -1;
+            for (int cell : cells)
+                if (state.candidates[cell] & bit) home = cell;
+            if (home == -1 || !Assign(state, home, bit) || !DrainSingles(state)) return false;
+            placedAny = true;
+        }
+    }
+    return true;
+}
+
+template <int N>
+int BitBoardSearch<N>::ChooseCell(const State& state) const {
+    int best = -1, bestNbr = N + 1;
+    for (int word = 0; word < static_cast<int>(state.open.size()); ++word)
+        for (std::uint64_t bits = state.open[word]; bits; bits &= bits - 1) {
+            const int cell = word * 64 + std::countr_zero(bits);
+            if (order_ == BranchOrder::ReadingOrder) return cell;
+            const int nbr = std::popcount(state.candidates[cell]);
+            if (nbr < bestNbr) {
+                best = cell;
+                bestNbr = nbr;
+                if (nbr <= 2) return best;
+            }
+        }
+    return best;
+}
+
+template <int N>
+void BitBoardSearch<N>::Explore(const State& state) {
+    const int cell = ChooseCell(state);
+    for (Mask choices = state.candidates[cell]; choices;) {
+        const Mask bit = choices & -choices;
+        choices ^= bit;
+        if (!Tick()) return;
+        State child = state;
+        pendingNbr_ = 0;
+        const NodeResult result = Assign(child, cell, bit) ? Settle(child) : DeadEnd;
+        if (trace_) listener_.TraceNode(result);
+        if (result == Solved) {
+            ++count_;
+            listener_.OnSolution(child.candidates.data());
+        } else if (result == Open) {
+            Explore(child);
+        }
+        if (stopped_ || count_ >= limit_) return;
+    }
+}
+
+template class BitBoardSearch<9>;
+template class BitBoardSearch<16>;
