@@ -11,6 +11,8 @@ struct Geometry {
 
     std::array<std::array<std::int16_t, N>, 3 * N> units{};
     std::array<std::array<std::int8_t, 3>, N * N> unitsOf{};
+    // The same three units as bits.
+    std::array<std::uint64_t, N * N> unitBits{};
     std::array<std::array<std::int16_t, kPeers>, N * N> peers{};
 
     static constexpr int BoxOf(int cell) { return (cell / N) / kBox * kBox + (cell % N) / kBox; }
@@ -21,6 +23,7 @@ struct Geometry {
             const int unitIds[3] = {cell / N, N + cell % N, 2 * N + BoxOf(cell)};
             for (int k = 0; k < 3; ++k) {
                 unitsOf[cell][k] = static_cast<std::int8_t>(unitIds[k]);
+                unitBits[cell] |= std::uint64_t{1} << unitIds[k];
                 units[unitIds[k]][filled[unitIds[k]]++] = static_cast<std::int16_t>(cell);
             }
             int peerNbr = 0;
@@ -37,6 +40,19 @@ constexpr Geometry<N> kGeometry{};
 
 template <int N>
 constexpr std::uint16_t kFull = static_cast<std::uint16_t>((1u << N) - 1u);
+
+// Without a popcount instruction in the baseline instruction set, std::popcount is a library
+// call; these are the hot tests, done with plain arithmetic.
+constexpr bool IsSingle(std::uint32_t mask) {
+    return mask != 0 && (mask & (mask - 1)) == 0;
+}
+constexpr int CountBits(std::uint32_t mask) {
+    mask = mask - ((mask >> 1) & 0x5555u);
+    mask = (mask & 0x3333u) + ((mask >> 2) & 0x3333u);
+    mask = (mask + (mask >> 4)) & 0x0F0Fu;
+    return static_cast<int>((mask + (mask >> 8)) & 0x1Fu);
+}
+static_assert(CountBits(0xFFFFu) == 16 && CountBits(0x1FFu) == 9 && CountBits(0x8001u) == 2);
 }  // namespace
 
 template <int N>
@@ -63,11 +79,12 @@ int BitBoardSearch<N>::Run(BranchOrder order, int limit) {
     if (!Tick()) return 0;
     State state = start_;
     pendingNbr_ = 0;
+    changedUnits_ = ~std::uint64_t{0} >> (64 - kUnits);
     NodeResult result = Open;
     for (int cell = 0; cell < kCells && result == Open; ++cell) {
         if (!IsOpen(state, cell)) continue;
         if (state.candidates[cell] == 0) result = DeadEnd;
-        if (std::has_single_bit(state.candidates[cell]))
+        if (IsSingle(state.candidates[cell]))
             pending_[pendingNbr_++] = static_cast<std::int16_t>(cell);
     }
     if (result == Open) result = Settle(state);
@@ -90,12 +107,8 @@ bool BitBoardSearch<N>::Tick() {
 // Propagates the pending singles, then the hidden singles, to a fixed point.
 template <int N>
 typename BitBoardSearch<N>::NodeResult BitBoardSearch<N>::Settle(State& state) {
-    bool placedAny = true;
-    while (placedAny) {
-        placedAny = false;
-        if (!DrainSingles(state)) return DeadEnd;
-        if (hiddenSingles_ && !PlaceHiddenSingles(state, placedAny)) return DeadEnd;
-    }
+    if (!DrainSingles(state)) return DeadEnd;
+    if (hiddenSingles_ && !PlaceHiddenSingles(state)) return DeadEnd;
     for (std::uint64_t word : state.open)
         if (word) return Open;
     return Solved;
@@ -106,14 +119,16 @@ template <int N>
 bool BitBoardSearch<N>::Assign(State& state, int cell, Mask bit) {
     state.open[cell >> 6] &= ~(std::uint64_t{1} << (cell & 63));
     state.candidates[cell] = bit;
+    changedUnits_ |= kGeometry<N>.unitBits[cell];
     for (int unit : kGeometry<N>.unitsOf[cell]) state.placed[unit] |= bit;
     for (int peer : kGeometry<N>.peers[cell]) {
         const Mask before = state.candidates[peer];
         if (!(before & bit)) continue;
         const Mask after = before ^ bit;
         state.candidates[peer] = after;
+        changedUnits_ |= kGeometry<N>.unitBits[peer];
         if (after == 0) return false;
-        if (std::has_single_bit(after)) pending_[pendingNbr_++] = static_cast<std::int16_t>(peer);
+        if (IsSingle(after)) pending_[pendingNbr_++] = static_cast<std::int16_t>(peer);
     }
     return true;
 }
@@ -131,10 +146,13 @@ bool BitBoardSearch<N>::DrainSingles(State& state) {
 }
 
 // A value that fits in only one open cell of a unit goes there; a unit where some value fits
-// nowhere is a dead end. Sound only when every unit must hold every value once.
+// nowhere is a dead end. Sound only when every unit must hold every value once. Only the units
+// whose candidates changed since they were last looked at are looked at again.
 template <int N>
-bool BitBoardSearch<N>::PlaceHiddenSingles(State& state, bool& placedAny) {
-    for (int unit = 0; unit < kUnits; ++unit) {
+bool BitBoardSearch<N>::PlaceHiddenSingles(State& state) {
+    while (changedUnits_) {
+        const int unit = std::countr_zero(changedUnits_);
+        changedUnits_ &= changedUnits_ - 1;
         const auto& cells = kGeometry<N>.units[unit];
         Mask once = 0, twice = 0;
         for (int cell : cells) {
@@ -151,7 +169,6 @@ bool BitBoardSearch<N>::PlaceHiddenSingles(State& state, bool& placedAny) {
             for (int cell : cells)
                 if (state.candidates[cell] & bit) home = cell;
             if (home == -1 || !Assign(state, home, bit) || !DrainSingles(state)) return false;
-            placedAny = true;
         }
     }
     return true;
@@ -164,7 +181,7 @@ int BitBoardSearch<N>::ChooseCell(const State& state) const {
         for (std::uint64_t bits = state.open[word]; bits; bits &= bits - 1) {
             const int cell = word * 64 + std::countr_zero(bits);
             if (order_ == BranchOrder::ReadingOrder) return cell;
-            const int nbr = std::popcount(state.candidates[cell]);
+            const int nbr = CountBits(state.candidates[cell]);
             if (nbr < bestNbr) {
                 best = cell;
                 bestNbr = nbr;
@@ -183,6 +200,7 @@ void BitBoardSearch<N>::Explore(const State& state) {
         if (!Tick()) return;
         State child = state;
         pendingNbr_ = 0;
+        changedUnits_ = 0;
         const NodeResult result = Assign(child, cell, bit) ? Settle(child) : DeadEnd;
         if (trace_) listener_.TraceNode(result);
         if (result == Solved) {

@@ -66,7 +66,7 @@ private:
     NodeResult Settle(State& state);
     bool Assign(State& state, int cell, Mask bit);
     bool DrainSingles(State& state);
-    bool PlaceHiddenSingles(State& state, bool& placedAny);
+    bool PlaceHiddenSingles(State& state);
     int ChooseCell(const State& state) const;
     void Explore(const State& state);
 
@@ -83,6 +83,8 @@ private:
     // between two drains.
     std::array<std::int16_t, kCells> pending_{};
     int pendingNbr_ = 0;
+    // Units whose candidates changed since hidden singles were last looked for in them.
+    std::uint64_t changedUnits_ = 0;
 };
 
 extern template class BitBoardSearch<9>;
