@@ -56,16 +56,21 @@ static_assert(CountBits(0xFFFFu) == 16 && CountBits(0x1FFu) == 9 && CountBits(0x
 }  // namespace
 
 template <int N>
-void BitBoardSearch<N>::Load(const Mask* candidates, const bool* filled, bool hiddenSingles) {
-    hiddenSingles_ = hiddenSingles;
+void BitBoardSearch<N>::Load(const Mask* candidates, const bool* filled) {
     start_ = State{};
+    hiddenSingleUnits_ = kAllUnits;
     for (int cell = 0; cell < kCells; ++cell) {
-        start_.candidates[cell] = candidates[cell] & kFull<N>;
-        if (filled[cell])
-            for (int unit : kGeometry<N>.unitsOf[cell])
-                start_.placed[unit] |= start_.candidates[cell];
-        else
+        const Mask mask = candidates[cell] & kFull<N>;
+        start_.candidates[cell] = mask;
+        if (!filled[cell]) {
             start_.open[cell >> 6] |= std::uint64_t{1} << (cell & 63);
+            continue;
+        }
+        for (int unit : kGeometry<N>.unitsOf[cell]) {
+            if (mask == 0 || (start_.placed[unit] & mask))
+                hiddenSingleUnits_ &= ~(std::uint64_t{1} << unit);
+            start_.placed[unit] |= mask;
+        }
     }
 }
 
@@ -79,7 +84,7 @@ int BitBoardSearch<N>::Run(BranchOrder order, int limit) {
     if (!Tick()) return 0;
     State state = start_;
     pendingNbr_ = 0;
-    changedUnits_ = ~std::uint64_t{0} >> (64 - kUnits);
+    changedUnits_ = kAllUnits;
     NodeResult result = Open;
     for (int cell = 0; cell < kCells && result == Open; ++cell) {
         if (!IsOpen(state, cell)) continue;
@@ -108,7 +113,7 @@ bool BitBoardSearch<N>::Tick() {
 template <int N>
 typename BitBoardSearch<N>::NodeResult BitBoardSearch<N>::Settle(State& state) {
     if (!DrainSingles(state)) return DeadEnd;
-    if (hiddenSingles_ && !PlaceHiddenSingles(state)) return DeadEnd;
+    if (!PlaceHiddenSingles(state)) return DeadEnd;
     for (std::uint64_t word : state.open)
         if (word) return Open;
     return Solved;
@@ -146,13 +151,15 @@ bool BitBoardSearch<N>::DrainSingles(State& state) {
 }
 
 // A value that fits in only one open cell of a unit goes there; a unit where some value fits
-// nowhere is a dead end. Sound only when every unit must hold every value once. Only the units
-// whose candidates changed since they were last looked at are looked at again.
+// nowhere is a dead end. Only the units whose candidates changed since they were last looked at
+// are looked at again.
 template <int N>
 bool BitBoardSearch<N>::PlaceHiddenSingles(State& state) {
-    while (changedUnits_) {
-        const int unit = std::countr_zero(changedUnits_);
-        changedUnits_ &= changedUnits_ - 1;
+    for (;;) {
+        const std::uint64_t units = changedUnits_ & hiddenSingleUnits_;
+        if (!units) return true;
+        const int unit = std::countr_zero(units);
+        changedUnits_ &= ~(std::uint64_t{1} << unit);
         const auto& cells = kGeometry<N>.units[unit];
         Mask once = 0, twice = 0;
         for (int cell : cells) {

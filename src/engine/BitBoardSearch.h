@@ -40,9 +40,9 @@ public:
     BitBoardSearch(SearchListener& listener, bool trace) : listener_(listener), trace_(trace) {}
 
     // The starting point, cells in reading order: a filled cell has its value's bit (or 0 for a
-    // value it must not constrain) and is never changed; an open cell has its candidates.
-    // hiddenSingles is only sound when no unit holds a value twice.
-    void Load(const Mask* candidates, const bool* filled, bool hiddenSingles);
+    // value out of range) and is never changed; an open cell has its candidates, from which the
+    // values of its filled peers are already gone.
+    void Load(const Mask* candidates, const bool* filled);
 
     // Searches from the starting point until limit solutions were reported, the search space is
     // exhausted or the listener stopped it. Returns the number of solutions reported.
@@ -72,7 +72,11 @@ private:
 
     SearchListener& listener_;
     const bool trace_;
-    bool hiddenSingles_ = true;
+    static constexpr std::uint64_t kAllUnits = ~std::uint64_t{0} >> (64 - kUnits);
+    // Hidden singles only hold in a unit that must end up with every value once: one whose
+    // filled cells hold distinct values in range. Open cells only have to differ from their
+    // peers, so a unit that repeats a value may lack another.
+    std::uint64_t hiddenSingleUnits_ = kAllUnits;
     State start_{};
     BranchOrder order_ = BranchOrder::FewestCandidates;
     int limit_ = 1;

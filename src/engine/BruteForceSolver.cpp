@@ -47,26 +47,6 @@ int FillSingles(SudokuBoard& board) {
     }
 }
 
-// Hidden singles assume that every unit ends up holding every value once; a board whose filled
-// cells repeat a value in a unit (or hold one out of range) breaks that.
-bool FilledCellsAreDistinct(const SudokuBoard& board) {
-    const int n = board.size;
-    std::uint32_t rows[kMaxSize] = {}, columns[kMaxSize] = {}, boxes[kMaxSize] = {};
-    for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x) {
-            const int v = board.Cell(x, y).value;
-            if (v == -1) continue;
-            if (v < 1 || v > n) return false;
-            const std::uint32_t bit = bitOf(v);
-            const int box = board.BoxIndex(x, y);
-            if ((rows[y] | columns[x] | boxes[box]) & bit) return false;
-            rows[y] |= bit;
-            columns[x] |= bit;
-            boxes[box] |= bit;
-        }
-    return true;
-}
-
 // The full grid of a solution as the board's own propagation would leave it: each cell that was
 // open holds its value as a Given with that value as its only candidate; each filled cell keeps
 // value and type and loses the values placed in its peers.
@@ -155,7 +135,7 @@ int SearchBoard(SudokuBoard& board) {
         }
     BoardSearchListener listener(board);
     BitBoardSearch<N> search(listener, board.platform().TraceEnabled());
-    search.Load(candidates, filled, FilledCellsAreDistinct(board));
+    search.Load(candidates, filled);
 
     const int count = search.Run(BranchOrder::FewestCandidates, std::max(board.solutionLimit, 2));
     if (search.stopped()) return SolvingAborted;
