@@ -15,8 +15,10 @@ bool IsBoardSymbol(char symbol) {
 }
 }  // namespace
 
-bool ParseInputBoards(std::string_view text, HeadlessPlatform&, std::vector<InputBoard>& boards) {
-    int lineNumber = 0;
+int ParseInputBoards(std::string_view text, HeadlessPlatform&, int firstIndex,
+                     const InputBoardVisitor& visit) {
+    int lineNumber = 0, boardNbr = 0;
+    InputBoard board;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -24,7 +26,8 @@ bool ParseInputBoards(std::string_view text, HeadlessPlatform&, std::vector<Inpu
         ++lineNumber;
         while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
             line.remove_suffix(1);
-        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
+            line.remove_prefix(1);
         if (line.empty() || line.front() == '#') continue;
 
         const int size = line.size() == 81 ? 9 : line.size() == 256 ? 16 : 0;
@@ -35,10 +38,10 @@ bool ParseInputBoards(std::string_view text, HeadlessPlatform&, std::vector<Inpu
             std::cerr << "raruduz-cli: line " << lineNumber
                       << " is not a board: a board is one line of exactly 81 or 256 symbols "
                          "('.', '0', '1'-'9', 'A'-'G')\n";
-            return false;
+            return -1;
         }
-        InputBoard board;
-        board.index = static_cast<int>(boards.size()) + 1;
+        board.index = firstIndex + boardNbr++;
+        if (!visit) continue;
         board.data.size = size;
         board.data.boxSize = size == 9 ? 3 : 4;
         for (int i = 0; i < size * size; ++i) {
@@ -49,7 +52,7 @@ bool ParseInputBoards(std::string_view text, HeadlessPlatform&, std::vector<Inpu
             cell.candidates = v == -1 ? fullMask(size) : bitOf(v);
             cell.candidateNbr = v == -1 ? size : 1;
         }
-        boards.push_back(std::move(board));
+        visit(board);
     }
-    return true;
+    return boardNbr;
 }
