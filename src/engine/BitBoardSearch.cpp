@@ -126,15 +126,21 @@ bool BitBoardSearch<N>::Assign(State& state, int cell, Mask bit) {
     state.candidates[cell] = bit;
     changedUnits_ |= kGeometry<N>.unitBits[cell];
     for (int unit : kGeometry<N>.unitsOf[cell]) state.placed[unit] |= bit;
+    std::uint64_t changed = 0;
     for (int peer : kGeometry<N>.peers[cell]) {
         const Mask before = state.candidates[peer];
-        if (!(before & bit)) continue;
-        const Mask after = before ^ bit;
+        const Mask after = before & ~bit;
         state.candidates[peer] = after;
-        changedUnits_ |= kGeometry<N>.unitBits[peer];
-        if (after == 0) return false;
-        if (IsSingle(after)) pending_[pendingNbr_++] = static_cast<std::int16_t>(peer);
+        // Written without branches, so that the one branch is rarely taken: when the peer had
+        // the value and is left with one candidate or none.
+        const std::uint64_t hit = 0 - static_cast<std::uint64_t>((before & bit) != 0);
+        changed |= kGeometry<N>.unitBits[peer] & hit;
+        if (((after & (after - 1)) | (~before & bit)) == 0) {
+            if (after == 0) return false;
+            pending_[pendingNbr_++] = static_cast<std::int16_t>(peer);
+        }
     }
+    changedUnits_ |= changed;
     return true;
 }
 
