@@ -184,7 +184,6 @@ bool BitBoardSearch<N>::PlaceHiddenSingles(State& state) {
             if (home == -1 || !Assign(state, home, bit) || !DrainSingles(state)) return false;
         }
     }
-    return true;
 }
 
 template <int N>

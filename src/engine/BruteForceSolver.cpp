@@ -119,6 +119,13 @@ private:
     bool haveAside_ = false;
 };
 
+// What the search starts from for a cell: an open cell's candidates, a filled cell's value (none
+// for a value out of range, which constrains no peer).
+std::uint32_t SearchMask(const BoardCell& cell, int n) {
+    if (cell.value == -1) return cell.candidates;
+    return cell.value >= 1 && cell.value <= n ? bitOf(cell.value) : 0;
+}
+
 // Searches the open cells of the board; the board's cells are left as they are.
 template <int N>
 int SearchBoard(SudokuBoard& board) {
@@ -128,10 +135,7 @@ int SearchBoard(SudokuBoard& board) {
         for (int x = 0; x < N; ++x) {
             const BoardCell& cell = board.Cell(x, y);
             filled[y * N + x] = cell.value != -1;
-            candidates[y * N + x] =
-                static_cast<std::uint16_t>(cell.value == -1                     ? cell.candidates
-                                           : cell.value >= 1 && cell.value <= N ? bitOf(cell.value)
-                                                                                : 0);
+            candidates[y * N + x] = static_cast<std::uint16_t>(SearchMask(cell, N));
         }
     BoardSearchListener listener(board);
     BitBoardSearch<N> search(listener, board.platform().TraceEnabled());
