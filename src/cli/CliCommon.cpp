@@ -46,8 +46,8 @@ int CliArguments::TakeInteger(const std::string& option, int low, int high, int 
     const char* end = text->data() + text->size();
     const auto [next, status] = std::from_chars(text->data(), end, value);
     if (status != std::errc() || next != end || value < low || value > high) {
-        error_ = "option " + option + " takes a whole number from " + std::to_string(low) + " to " +
-                 std::to_string(high) + ", not '" + *text + "'";
+        error_ = "option " + option + " takes a whole number from " + std::to_string(low) +
+                 " to " + std::to_string(high) + ", not '" + *text + "'";
         return fallback;
     }
     return value;

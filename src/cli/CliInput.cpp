@@ -26,8 +26,7 @@ int ParseInputBoards(std::string_view text, HeadlessPlatform&, int firstIndex,
         ++lineNumber;
         while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
             line.remove_suffix(1);
-        while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
-            line.remove_prefix(1);
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
         if (line.empty() || line.front() == '#') continue;
 
         const int size = line.size() == 81 ? 9 : line.size() == 256 ? 16 : 0;

@@ -9,9 +9,7 @@
 
 namespace {
 // --limit 1, 2 or 50 selects the exhaustive solver's modes 1, 3 and 2.
-int SolveModeForLimit(int limit) {
-    return limit == 1 ? 1 : limit == 2 ? 3 : 2;
-}
+int SolveModeForLimit(int limit) { return limit == 1 ? 1 : limit == 2 ? 3 : 2; }
 
 // --limit takes exactly 1, 2 or 50; fallback when it is absent. False after reporting a bad value.
 bool ReadLimit(CliArguments& arguments, int fallback, int& limit) {
