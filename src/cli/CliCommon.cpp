@@ -82,16 +82,15 @@ HeadlessPlatform MakeCliPlatform() {
     return platform;
 }
 
-bool ReadInputBoards(const std::vector<std::string>& files, HeadlessPlatform& platform,
-                     std::vector<InputBoard>& boards) {
+bool VisitInputBoards(const std::vector<std::string>& files, HeadlessPlatform& platform,
+                      const InputBoardVisitor& visit) {
     std::vector<std::string> names = files;
     if (names.empty()) names.push_back("-");
+    std::vector<std::string> texts;
     for (const std::string& name : names) {
-        std::string text;
+        std::ostringstream buffer;
         if (name == "-") {
-            std::ostringstream buffer;
             buffer << std::cin.rdbuf();
-            text = buffer.str();
         } else {
             std::ifstream input(name, std::ios::binary);
             if (!input) {
@@ -99,15 +98,28 @@ bool ReadInputBoards(const std::vector<std::string>& files, HeadlessPlatform& pl
                           << "\n";
                 return false;
             }
-            std::ostringstream buffer;
             buffer << input.rdbuf();
-            text = buffer.str();
         }
-        if (!ParseInputBoards(text, platform, boards)) return false;
+        texts.push_back(buffer.str());
     }
-    if (boards.empty()) {
+    int boardNbr = 0;
+    for (const std::string& text : texts) {
+        const int found = ParseInputBoards(text, platform, boardNbr + 1, nullptr);
+        if (found < 0) return false;
+        boardNbr += found;
+    }
+    if (boardNbr == 0) {
         std::cerr << "raruduz-cli: no board found in the input\n";
         return false;
     }
+    boardNbr = 0;
+    for (const std::string& text : texts)
+        boardNbr += ParseInputBoards(text, platform, boardNbr + 1, visit);
     return true;
+}
+
+bool ReadInputBoards(const std::vector<std::string>& files, HeadlessPlatform& platform,
+                     std::vector<InputBoard>& boards) {
+    return VisitInputBoards(files, platform,
+                            [&boards](const InputBoard& board) { boards.push_back(board); });
 }

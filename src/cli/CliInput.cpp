@@ -15,8 +15,10 @@ bool IsBoardSymbol(char symbol) {
 }
 }  // namespace
 
-bool ParseInputBoards(std::string_view text, HeadlessPlatform&, std::vector<InputBoard>& boards) {
-    int lineNumber = 0;
+int ParseInputBoards(std::string_view text, HeadlessPlatform&, int firstIndex,
+                     const InputBoardVisitor& visit) {
+    int lineNumber = 0, boardNbr = 0;
+    InputBoard board;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -35,10 +37,10 @@ bool ParseInputBoards(std::string_view text, HeadlessPlatform&, std::vector<Inpu
             std::cerr << "raruduz-cli: line " << lineNumber
                       << " is not a board: a board is one line of exactly 81 or 256 symbols "
                          "('.', '0', '1'-'9', 'A'-'G')\n";
-            return false;
+            return -1;
         }
-        InputBoard board;
-        board.index = static_cast<int>(boards.size()) + 1;
+        board.index = firstIndex + boardNbr++;
+        if (!visit) continue;
         board.data.size = size;
         board.data.boxSize = size == 9 ? 3 : 4;
         for (int i = 0; i < size * size; ++i) {
@@ -49,7 +51,7 @@ bool ParseInputBoards(std::string_view text, HeadlessPlatform&, std::vector<Inpu
             cell.candidates = v == -1 ? fullMask(size) : bitOf(v);
             cell.candidateNbr = v == -1 ? size : 1;
         }
-        boards.push_back(std::move(board));
+        visit(board);
     }
-    return true;
+    return boardNbr;
 }

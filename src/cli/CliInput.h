@@ -7,7 +7,7 @@
 
 #include "cli/CliCommands.h"
 
-// Appends the boards of text to boards, numbering on from boards.size(). Returns false after
-// writing the reason to standard error when a line is not a board.
-bool ParseInputBoards(std::string_view text, HeadlessPlatform& platform,
-                      std::vector<InputBoard>& boards);
+// Hands each board of text to visit (when set), numbered on from firstIndex. Returns the number
+// of boards, or -1 after writing the reason to standard error when a line is not a board.
+int ParseInputBoards(std::string_view text, HeadlessPlatform& platform, int firstIndex,
+                     const InputBoardVisitor& visit);

@@ -1,6 +1,8 @@
 // raruduz-cli solve and solutions.
 
+#include <algorithm>
 #include <iostream>
+#include <memory>
 
 #include "cli/CliCommands.h"
 #include "engine/SudokuBoard.h"
@@ -9,59 +11,55 @@ namespace {
 // --limit 1, 2 or 50 selects the exhaustive solver's modes 1, 3 and 2.
 int SolveModeForLimit(int limit) { return limit == 1 ? 1 : limit == 2 ? 3 : 2; }
 
-bool ReadLimit(CliArguments& arguments, int& limit) {
-    limit = arguments.TakeInteger("--limit", 1, 50, 50);
-    if (!arguments.error().empty()) return false;
-    if (limit != 1 && limit != 2 && limit != 50) {
-        UsageError("option --limit takes 1, 2 or 50");
-        return false;
-    }
-    return true;
+// --limit takes exactly 1, 2 or 50; fallback when it is absent. False after reporting a bad value.
+bool ReadLimit(CliArguments& arguments, int fallback, int& limit) {
+    limit = fallback;
+    const std::optional<std::string> text = arguments.TakeValue("--limit");
+    if (!text) return true;  // absent, or without a value, which error() reports
+    for (int allowed : {1, 2, 50})
+        if (*text == std::to_string(allowed)) {
+            limit = allowed;
+            return true;
+        }
+    UsageError("option --limit takes 1, 2 or 50, not '" + *text + "'");
+    return false;
 }
 }  // namespace
 
 int RunSolve(CliArguments& arguments) {
     const std::string method = arguments.TakeValue("--method").value_or("brute");
-    int limit = 50;
-    const bool limitGiven = ReadLimit(arguments, limit);
+    int limit = 2;
+    if (!ReadLimit(arguments, 2, limit)) return kExitUsage;
     const std::vector<std::string> files = arguments.TakeFiles();
     if (!arguments.error().empty()) return UsageError(arguments.error());
-    if (!limitGiven) return kExitUsage;
     if (method != "brute") return UsageError("unknown method '" + method + "'");
 
     HeadlessPlatform platform = MakeCliPlatform();
-    std::vector<InputBoard> boards;
-    if (!ReadInputBoards(files, platform, boards)) return kExitUsage;
-
     auto board = std::make_unique<SudokuBoard>(platform);
-    for (const InputBoard& input : boards) {
+    const bool read = VisitInputBoards(files, platform, [&](const InputBoard& input) {
         board->Initialise(input.data.size, 0, "", "", &input.data, 0, 0);
         const SolveStatus status = board->SolveBruteForce(SolveModeForLimit(limit));
         std::cout << input.index << '\t' << kSolveStatusNames[status] << '\t' << board->solutionNbr
                   << "\t-\t-\t" << BoardLine(*board, board->cells) << '\n';
-    }
-    return kExitDone;
+    });
+    return read ? kExitDone : kExitUsage;
 }
 
 int RunSolutions(CliArguments& arguments) {
     int limit = 50;
-    const bool limitGiven = ReadLimit(arguments, limit);
+    if (!ReadLimit(arguments, 50, limit)) return kExitUsage;
     const std::vector<std::string> files = arguments.TakeFiles();
     if (!arguments.error().empty()) return UsageError(arguments.error());
-    if (!limitGiven) return kExitUsage;
 
     HeadlessPlatform platform = MakeCliPlatform();
-    std::vector<InputBoard> boards;
-    if (!ReadInputBoards(files, platform, boards)) return kExitUsage;
-
     auto board = std::make_unique<SudokuBoard>(platform);
-    for (const InputBoard& input : boards) {
+    const bool read = VisitInputBoards(files, platform, [&](const InputBoard& input) {
         board->Initialise(input.data.size, 0, "", "", &input.data, 0, 0);
         board->SolveBruteForce(SolveModeForLimit(limit));
         const int stored = std::min(board->solutionNbr, kStoredSolutionCapacity);
         for (int k = 0; k < stored; ++k)
             std::cout << input.index << '\t' << k + 1 << '\t'
                       << BoardLine(*board, board->solutions[k]) << '\n';
-    }
-    return kExitDone;
+    });
+    return read ? kExitDone : kExitUsage;
 }

@@ -1,94 +1,158 @@
-// The exhaustive solver: naked-single propagation and depth-first guessing in reading order,
-// counting solutions up to the caller's limit and keeping the first 50.
+// The exhaustive solver: counts the solutions up to the caller's limit, keeps the first 50 in the
+// lexicographic order of the grid read row by row, and leaves the first on the board.
+//
+// The board's own naked-single passes run first, so a failed run leaves exactly their singles on
+// the board. The rest is searched on bit sets (BitBoardSearch): first with the fewest-candidates
+// rule, which settles quickly whether there are none, one or more solutions (a unique solution is
+// also the lexicographically first); only when there are more is the search repeated in reading
+// order, which yields them in lexicographic order. A stop during that first count reports no
+// solution, as a stop before the first solution does.
+//
+// Trace (when the platform's trace is on): one line per search node, "first check result %d ..."
+// with 0 for a node that completes the grid, 1 for a dead end and 3 for a node still open.
 
+#include <algorithm>
 #include <cstdio>
 
+#include "engine/BitBoardSearch.h"
 #include "engine/SudokuBoard.h"
 
 namespace {
-class BruteForceSearch {
-public:
-    explicit BruteForceSearch(SudokuBoard& board) : board_(board) {}
-
-    // 0: the board is full (a solution was counted); 1: an empty cell has no candidate;
-    // 3: empty cells remain, none of them a naked single.
-    int FillSingles() {
-        const int n = board_.size;
-        for (;;) {
-            int open = 0, filled = 0;
-            for (int y = 0; y < n; ++y)
-                for (int x = 0; x < n; ++x) {
-                    BoardCell& cell = board_.Cell(x, y);
-                    if (cell.value != -1) continue;
-                    if (cell.candidateNbr == 0) return 1;
-                    if (cell.candidateNbr == 1) {
-                        cell.value = valueOfBit(cell.candidates);
-                        cell.type = Given;
-                        board_.PlaceAndPropagate(x, y);
-                        ++filled;
-                    } else {
-                        ++open;
-                    }
+// Naked-single passes in reading order until none is left. 0: the board is full (the solution is
+// counted and stored); 1: an open cell has no candidate; 3: open cells remain.
+int FillSingles(SudokuBoard& board) {
+    const int n = board.size;
+    for (;;) {
+        int open = 0, filled = 0;
+        for (int y = 0; y < n; ++y)
+            for (int x = 0; x < n; ++x) {
+                BoardCell& cell = board.Cell(x, y);
+                if (cell.value != -1) continue;
+                if (cell.candidateNbr == 0) return 1;
+                if (cell.candidateNbr == 1) {
+                    cell.value = valueOfBit(cell.candidates);
+                    cell.type = Given;
+                    board.PlaceAndPropagate(x, y);
+                    ++filled;
+                } else {
+                    ++open;
                 }
-            if (open == 0) {
-                if (board_.solutionNbr < kStoredSolutionCapacity)
-                    board_.CopyGrid(board_.cells, board_.solutions[board_.solutionNbr]);
-                ++board_.solutionNbr;
-                return 0;
             }
-            if (filled == 0) return 3;
+        if (open == 0) {
+            board.CopyGrid(board.cells, board.solutions[board.solutionNbr]);
+            ++board.solutionNbr;
+            return 0;
         }
+        if (filled == 0) return 3;
     }
+}
 
-    int SearchSolutions(int x, int y) {
+// The full grid of a solution as the board's own propagation would leave it: each cell that was
+// open holds its value as a Given with that value as its only candidate; each filled cell keeps
+// value and type and loses the values placed in its peers.
+void WriteSolution(const SudokuBoard& board, const std::uint16_t* solved, CellGrid& grid) {
+    const int n = board.size;
+    std::uint32_t rows[kMaxSize] = {}, columns[kMaxSize] = {}, boxes[kMaxSize] = {};
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x)
+            if (board.Cell(x, y).value == -1) {
+                const std::uint32_t bit = solved[y * n + x];
+                rows[y] |= bit;
+                columns[x] |= bit;
+                boxes[board.BoxIndex(x, y)] |= bit;
+            }
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x) {
+            const BoardCell& before = board.Cell(x, y);
+            BoardCell& after = grid[CellIndex(x, y)];
+            if (before.value == -1) {
+                const std::uint32_t bit = solved[y * n + x];
+                after = {valueOfBit(bit), Given, bit, 1};
+            } else {
+                const std::uint32_t kept =
+                    before.candidates & ~(rows[y] | columns[x] | boxes[board.BoxIndex(x, y)]);
+                after = {before.value, before.type, kept, BitCount(kept)};
+            }
+        }
+}
+
+// Lets the user interface run, traces, and keeps the solutions: on the board once their order is
+// the lexicographic one, else only the first, aside, until it is known to be the only one.
+class BoardSearchListener final : public SearchListener {
+public:
+    explicit BoardSearchListener(SudokuBoard& board) : board_(board) {}
+
+    bool KeepRunning() override {
         board_.platform().PumpMessages();
-        if (!board_.bruteForceRunning) return SolvingAborted;
-        if (x != -1) board_.PlaceAndPropagate(x, y);
-        int r = FillSingles();
-        if (board_.platform().TraceEnabled()) {
-            char line[80];
-            std::snprintf(line, sizeof line, "first check result %d    ZERO_SOL %d  SUCESS %d \n",
-                          r, 1, 0);
-            board_.platform().Trace(line);
-        }
-        if (r == 1) return 1;
-        if (r == 0) {
-            if (board_.solutionNbr == 1) board_.CopyGrid(board_.cells, board_.firstSolution);
-            if (board_.solutionNbr >= board_.solutionLimit) return 0;
-        }
-        CellGrid saved;
-        board_.CopyGrid(board_.cells, saved);
-
-        const int n = board_.size;
-        // The guess cell: the first empty cell from (x, y) on, in reading order.
-        int gx = -1, gy = -1;
-        for (int k = x == -1 ? 0 : y * n + x; k < n * n; ++k)
-            if (board_.Cell(k % n, k / n).value == -1) {
-                gx = k % n;
-                gy = k / n;
-                break;
-            }
-        if (gx == -1) return 3;
-
-        const std::uint32_t choices = saved[CellIndex(gx, gy)].candidates;
-        for (int v = 1; v <= n; ++v) {
-            if (!(choices & bitOf(v))) continue;
-            board_.Cell(gx, gy).value = v;
-            board_.Cell(gx, gy).type = Given;
-            r = SearchSolutions(gx, gy);
-            if (r == 0) {
-                if (board_.solutionNbr == 1) board_.CopyGrid(board_.cells, board_.firstSolution);
-                if (board_.solutionNbr >= board_.solutionLimit) return 0;
-            }
-            board_.CopyGrid(saved, board_.cells);
-            if (r == SolvingAborted) return SolvingAborted;
-        }
-        return 3;
+        return board_.bruteForceRunning != 0;
     }
+
+    void OnSolution(const std::uint16_t* cells) override {
+        if (!storeOnBoard) {
+            if (!haveAside_) std::copy(cells, cells + board_.size * board_.size, aside_.begin());
+            haveAside_ = true;
+            return;
+        }
+        if (board_.solutionNbr < kStoredSolutionCapacity)
+            WriteSolution(board_, cells, board_.solutions[board_.solutionNbr]);
+        if (++board_.solutionNbr == 1) board_.CopyGrid(board_.solutions[0], board_.firstSolution);
+    }
+
+    void TraceNode(int result) override {
+        char line[80];
+        std::snprintf(line, sizeof line, "first check result %d    ZERO_SOL %d  SUCESS %d \n",
+                      result, 1, 0);
+        board_.platform().Trace(line);
+    }
+
+    // Stores the solution kept aside as the board's first and only one.
+    void StoreAside() {
+        storeOnBoard = true;
+        OnSolution(aside_.data());
+    }
+
+    bool storeOnBoard = false;
 
 private:
     SudokuBoard& board_;
+    std::array<std::uint16_t, kGridCells> aside_{};
+    bool haveAside_ = false;
 };
+
+// What the search starts from for a cell: an open cell's candidates, a filled cell's value (none
+// for a value out of range, which constrains no peer).
+std::uint32_t SearchMask(const BoardCell& cell, int n) {
+    if (cell.value == -1) return cell.candidates;
+    return cell.value >= 1 && cell.value <= n ? bitOf(cell.value) : 0;
+}
+
+// Searches the open cells of the board; the board's cells are left as they are.
+template <int N>
+int SearchBoard(SudokuBoard& board) {
+    std::uint16_t candidates[N * N];
+    bool filled[N * N];
+    for (int y = 0; y < N; ++y)
+        for (int x = 0; x < N; ++x) {
+            const BoardCell& cell = board.Cell(x, y);
+            filled[y * N + x] = cell.value != -1;
+            candidates[y * N + x] = static_cast<std::uint16_t>(SearchMask(cell, N));
+        }
+    BoardSearchListener listener(board);
+    BitBoardSearch<N> search(listener, board.platform().TraceEnabled());
+    search.Load(candidates, filled);
+
+    const int count = search.Run(BranchOrder::FewestCandidates, std::max(board.solutionLimit, 2));
+    if (search.stopped()) return SolvingAborted;
+    if (count == 0) return NoSolutionFound;
+    if (count == 1) {
+        listener.StoreAside();
+        return SolutionFound;
+    }
+    listener.storeOnBoard = true;
+    search.Run(BranchOrder::ReadingOrder, board.solutionLimit);
+    if (board.solutionNbr >= board.solutionLimit) return SolutionFound;
+    return search.stopped() ? SolvingAborted : NoSolutionFound;
+}
 }  // namespace
 
 SolveStatus SudokuBoard::SolveBruteForce(int mode) {
@@ -97,10 +161,9 @@ SolveStatus SudokuBoard::SolveBruteForce(int mode) {
     solutionLimit = mode == 1 ? 1 : mode == 3 ? 2 : kStoredSolutionCapacity;
     bruteForceRunning = 1;
     solutionNbr = 0;
-    BruteForceSearch search(*this);
-    int r = search.FillSingles();
-    if (r == 3) r = search.SearchSolutions(-1, -1);
-    if (r == 0 && solutionNbr == 1) CopyGrid(cells, firstSolution);
+    int r = FillSingles(*this);
+    if (r == 0) CopyGrid(cells, firstSolution);
+    if (r == 3) r = size == 16 ? SearchBoard<16>(*this) : SearchBoard<9>(*this);
     if (solutionNbr >= 1) {
         CopyGrid(firstSolution, cells);
         CopyGrid(firstSolution, solution);

@@ -1,0 +1,55 @@
+// Exhaustive-solver throughput at limit 2 (the uniqueness test) over the public puzzle sets.
+// One iteration solves the whole set; items per second are puzzles per second. Run with
+// --benchmark_repetitions=N to get a median; a set that is missing is reported as an error.
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/SudokuBoard.h"
+#include "platform/HeadlessPlatform.h"
+
+namespace {
+std::vector<BoardData> ReadPuzzleSet(const std::string& fileName) {
+    std::vector<BoardData> puzzles;
+    std::ifstream input(std::string(RARUDUZ_SHARED_DATA) + "/" + fileName);
+    std::string line;
+    while (std::getline(input, line)) {
+        if (line.size() < 81) continue;
+        BoardData& data = puzzles.emplace_back();
+        for (int i = 0; i < 81; ++i) {
+            const char symbol = line[i];
+            const int v = symbol >= '1' && symbol <= '9' ? symbol - '0' : -1;
+            data.Cell(i % 9, i / 9) = {v, v == -1 ? Empty : Clue, 0, 0};
+        }
+    }
+    return puzzles;
+}
+
+void SolveSetAtLimitTwo(benchmark::State& state, const char* fileName) {
+    const std::vector<BoardData> puzzles = ReadPuzzleSet(fileName);
+    if (puzzles.empty()) {
+        state.SkipWithError("puzzle set missing");
+        return;
+    }
+    HeadlessPlatform platform;
+    auto board = std::make_unique<SudokuBoard>(platform);
+    int unique = 0;
+    for (auto _ : state)
+        for (const BoardData& puzzle : puzzles) {
+            board->Initialise(9, 0, "", "", &puzzle, 0, 0);
+            unique += board->SolveBruteForce(3) == SolutionFound && board->solutionNbr == 1;
+        }
+    benchmark::DoNotOptimize(unique);
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(puzzles.size()));
+}
+
+BENCHMARK_CAPTURE(SolveSetAtLimitTwo, 17clue, "17clue_royle_49151.txt")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SolveSetAtLimitTwo, magictour_top1465, "magictour_top1465.txt")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SolveSetAtLimitTwo, forum_hardest_1106, "forum_hardest_1106_375.txt")
+    ->Unit(benchmark::kMillisecond);
+}  // namespace

@@ -1,0 +1,65 @@
+#include "BruteForceDifferential.h"
+
+#include <gtest/gtest.h>
+
+#include "ReferenceBruteForce.h"
+#include "TestSupport.h"
+
+namespace {
+std::string CellText(const BoardCell& cell) {
+    return "{" + std::to_string(cell.value) + ", " + std::to_string(cell.type) + ", " +
+           std::to_string(cell.candidates) + ", " + std::to_string(cell.candidateNbr) + "}";
+}
+
+void ExpectSameGrid(const CellGrid& expected, const CellGrid& actual, const std::string& what) {
+    for (int index = 0; index < kGridCells; ++index)
+        if (!(expected[index] == actual[index])) {
+            ADD_FAILURE() << what << " differs first at column " << index / kGridSide << ", row "
+                          << index % kGridSide << ": expected " << CellText(expected[index])
+                          << ", got " << CellText(actual[index]);
+            return;
+        }
+}
+}  // namespace
+
+void ExpectSameOutcome(const SudokuBoard& expected, const SudokuBoard& actual) {
+    EXPECT_EQ(expected.solutionNbr, actual.solutionNbr);
+    EXPECT_EQ(expected.solutionLimit, actual.solutionLimit);
+    EXPECT_EQ(expected.solutionKnown, actual.solutionKnown);
+    EXPECT_EQ(actual.bruteForceRunning, 0);
+    EXPECT_EQ(expected.clueNbr, actual.clueNbr);
+    EXPECT_EQ(expected.givenNbr, actual.givenNbr);
+    EXPECT_EQ(expected.emptyNbr, actual.emptyNbr);
+    ExpectSameGrid(expected.cells, actual.cells, "cells");
+    ExpectSameGrid(expected.firstSolution, actual.firstSolution, "firstSolution");
+    ExpectSameGrid(expected.solution, actual.solution, "solution");
+    for (int k = 0; k < kStoredSolutionCapacity; ++k)
+        ExpectSameGrid(expected.solutions[k], actual.solutions[k],
+                       "solutions[" + std::to_string(k) + "]");
+}
+
+bool ExpectSameAsReference(std::string_view text, int mode, long nodeBudget,
+                           const BoardPreparation& prepare) {
+    HeadlessPlatform referencePlatform;
+    std::unique_ptr<SudokuBoard> reference = MakeBoard(referencePlatform, text);
+    if (prepare) prepare(*reference, referencePlatform);
+    const ReferenceRun run = SolveBruteForceReference(*reference, mode, nodeBudget);
+    if (!run.finished) return false;
+
+    HeadlessPlatform platform;
+    std::unique_ptr<SudokuBoard> board = MakeBoard(platform, text);
+    if (prepare) prepare(*board, platform);
+    EXPECT_EQ(run.status, board->SolveBruteForce(mode)) << text << " mode " << mode;
+    SCOPED_TRACE(std::string(text) + " mode " + std::to_string(mode));
+    ExpectSameOutcome(*reference, *board);
+    return true;
+}
+
+std::vector<std::string> SamplePuzzles(const std::string& fileName, std::size_t count,
+                                       std::size_t step) {
+    const std::vector<std::string> lines =
+        ReadPuzzleLines(std::string(RARUDUZ_SHARED_DATA) + "/" + fileName, count * step);
+    std::vector<std::string> sample;
+    for (std::size_t i = 0; i < lines.size(); i += step) sample.push_back(lines[i]);
+    return sample;
+}
