@@ -11,12 +11,13 @@ struct PlacedValues {
     std::uint32_t inBox[kMaxSize] = {};
 
     explicit PlacedValues(const SudokuBoard& board) {
-        for (int x = 0; x < board.size; ++x)
-            for (int y = 0; y < board.size; ++y) {
-                const std::uint32_t bit = bitOf(board.Cell(x, y).value);
-                inRow[y] |= bit;
-                inColumn[x] |= bit;
-                inBox[board.BoxIndex(x, y)] |= bit;
+        for (int box = 0; box < board.size; ++box)
+            for (int i = 0; i < board.size; ++i) {
+                const int index = UnitCellIndex(board, BoxUnit, box, i);
+                const std::uint32_t bit = bitOf(board.cells[index].value);
+                inRow[RowOfIndex(index)] |= bit;
+                inColumn[ColumnOfIndex(index)] |= bit;
+                inBox[box] |= bit;
             }
     }
 };
