@@ -16,9 +16,8 @@ std::uint32_t EmptyCandidates(const BoardCell& cell) {
 struct LineSegments {
     const SudokuBoard& board;
     UnitKind kind;
-    std::uint32_t placed[kMaxSize] = {};                    // values placed on each line
-    std::uint32_t once[kMaxSize][kLineCellCapacity] = {};   // candidates seen in the segment
-    std::uint32_t twice[kMaxSize][kLineCellCapacity] = {};  // candidates seen at least twice
+    std::uint32_t placed[kMaxSize] = {};  // values placed on each line
+    CandidateTally tally[kMaxSize][kLineCellCapacity];
 
     LineSegments(const SudokuBoard& b, UnitKind k) : board(b), kind(k) {
         const int n = board.boxSize;
@@ -26,9 +25,7 @@ struct LineSegments {
             for (int p = 0; p < board.size; ++p) {
                 const BoardCell& cell = board.cells[CellAt(line, p)];
                 placed[line] |= bitOf(cell.value);
-                const std::uint32_t mask = EmptyCandidates(cell);
-                twice[line][p / n] |= once[line][p / n] & mask;
-                once[line][p / n] |= mask;
+                tally[line][p / n].Add(EmptyCandidates(cell));
             }
     }
 
@@ -47,14 +44,14 @@ struct LineSegments {
         const int first = line / board.boxSize * board.boxSize;
         std::uint32_t mask = 0;
         for (int other = first; other < first + board.boxSize; ++other)
-            if (other != line) mask |= once[other][segment];
+            if (other != line) mask |= tally[other][segment].Seen();
         return mask;
     }
     // Candidates of the line outside the segment.
     std::uint32_t LineOffSegment(int line, int segment) const {
         std::uint32_t mask = 0;
         for (int other = 0; other < board.boxSize; ++other)
-            if (other != segment) mask |= once[line][other];
+            if (other != segment) mask |= tally[line][other].Seen();
         return mask;
     }
 };
@@ -77,7 +74,7 @@ int FindPointingPair(SudokuBoard& board, SolveStep& step, UnitKind kind, Techniq
         std::uint32_t pointing[kLineCellCapacity] = {};
         std::uint32_t anyPointing = 0;
         for (int segment = 0; segment < n; ++segment) {
-            pointing[segment] = segments.twice[line][segment] &
+            pointing[segment] = segments.tally[line][segment].SeenTwice() &
                                 ~segments.BoxOffLine(line, segment) & ~segments.placed[line] &
                                 segments.LineOffSegment(line, segment);
             anyPointing |= pointing[segment];
@@ -125,7 +122,7 @@ int FindBoxLineReduction(SudokuBoard& board, SolveStep& step, UnitKind kind,
         std::uint32_t confined[kLineCellCapacity] = {};
         std::uint32_t anyConfined = 0;
         for (int segment = 0; segment < n; ++segment) {
-            confined[segment] = segments.twice[line][segment] &
+            confined[segment] = segments.tally[line][segment].SeenTwice() &
                                 ~segments.LineOffSegment(line, segment) & ~segments.placed[line] &
                                 segments.BoxOffLine(line, segment);
             anyConfined |= confined[segment];
