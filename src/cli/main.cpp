@@ -13,6 +13,7 @@ const CliCommand kCommands[] = {
     {"solve", "solve [--method brute|human|progressive] [--limit 1|2|50] [--with-guess] [FILE ...]",
      RunSolve},
     {"solutions", "solutions [--limit 50] [FILE ...]", RunSolutions},
+    {"steps", "steps [--with-guess] [FILE ...]", RunSteps},
 };
 
 void PrintHelp() {

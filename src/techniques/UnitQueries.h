@@ -6,6 +6,7 @@
 // Callers keep units, columns and rows in 0..size-1 and values in 1..size.
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "engine/SudokuBoard.h"
@@ -38,6 +39,14 @@ inline std::uint32_t RemoveCandidates(BoardCell& cell, std::uint32_t mask) {
     cell.candidates &= ~removed;
     cell.candidateNbr -= BitCount(removed);
     return removed;
+}
+
+// The values of a candidate set, ascending, at most capacity of them. Returns how many.
+inline int ValuesOfMask(std::uint32_t mask, int* values, int capacity) {
+    int count = 0;
+    for (; mask != 0 && count < capacity; mask &= mask - 1)
+        values[count++] = std::countr_zero(mask) + 1;
+    return count;
 }
 
 // Places the value in the empty cell as a solver does: value, type Given, then propagation.
