@@ -14,10 +14,18 @@ StepCell CellOf(UnitKind kind, int line, int position) {
     return kind == RowUnit ? StepCell{position, line} : StepCell{line, position};
 }
 
-int PlacesInLine(const SudokuBoard& board, UnitKind kind, int line, int v, LinePlaces& places) {
-    return kind == RowUnit ? PlacesInRow(board, line, v, 2, places)
-                           : PlacesInColumn(board, line, v, 2, places);
-}
+// The places of v in every line of one kind, and whether the line has exactly two. A search
+// changes the board only when it applies its step, so these stay valid for the whole value.
+struct ValuePlaces {
+    std::array<LinePlaces, kMaxSize> places;
+    std::array<int, kMaxSize> hasTwo;
+
+    ValuePlaces(const SudokuBoard& board, UnitKind kind, int v) {
+        for (int line = 0; line < board.size; ++line)
+            hasTwo[line] = kind == RowUnit ? PlacesInRow(board, line, v, 2, places[line])
+                                           : PlacesInColumn(board, line, v, 2, places[line]);
+    }
+};
 
 void StartSearch(XWingsSection& section) {
     section.removals.fill({});
@@ -50,13 +58,14 @@ int FindPlainWing(SudokuBoard& board, UnitKind kind, SolveStep& step) {
     XWingsSection& section = step.xWings;
     StartSearch(section);
     const int n = board.size;
-    LinePlaces places1{}, places2{};
-    for (int v = 1; v <= n; ++v)
+    for (int v = 1; v <= n; ++v) {
+        const ValuePlaces lines(board, kind, v);
         for (int line1 = 0; line1 < n - 1; ++line1) {
-            if (!PlacesInLine(board, kind, line1, v, places1)) continue;
+            if (!lines.hasTwo[line1]) continue;
+            const LinePlaces& places1 = lines.places[line1];
             for (int line2 = line1 + 1; line2 < n; ++line2) {
-                if (!PlacesInLine(board, kind, line2, v, places2) || places2[0] != places1[0] ||
-                    places2[1] != places1[1])
+                const LinePlaces& places2 = lines.places[line2];
+                if (!lines.hasTwo[line2] || places2[0] != places1[0] || places2[1] != places1[1])
                     continue;
                 NoteWing(section, kind, v, line1, places1, line2, places2);
                 for (int other = 0; other < n; ++other) {
@@ -67,6 +76,7 @@ int FindPlainWing(SudokuBoard& board, UnitKind kind, SolveStep& step) {
                 if (Finish(section, step)) return 1;
             }
         }
+    }
     return 0;
 }
 
@@ -76,14 +86,16 @@ int FindBoxWing(SudokuBoard& board, UnitKind kind, SolveStep& step) {
     XWingsSection& section = step.xWings;
     StartSearch(section);
     const int n = board.size, b = board.boxSize;
-    LinePlaces places1{}, places2{};
     auto boxOf = [&](StepCell cell) { return board.BoxIndex(cell.column, cell.row); };
-    for (int v = 1; v <= n; ++v)
+    for (int v = 1; v <= n; ++v) {
+        const ValuePlaces lines(board, kind, v);
         for (int band = 0; band < b; ++band)
             for (int line1 = band * b; line1 < band * b + b - 1; ++line1) {
-                if (!PlacesInLine(board, kind, line1, v, places1)) continue;
+                if (!lines.hasTwo[line1]) continue;
+                const LinePlaces& places1 = lines.places[line1];
                 for (int line2 = line1 + 1; line2 < band * b + b; ++line2) {
-                    if (!PlacesInLine(board, kind, line2, v, places2)) continue;
+                    if (!lines.hasTwo[line2]) continue;
+                    const LinePlaces& places2 = lines.places[line2];
                     const int box1 = boxOf(CellOf(kind, line1, places1[0]));
                     const int box2 = boxOf(CellOf(kind, line1, places1[1]));
                     if (box1 != boxOf(CellOf(kind, line2, places2[0])) ||
@@ -100,6 +112,7 @@ int FindBoxWing(SudokuBoard& board, UnitKind kind, SolveStep& step) {
                     if (Finish(section, step)) return 1;
                 }
             }
+    }
     return 0;
 }
 }  // namespace
