@@ -17,8 +17,12 @@ enum UnitKind : int { RowUnit = 0, ColumnUnit = 1, BoxUnit = 2 };
 struct UnitTable {
     std::array<std::array<std::array<std::uint8_t, kMaxSize>, kMaxSize>, 3> cellIndex{};
 };
+extern const UnitTable kUnitTable9;
+extern const UnitTable kUnitTable16;
 // The table of a board of size 9 or 16.
-const UnitTable& UnitTableFor(int size);
+inline const UnitTable& UnitTableFor(int size) {
+    return size == 16 ? kUnitTable16 : kUnitTable9;
+}
 
 constexpr int ColumnOfIndex(int index) {
     return index / kGridSide;
@@ -48,6 +52,22 @@ inline int ValuesOfMask(std::uint32_t mask, int* values, int capacity) {
         values[count++] = std::countr_zero(mask) + 1;
     return count;
 }
+
+// Which values occur in the masks fed to Add: at all, at least twice, exactly once.
+class CandidateTally {
+public:
+    void Add(std::uint32_t mask) {
+        twice_ |= seen_ & mask;
+        seen_ |= mask;
+    }
+    std::uint32_t Seen() const { return seen_; }
+    std::uint32_t SeenTwice() const { return twice_; }
+    std::uint32_t ExactlyOnce() const { return seen_ & ~twice_; }
+
+private:
+    std::uint32_t seen_ = 0;
+    std::uint32_t twice_ = 0;
+};
 
 // Places the value in the empty cell as a solver does: value, type Given, then propagation.
 void PlaceValue(SudokuBoard& board, int column, int row, int v);
