@@ -72,6 +72,7 @@ struct CliCommand {
 int RunSolve(CliArguments& arguments);
 int RunSolutions(CliArguments& arguments);
 int RunSteps(CliArguments& arguments);
+int RunCheck(CliArguments& arguments);
 
 class SudokuBoard;
 // Loads the input board as clues with fresh candidates; with withGuess the exhaustive solver

@@ -14,6 +14,7 @@ const CliCommand kCommands[] = {
      RunSolve},
     {"solutions", "solutions [--limit 50] [FILE ...]", RunSolutions},
     {"steps", "steps [--with-guess] [FILE ...]", RunSteps},
+    {"check", "check [--with-guess] [FILE ...]", RunCheck},
 };
 
 void PrintHelp() {
