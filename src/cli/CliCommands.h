@@ -64,3 +64,5 @@ struct CliCommand {
 
 int RunSolve(CliArguments& arguments);
 int RunSolutions(CliArguments& arguments);
+int RunRate(CliArguments& arguments);
+int RunLog(CliArguments& arguments);

@@ -13,6 +13,8 @@ const CliCommand kCommands[] = {
     {"solve", "solve [--method brute|human|progressive] [--limit 1|2|50] [--with-guess] [FILE ...]",
      RunSolve},
     {"solutions", "solutions [--limit 50] [FILE ...]", RunSolutions},
+    {"rate", "rate [FILE ...]", RunRate},
+    {"log", "log [FILE ...]", RunLog},
 };
 
 void PrintHelp() {
