@@ -14,6 +14,7 @@ const CliCommand kCommands[] = {
      RunSolve},
     {"solutions", "solutions [--limit 50] [FILE ...]", RunSolutions},
     {"rate", "rate [FILE ...]", RunRate},
+    {"steps", "steps [--with-guess] [FILE ...]", RunSteps},
     {"log", "log [FILE ...]", RunLog},
 };
 
