@@ -67,6 +67,7 @@ int RunSolutions(CliArguments& arguments);
 int RunRate(CliArguments& arguments);
 int RunLog(CliArguments& arguments);
 int RunSteps(CliArguments& arguments);
+int RunCheck(CliArguments& arguments);
 
 class SudokuBoard;
 // Loads the input board as clues with fresh candidates; with withGuess the exhaustive solver

@@ -63,3 +63,11 @@ std::string StepEffectsText(const std::vector<CellEffect>& effects) {
     }
     return text;
 }
+
+bool AgreesWithSolution(const CellEffect& effect, const CellGrid& solution, CellEffect& wrong) {
+    const int expected = solution[CellIndex(effect.column, effect.row)].value;
+    wrong = effect;
+    if (effect.placedValue >= 1) return effect.placedValue == expected;
+    wrong.removed = effect.removed & bitOf(expected);
+    return wrong.removed == 0;
+}

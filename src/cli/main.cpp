@@ -15,6 +15,7 @@ const CliCommand kCommands[] = {
     {"solutions", "solutions [--limit 50] [FILE ...]", RunSolutions},
     {"rate", "rate [FILE ...]", RunRate},
     {"steps", "steps [--with-guess] [FILE ...]", RunSteps},
+    {"check", "check [--with-guess] [FILE ...]", RunCheck},
     {"log", "log [FILE ...]", RunLog},
 };
 
