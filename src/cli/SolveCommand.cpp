@@ -49,17 +49,15 @@ int RunSolve(CliArguments& arguments) {
 
     auto board = std::make_unique<SudokuBoard>(platform);
     for (const InputBoard& input : boards) {
-        board->Initialise(input.data.size, 0, "", "", &input.data, 0, 0);
         if (!driver) {
+            board->Initialise(input.data.size, 0, "", "", &input.data, 0, 0);
             const SolveStatus status = board->SolveBruteForce(SolveModeForLimit(limit));
             std::cout << input.index << '\t' << kSolveStatusNames[status] << '\t'
                       << board->solutionNbr << "\t-\t-\t" << BoardLine(*board, board->cells)
                       << '\n';
             continue;
         }
-        // The exhaustive solver's solution is what "Brute Force Guess" places; the driver then
-        // starts again from the clues.
-        if (withGuess) board->SolveBruteForce(1);
+        PrepareStepping(*board, input.data, withGuess);
         const bool solved = driver(*board, board->statistics) == SolutionFound;
         std::cout << input.index << '\t' << (solved ? "Solved" : "NoSolutionFound") << "\t-\t"
                   << board->score << '\t' << LevelName(LevelForScore(board->score)) << '\t'
