@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <initializer_list>
 #include <system_error>
 
 #include "engine/BoardLevel.h"
@@ -15,30 +14,28 @@ namespace {
 enum class CellListing { All, FirstTwo, FirstOnly };
 
 struct StepDescription {
-    const char* text;  // "%s" stands for the values, then (when `plural`) the plural suffix
+    const char* text;  // "%s" stands for the values, then for the plural suffix
     int valueCount;
-    bool plural;
     CellListing cells;
 };
 
-constexpr StepDescription kPlacement = {"Given %s solved at ", 1, false, CellListing::FirstOnly};
-constexpr StepDescription kOneCandidate = {"Candidate %s removed in Cell%s", 1, true,
-                                           CellListing::All};
-constexpr StepDescription kNakedPair = {"Candidates %s and/or %s removed in Cell%s", 2, true,
+constexpr StepDescription kPlacement = {"Given %s solved at ", 1, CellListing::FirstOnly};
+constexpr StepDescription kOneCandidate = {"Candidate %s removed in Cell%s", 1, CellListing::All};
+constexpr StepDescription kNakedPair = {"Candidates %s and/or %s removed in Cell%s", 2,
                                         CellListing::All};
 constexpr StepDescription kHiddenPair = {"Candidates other than %s and %s removed in Cells ", 2,
-                                         false, CellListing::FirstTwo};
-constexpr StepDescription kNakedTriple = {"Candidates %s, %s and/or %s removed in Cell%s", 3, true,
+                                         CellListing::FirstTwo};
+constexpr StepDescription kNakedTriple = {"Candidates %s, %s and/or %s removed in Cell%s", 3,
                                           CellListing::All};
 constexpr StepDescription kHiddenTriple = {"Candidates other than %s, %s and %s removed in Cell%s",
-                                           3, true, CellListing::All};
-constexpr StepDescription kNakedQuad = {"Candidates %s, %s, %s and %s removed in Cell%s", 4, true,
+                                           3, CellListing::All};
+constexpr StepDescription kNakedQuad = {"Candidates %s, %s, %s and %s removed in Cell%s", 4,
                                         CellListing::All};
-constexpr StepDescription kRectangleType1 = {"Candidates %s and %s removed in Cell ", 2, false,
+constexpr StepDescription kRectangleType1 = {"Candidates %s and %s removed in Cell ", 2,
                                              CellListing::FirstOnly};
-constexpr StepDescription kForcedChains = {"Common Candidate(s) removed in Cell%s", 0, true,
+constexpr StepDescription kForcedChains = {"Common Candidate(s) removed in Cell%s", 0,
                                            CellListing::All};
-constexpr StepDescription kNoDescription = {nullptr, 0, false, CellListing::All};
+constexpr StepDescription kNoDescription = {nullptr, 0, CellListing::All};
 
 // Indexed by TechniqueId. Single colours type II reads like type I.
 constexpr std::array<StepDescription, kTechniqueIdCount> kStepDescriptions = {
@@ -89,8 +86,8 @@ std::string CellName(const StepLogEntry& entry, int i) {
     return "r" + std::to_string(entry.cellRow[i]) + "c" + std::to_string(entry.cellColumn[i]);
 }
 
-// Each "%s" of the pattern takes the next argument.
-std::string Substitute(std::string_view pattern, std::initializer_list<std::string> arguments) {
+// Each "%s" of the pattern takes the next argument; arguments left over are not used.
+std::string Substitute(std::string_view pattern, const std::vector<std::string>& arguments) {
     std::string text;
     auto argument = arguments.begin();
     for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -196,30 +193,12 @@ std::string DescribeStep(const StepLogEntry& entry, std::string_view letters) {
     if (!IsValidTechniqueId(entry.techniqueId)) return {};
     const StepDescription& description = kStepDescriptions[entry.techniqueId];
     if (!description.text) return {};
-    const std::string plural = ListedCells(entry) == 1 ? " " : "s ";
-    const std::array<std::string, 4> symbols = {
-        Symbol(entry.value1, letters), Symbol(entry.value2, letters), Symbol(entry.value3, letters),
-        Symbol(entry.value4, letters)};
-    std::string head;
-    switch (description.valueCount) {
-        case 0:
-            head = Substitute(description.text, {plural});
-            break;
-        case 1:
-            head = Substitute(description.text, {symbols[0], plural});
-            break;
-        case 2:
-            head = Substitute(description.text, {symbols[0], symbols[1], plural});
-            break;
-        case 3:
-            head = Substitute(description.text, {symbols[0], symbols[1], symbols[2], plural});
-            break;
-        default:
-            head = Substitute(description.text,
-                              {symbols[0], symbols[1], symbols[2], symbols[3], plural});
-            break;
-    }
-    return head + CellList(entry, description.cells);
+    const std::int32_t values[] = {entry.value1, entry.value2, entry.value3, entry.value4};
+    std::vector<std::string> arguments;
+    for (int i = 0; i < description.valueCount; ++i)
+        arguments.push_back(Symbol(values[i], letters));
+    arguments.push_back(ListedCells(entry) == 1 ? " " : "s ");
+    return Substitute(description.text, arguments) + CellList(entry, description.cells);
 }
 
 SolveDataPage FillSolveDataPage(SudokuBoard& board, std::string_view letters) {
