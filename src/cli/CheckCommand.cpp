@@ -22,7 +22,11 @@ Verdict CheckBoard(SudokuBoard& board, SolveStep& step, const BoardData& input, 
         return Verdict::NotUnique;
     }
     const CellGrid solution = board.solution;
-    PrepareStepping(board, input, withGuess);
+    // The unique solution is the one the guess would take: only the clues need to come back.
+    if (withGuess)
+        board.ClearGivens();
+    else
+        PrepareStepping(board, input, false);
     int number = 0;
     for (;;) {
         const CellGrid before = board.cells;
