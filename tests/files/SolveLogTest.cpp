@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "TestSupport.h"
@@ -184,8 +185,10 @@ std::string ReadWhole(const std::filesystem::path& path) {
 }
 
 TEST(SolveLog, StoreReplacesTheFileWholeOrNotAtAll) {
+    // Other test runs may share the temporary folder.
     const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "raruduz-solve-log-test";
+        std::filesystem::temp_directory_path() /
+        ("raruduz-solve-log-test-" + std::to_string(std::random_device()()));
     std::filesystem::remove_all(folder);
     HeadlessPlatform platform;
     platform.programFolder = folder;
