@@ -5,11 +5,15 @@
 #include <memory>
 
 #include "cli/CliCommands.h"
+#include "engine/BoardLevel.h"
+#include "engine/HumanLikeSolving.h"
 #include "engine/SudokuBoard.h"
 
 namespace {
 // --limit 1, 2 or 50 selects the exhaustive solver's modes 1, 3 and 2.
-int SolveModeForLimit(int limit) { return limit == 1 ? 1 : limit == 2 ? 3 : 2; }
+int SolveModeForLimit(int limit) {
+    return limit == 1 ? 1 : limit == 2 ? 3 : 2;
+}
 
 // --limit takes exactly 1, 2 or 50; fallback when it is absent. False after reporting a bad value.
 bool ReadLimit(CliArguments& arguments, int fallback, int& limit) {
@@ -24,23 +28,42 @@ bool ReadLimit(CliArguments& arguments, int fallback, int& limit) {
     UsageError("option --limit takes 1, 2 or 50, not '" + *text + "'");
     return false;
 }
+
+using HumanLikeDriver = int (*)(SudokuBoard& board, SolveStatistics& statistics);
+
+HumanLikeDriver DriverForMethod(const std::string& method) {
+    if (method == "human") return SolveHumanLike;
+    if (method == "progressive") return SolveProgressive;
+    return nullptr;
+}
 }  // namespace
 
 int RunSolve(CliArguments& arguments) {
     const std::string method = arguments.TakeValue("--method").value_or("brute");
+    const bool withGuess = arguments.TakeFlag("--with-guess");
     int limit = 2;
     if (!ReadLimit(arguments, 2, limit)) return kExitUsage;
     const std::vector<std::string> files = arguments.TakeFiles();
     if (!arguments.error().empty()) return UsageError(arguments.error());
-    if (method != "brute") return UsageError("unknown method '" + method + "'");
+    const HumanLikeDriver driver = DriverForMethod(method);
+    if (method != "brute" && !driver) return UsageError("unknown method '" + method + "'");
 
     HeadlessPlatform platform = MakeCliPlatform();
     auto board = std::make_unique<SudokuBoard>(platform);
     const bool read = VisitInputBoards(files, platform, [&](const InputBoard& input) {
-        board->Initialise(input.data.size, 0, "", "", &input.data, 0, 0);
-        const SolveStatus status = board->SolveBruteForce(SolveModeForLimit(limit));
-        std::cout << input.index << '\t' << kSolveStatusNames[status] << '\t' << board->solutionNbr
-                  << "\t-\t-\t" << BoardLine(*board, board->cells) << '\n';
+        if (!driver) {
+            board->Initialise(input.data.size, 0, "", "", &input.data, 0, 0);
+            const SolveStatus status = board->SolveBruteForce(SolveModeForLimit(limit));
+            std::cout << input.index << '\t' << kSolveStatusNames[status] << '\t'
+                      << board->solutionNbr << "\t-\t-\t" << BoardLine(*board, board->cells)
+                      << '\n';
+            return;
+        }
+        PrepareStepping(*board, input.data, withGuess);
+        const bool solved = driver(*board, board->statistics) == SolutionFound;
+        std::cout << input.index << '\t' << (solved ? "Solved" : "NoSolutionFound") << "\t-\t"
+                  << board->score << '\t' << LevelName(LevelForScore(board->score)) << '\t'
+                  << BoardLine(*board, board->cells) << '\n';
     });
     return read ? kExitDone : kExitUsage;
 }

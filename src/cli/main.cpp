@@ -13,8 +13,10 @@ const CliCommand kCommands[] = {
     {"solve", "solve [--method brute|human|progressive] [--limit 1|2|50] [--with-guess] [FILE ...]",
      RunSolve},
     {"solutions", "solutions [--limit 50] [FILE ...]", RunSolutions},
+    {"rate", "rate [FILE ...]", RunRate},
     {"steps", "steps [--with-guess] [FILE ...]", RunSteps},
     {"check", "check [--with-guess] [FILE ...]", RunCheck},
+    {"log", "log [FILE ...]", RunLog},
 };
 
 void PrintHelp() {
