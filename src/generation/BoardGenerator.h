@@ -8,19 +8,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "generation/GenerationStyle.h"
 #include "platform/Platform.h"
 
 class SudokuBoard;
-
-enum GenerationStyle : std::int32_t {
-    NonSymmetricalStyle = 0,
-    SymmetricalStyle = 1,
-    PatternBasedStyle = 2,
-};
-
-// Indexed by GenerationStyle.
-inline constexpr std::array<const char*, 3> kGenerationStyleTexts = {"Non Symetrical", "Symetrical",
-                                                                     "Patterm-Based"};
 
 enum GeneratorSearchMode : std::int32_t { FillSearch = 1, CountSearch = 2 };
 
