@@ -13,6 +13,12 @@ const CliCommand kCommands[] = {
     {"solve", "solve [--method brute|human|progressive] [--limit 1|2|50] [--with-guess] [FILE ...]",
      RunSolve},
     {"solutions", "solutions [--limit 50] [FILE ...]", RunSolutions},
+    {"generate", "generate --level 0..6 [--style 0|1] [--size 9|16] [--count K] [--seed S]",
+     RunGenerate},
+    {"special",
+     "special --technique ID [--count K] [--attempts A] [--min-level 0..6] [--max-level 0..6] "
+     "[--min-occurrence M] [--size 9|16] [--seed S]",
+     RunSpecial},
 };
 
 void PrintHelp() {

@@ -4,10 +4,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "engine/BoardLevel.h"
 #include "generation/GenerationStyle.h"
 
+class BoardGenerator;
+class Platform;
 class SudokuBoard;
 
 inline constexpr char kGeneratedBoardName[] = "No Name";
@@ -48,3 +51,22 @@ struct GenerationControl {
 // then left as it was.
 bool GenerateGradedBoard(SudokuBoard& board, int size, int level, int style, int wordoku,
                          GenerationControl* control = nullptr);
+
+// The same for a caller that makes several boards: the generator's tables and random stream and
+// the board the attempts run on are kept from one board to the next.
+class GradedGenerator {
+public:
+    explicit GradedGenerator(Platform& platform);
+    ~GradedGenerator();
+    GradedGenerator(const GradedGenerator&) = delete;
+    GradedGenerator& operator=(const GradedGenerator&) = delete;
+
+    // See BoardGenerator::prepare.
+    bool Prepare(int size);
+    bool Generate(SudokuBoard& board, int level, int style, int wordoku,
+                  GenerationControl* control = nullptr);
+
+private:
+    std::unique_ptr<BoardGenerator> generator_;
+    std::unique_ptr<SudokuBoard> work_;
+};

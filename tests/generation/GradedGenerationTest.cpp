@@ -60,6 +60,14 @@ TEST(GradedGenerationTest, SameSeedGivesTheSameBoard) {
     ASSERT_TRUE(GenerateGradedBoard(second, 9, Easy, SymmetricalStyle, 0));
     EXPECT_EQ(BoardText(first), BoardText(second));
     EXPECT_EQ(first.score, second.score);
+
+    // A kept generator carries its random stream over to the next board.
+    GradedGenerator generator(platform);
+    ASSERT_TRUE(generator.Prepare(9));
+    ASSERT_TRUE(generator.Generate(first, Easy, SymmetricalStyle, 0));
+    EXPECT_EQ(BoardText(first), BoardText(second));
+    ASSERT_TRUE(generator.Generate(first, Easy, SymmetricalStyle, 0));
+    EXPECT_NE(BoardText(first), BoardText(second));
 }
 
 TEST(GradedGenerationTest, AStoppedRunLeavesTheBoardAsItWas) {
