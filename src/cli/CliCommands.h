@@ -64,5 +64,12 @@ struct CliCommand {
 
 int RunSolve(CliArguments& arguments);
 int RunSolutions(CliArguments& arguments);
+int RunSteps(CliArguments& arguments);
+int RunCheck(CliArguments& arguments);
 int RunGenerate(CliArguments& arguments);
 int RunSpecial(CliArguments& arguments);
+
+class SudokuBoard;
+// Loads the input board as clues with fresh candidates; with withGuess the exhaustive solver
+// first finds one solution so that the guess technique may act.
+void PrepareStepping(SudokuBoard& board, const BoardData& input, bool withGuess);

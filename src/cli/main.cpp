@@ -13,6 +13,8 @@ const CliCommand kCommands[] = {
     {"solve", "solve [--method brute|human|progressive] [--limit 1|2|50] [--with-guess] [FILE ...]",
      RunSolve},
     {"solutions", "solutions [--limit 50] [FILE ...]", RunSolutions},
+    {"steps", "steps [--with-guess] [FILE ...]", RunSteps},
+    {"check", "check [--with-guess] [FILE ...]", RunCheck},
     {"generate", "generate --level 0..6 [--style 0|1] [--size 9|16] [--count K] [--seed S]",
      RunGenerate},
     {"special",

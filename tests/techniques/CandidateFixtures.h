@@ -1,0 +1,69 @@
+#pragma once
+// Candidate states written as pictures, for the pattern tests of the technique routines: start
+// from an open board (every cell empty, every candidate), then shape the candidates of a few
+// cells or the places of one value.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "TestSupport.h"
+#include "cli/StepEffects.h"
+#include "techniques/SolveStep.h"
+
+// Every cell empty with the full candidate set.
+inline std::unique_ptr<SudokuBoard> OpenBoard(HeadlessPlatform& platform, int size = 9) {
+    auto board = std::make_unique<SudokuBoard>(platform);
+    board->Initialise(size, 0, "", "", nullptr, 0, 0);
+    return board;
+}
+
+// The candidates of cell (x, y) become the listed value symbols ("127", "9AG").
+inline void SetCandidates(SudokuBoard& board, int x, int y, std::string_view symbols) {
+    std::uint32_t mask = 0;
+    for (const char c : symbols) mask |= bitOf(c <= '9' ? c - '0' : c - 'A' + 10);
+    board.Cell(x, y).candidates = mask;
+    board.Cell(x, y).candidateNbr = BitCount(mask);
+}
+
+// Where value v stays a candidate: one picture row per board row, 'x' keeps v, '.' removes it.
+// Blanks are ignored.
+inline void PaintValue(SudokuBoard& board, int v, std::string_view picture) {
+    int i = 0;
+    for (const char c : picture) {
+        if (c != 'x' && c != '.') continue;
+        BoardCell& cell = board.Cell(i % board.size, i / board.size);
+        const bool has = (cell.candidates & bitOf(v)) != 0;
+        if (has && c == '.') {
+            cell.candidates &= ~bitOf(v);
+            --cell.candidateNbr;
+        } else if (!has && c == 'x') {
+            cell.candidates |= bitOf(v);
+            ++cell.candidateNbr;
+        }
+        ++i;
+    }
+}
+
+// Exchanges columns and rows, so a row pattern becomes the matching column pattern.
+inline void Transpose(SudokuBoard& board) {
+    for (int x = 0; x < board.size; ++x)
+        for (int y = x + 1; y < board.size; ++y) std::swap(board.Cell(x, y), board.Cell(y, x));
+}
+
+// Runs a routine and returns what it changed, as raruduz-cli steps shows it ("" when it found
+// nothing).
+template <typename Routine>
+std::string RunRoutine(Routine routine, SudokuBoard& board, SolveStep& step) {
+    const CellGrid before = board.cells;
+    const int found = routine(board, step);
+    const std::string changes = StepEffectsText(CollectStepEffects(board, before, board.cells));
+    return found ? changes
+                 : (changes.empty() ? std::string() : "changed without a step: " + changes);
+}
+
+// Four cells as their columns, then their rows, as the step records list them.
+inline std::array<int, 8> CornerList(const std::array<StepCell, 4>& cells) {
+    return {cells[0].column, cells[1].column, cells[2].column, cells[3].column,
+            cells[0].row,    cells[1].row,    cells[2].row,    cells[3].row};
+}
