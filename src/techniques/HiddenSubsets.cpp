@@ -15,6 +15,7 @@ struct ValuePlaces {
     int count = 0;
 
     ValuePlaces(const SudokuBoard& board, UnitKind kind, int unit, std::uint32_t trigger) {
+        trigger &= fullMask(board.size);
         count = ValuesOfMask(trigger, values, kMaxSize);
         std::uint32_t byValue[kMaxSize] = {};
         for (int i = 0; i < board.size; ++i) {
