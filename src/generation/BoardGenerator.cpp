@@ -31,6 +31,11 @@ bool BoardGenerator::prepare(int size) {
         stamp_.assign((cellCount_ + 2) * columnSlots, 0);
         nodeSum_.assign(bucketCount_ * columnSlots, 0);
         nodeVisits_.assign(bucketCount_ * columnSlots, 0);
+        clueRowBlocked_.assign(rowCount_ + 1, 0);
+        clueColumnCovered_.assign(columnSlots, 0);
+        clueColumnFree_.assign(columnSlots, 0);
+        coveredGrid_.assign(cellCount_ + 1, 0);
+        clueCoverValid_ = false;
     } catch (const std::bad_alloc&) {
         size_ = 0;
         platform_.ShowMessage(kGeneratorMemoryMessage);
@@ -130,30 +135,11 @@ int BoardGenerator::search(int mode) {
     mode_ = mode;
     std::fill(nodeSum_.begin(), nodeSum_.end(), 0);
     std::fill(nodeVisits_.begin(), nodeVisits_.end(), 0);
-    std::fill(rowBlocked_.begin(), rowBlocked_.end(), 0);
-    std::fill(columnCovered_.begin(), columnCovered_.end(), 0);
-
-    std::copy(columnSize_.begin(), columnSize_.end(), columnFree_.begin());
-
-    const int n = size_;
-    clueCount_ = 0;
-    for (int cell = 1; cell <= cellCount_; ++cell) {
-        const std::int32_t d = grid_[cell];
-        if (d == 0) continue;
-        if (d < 1 || d > n) return -1;
-        ++clueCount_;
-        const int m = (cell - 1) * n + d;
-        for (const std::int32_t column : rowColumns_[m]) {
-            if (columnCovered_[column] != 0) return -1;
-            columnCovered_[column] = 1;
-            // Counting the free rows as they get blocked spares a pass over every column.
-            for (int i = 1; i <= columnSize_[column]; ++i) {
-                const std::int32_t row = columnRows_[column * kColumnStride + i];
-                if (++rowBlocked_[row] == 1)
-                    for (const std::int32_t other : rowColumns_[row]) --columnFree_[other];
-            }
-        }
-    }
+    if (!UpdateClueCover()) return -1;
+    clueCount_ = clueTotal_;
+    std::copy(clueRowBlocked_.begin(), clueRowBlocked_.end(), rowBlocked_.begin());
+    std::copy(clueColumnCovered_.begin(), clueColumnCovered_.end(), columnCovered_.begin());
+    std::copy(clueColumnFree_.begin(), clueColumnFree_.end(), columnFree_.begin());
     deadColumn_ = forcedColumn_ = 0;
     solutionCount_ = 0;
     depth_ = clueCount_;
@@ -199,6 +185,60 @@ int BoardGenerator::search(int mode) {
                 columnRows_[chosenColumn_[depth_] * kColumnStride + tryIndex_[depth_]];
             for (const std::int32_t covered : rowColumns_[row]) Uncover(covered);
             backtrack = false;
+        }
+    }
+}
+
+bool BoardGenerator::UpdateClueCover() {
+    if (!clueCoverValid_) {
+        std::fill(clueRowBlocked_.begin(), clueRowBlocked_.end(), 0);
+        std::fill(clueColumnCovered_.begin(), clueColumnCovered_.end(), 0);
+        std::copy(columnSize_.begin(), columnSize_.end(), clueColumnFree_.begin());
+        std::fill(coveredGrid_.begin(), coveredGrid_.end(), 0);
+        clueTotal_ = 0;
+        clueCoverValid_ = true;
+    }
+    // Clues that went away first, so that a digit that moved is never seen twice.
+    for (int cell = 1; cell <= cellCount_; ++cell) {
+        const std::int32_t covered = coveredGrid_[cell];
+        if (covered == 0 || grid_[cell] == covered) continue;
+        UncoverClue(cell, covered);
+        coveredGrid_[cell] = 0;
+        --clueTotal_;
+    }
+    for (int cell = 1; cell <= cellCount_; ++cell) {
+        const std::int32_t digit = grid_[cell];
+        if (digit == 0 || digit == coveredGrid_[cell]) continue;
+        if (digit < 1 || digit > size_ || !CoverClue(cell, digit)) {
+            clueCoverValid_ = false;
+            return false;
+        }
+        coveredGrid_[cell] = digit;
+        ++clueTotal_;
+    }
+    return true;
+}
+
+bool BoardGenerator::CoverClue(int cell, int digit) {
+    for (const std::int32_t column : rowColumns_[(cell - 1) * size_ + digit]) {
+        if (clueColumnCovered_[column] != 0) return false;
+        clueColumnCovered_[column] = 1;
+        for (int i = 1; i <= columnSize_[column]; ++i) {
+            const std::int32_t row = columnRows_[column * kColumnStride + i];
+            if (++clueRowBlocked_[row] == 1)
+                for (const std::int32_t other : rowColumns_[row]) --clueColumnFree_[other];
+        }
+    }
+    return true;
+}
+
+void BoardGenerator::UncoverClue(int cell, int digit) {
+    for (const std::int32_t column : rowColumns_[(cell - 1) * size_ + digit]) {
+        clueColumnCovered_[column] = 0;
+        for (int i = 1; i <= columnSize_[column]; ++i) {
+            const std::int32_t row = columnRows_[column * kColumnStride + i];
+            if (--clueRowBlocked_[row] == 0)
+                for (const std::int32_t other : rowColumns_[row]) ++clueColumnFree_[other];
         }
     }
 }

@@ -49,6 +49,12 @@ private:
     std::uint32_t Draw();
     // A random index in 1..n.
     int RandomIndex(int n);
+    // Brings the cover of the grid's clues up to date with the cells changed since the last
+    // search. Every entry is a count, so the order of the changes does not matter and the state
+    // equals one built from scratch. False when two clues claim the same constraint.
+    bool UpdateClueCover();
+    bool CoverClue(int cell, int digit);
+    void UncoverClue(int cell, int digit);
     int ChooseColumn();
     void Place(int row);
     void Cover(int column);
@@ -79,6 +85,14 @@ private:
     std::vector<std::int32_t> tryIndex_;
     std::vector<std::int32_t> mask_;
     std::vector<std::int32_t> ties_;
+    // The state the clues alone give, kept between searches (removal changes one or two cells
+    // at a time), and the grid it was made for.
+    std::vector<std::int32_t> clueRowBlocked_;
+    std::vector<std::int32_t> clueColumnCovered_;
+    std::vector<std::int32_t> clueColumnFree_;
+    std::vector<std::int32_t> coveredGrid_;
+    std::int32_t clueTotal_ = 0;
+    bool clueCoverValid_ = false;
     // Learning tables, one line of columnCount + 1 slots per depth (stamp) or depth bucket.
     std::vector<std::uint32_t> stamp_;
     std::vector<std::int64_t> nodeSum_;

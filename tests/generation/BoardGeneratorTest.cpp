@@ -197,3 +197,44 @@ TEST(BoardGeneratorTest, KnownSeedGivesKnownPuzzles) {
     EXPECT_EQ(GridString(generator),
               "......2.3..21.9..48.5.3....6......8.4.76.85.1.8......7....9.3.55..2.34..7.9......");
 }
+
+// The clue cover is carried from one search to the next; edits between searches must count the
+// same as a grid read afresh.
+TEST(BoardGeneratorTest, SearchesFollowEveryEditOfTheGrid) {
+    HeadlessPlatform platform;
+    platform.fixedCalendarSeconds = 3;
+    BoardGenerator generator(platform);
+    ASSERT_TRUE(generator.prepare(9));
+    const auto freshCount = [&] {
+        BoardGenerator fresh(platform);
+        EXPECT_TRUE(fresh.prepare(9));
+        for (int cell = 1; cell <= 81; ++cell) fresh.setGridCell(cell, generator.gridCell(cell));
+        return fresh.search(CountSearch);
+    };
+    generator.clearGrid();
+    ASSERT_EQ(generator.search(FillSearch), 1);
+    EXPECT_EQ(generator.search(CountSearch), 0) << "a full grid leaves nothing to place";
+
+    // Two digits of row 1 exchanged: their columns conflict until the columns are emptied.
+    const std::int32_t first = generator.gridCell(1), second = generator.gridCell(2);
+    generator.setGridCell(1, second);
+    generator.setGridCell(2, first);
+    EXPECT_EQ(generator.search(CountSearch), -1);
+    for (int row = 2; row <= 9; ++row) {
+        generator.setGridCell((row - 1) * 9 + 1, 0);
+        generator.setGridCell((row - 1) * 9 + 2, 0);
+    }
+    const int exchanged = generator.search(CountSearch);
+    EXPECT_GE(exchanged, 0);
+    EXPECT_EQ(exchanged, freshCount());
+    // And back, after a search made while they were exchanged.
+    generator.setGridCell(1, first);
+    generator.setGridCell(2, second);
+    const int restored = generator.search(CountSearch);
+    EXPECT_GE(restored, 1);
+    EXPECT_EQ(restored, freshCount());
+    generator.setGridCell(3, 0);
+    generator.setGridCell(40, 0);
+    EXPECT_EQ(generator.search(CountSearch), freshCount());
+    EXPECT_EQ(ClueTotal(generator), 63);
+}
