@@ -53,7 +53,6 @@ bool GradedGenerator::Generate(SudokuBoard& board, int level, int style, int wor
 
 bool GenerateGradedBoard(SudokuBoard& board, int size, int level, int style, int wordoku,
                          GenerationControl* control) {
-    BusyCursor busy(board.platform());
     GradedGenerator generator(board.platform());
     return generator.Prepare(size) && generator.Generate(board, level, style, wordoku, control);
 }
