@@ -64,6 +64,8 @@ struct CliCommand {
 
 int RunSolve(CliArguments& arguments);
 int RunSolutions(CliArguments& arguments);
+int RunRate(CliArguments& arguments);
+int RunLog(CliArguments& arguments);
 int RunSteps(CliArguments& arguments);
 int RunCheck(CliArguments& arguments);
 int RunGenerate(CliArguments& arguments);
