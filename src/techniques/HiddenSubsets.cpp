@@ -7,6 +7,11 @@
 #include "techniques/TechniqueRoutines.h"
 
 namespace {
+bool HasTwoBits(std::uint32_t mask) {
+    const std::uint32_t rest = mask & (mask - 1);
+    return rest != 0 && (rest & (rest - 1)) == 0;
+}
+
 // For every unit of one kind: where each value can go (bit i for the unit's i-th cell, empty
 // cells only), and the values that can go in exactly two cells. Gathered once per search: the
 // board does not change until a step is applied.
@@ -24,7 +29,7 @@ struct UnitValuePlaces {
                     positions[unit][std::countr_zero(m)] |= 1u << i;
             }
             for (int v = 0; v < board.size; ++v)
-                if (BitCount(positions[unit][v]) == 2) twoPlaceValues[unit] |= 1u << v;
+                if (HasTwoBits(positions[unit][v])) twoPlaceValues[unit] |= 1u << v;
         }
     }
 };

@@ -11,28 +11,15 @@ struct PlacedValues {
     std::uint32_t inBox[kMaxSize] = {};
 
     explicit PlacedValues(const SudokuBoard& board) {
-        for (int x = 0; x < board.size; ++x)
-            for (int y = 0; y < board.size; ++y) {
-                const std::uint32_t bit = bitOf(board.Cell(x, y).value);
-                inRow[y] |= bit;
-                inColumn[x] |= bit;
-                inBox[board.BoxIndex(x, y)] |= bit;
+        for (int box = 0; box < board.size; ++box)
+            for (int i = 0; i < board.size; ++i) {
+                const int index = UnitCellIndex(board, BoxUnit, box, i);
+                const std::uint32_t bit = bitOf(board.cells[index].value);
+                inRow[RowOfIndex(index)] |= bit;
+                inColumn[ColumnOfIndex(index)] |= bit;
+                inBox[box] |= bit;
             }
     }
-};
-
-// The values that occur in exactly one of the masks fed to Add.
-class OnceTracker {
-public:
-    void Add(std::uint32_t mask) {
-        twice_ |= once_ & mask;
-        once_ |= mask;
-    }
-    std::uint32_t ExactlyOnce() const { return once_ & ~twice_; }
-
-private:
-    std::uint32_t once_ = 0;
-    std::uint32_t twice_ = 0;
 };
 
 void RecordPlacement(SudokuBoard& board, SolveStep& step, TechniqueId technique, UnitKind kind,
@@ -55,14 +42,14 @@ template <class PlacesOf>
 int FindUnitSingle(SudokuBoard& board, SolveStep& step, UnitKind kind, TechniqueId technique,
                    const std::uint32_t* excluded, PlacesOf placesOf) {
     for (int unit = 0; unit < board.size; ++unit) {
-        OnceTracker tracker;
+        CandidateTally tracker;
         for (int i = 0; i < board.size; ++i)
             tracker.Add(placesOf(UnitCellIndex(board, kind, unit, i)));
         std::uint32_t singles = tracker.ExactlyOnce();
         if (excluded) singles &= ~excluded[unit];
         if (singles == 0) continue;
         const std::uint32_t bit = singles & (~singles + 1);
-        for (int i = 0;; ++i) {
+        for (int i = 0; i < board.size; ++i) {
             const int index = UnitCellIndex(board, kind, unit, i);
             if (placesOf(index) & bit) {
                 RecordPlacement(board, step, technique, kind, unit, index, valueOfBit(bit));

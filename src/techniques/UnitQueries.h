@@ -53,6 +53,22 @@ inline int ValuesOfMask(std::uint32_t mask, int* values, int capacity) {
     return count;
 }
 
+// Which values occur in the masks fed to Add: at all, at least twice, exactly once.
+class CandidateTally {
+public:
+    void Add(std::uint32_t mask) {
+        twice_ |= seen_ & mask;
+        seen_ |= mask;
+    }
+    std::uint32_t Seen() const { return seen_; }
+    std::uint32_t SeenTwice() const { return twice_; }
+    std::uint32_t ExactlyOnce() const { return seen_ & ~twice_; }
+
+private:
+    std::uint32_t seen_ = 0;
+    std::uint32_t twice_ = 0;
+};
+
 // Places the value in the empty cell as a solver does: value, type Given, then propagation.
 void PlaceValue(SudokuBoard& board, int column, int row, int v);
 

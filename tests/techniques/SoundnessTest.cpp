@@ -64,9 +64,13 @@ void CheckSample(const char* file, std::size_t count) {
     if (lines.empty()) GTEST_SKIP() << file << " is not available";
     HeadlessPlatform platform;
     for (const std::string& puzzle : lines) {
+        // The sets hold puzzles with one solution. Steps only add values, so solving the board
+        // they leave finds that solution quickly, or nothing when a step placed a wrong value.
         auto solved = MakeBoard(platform, puzzle);
-        ASSERT_EQ(solved->SolveBruteForce(3), SolutionFound) << puzzle;
-        ASSERT_EQ(solved->solutionNbr, 1) << puzzle;
+        SolveStep step;
+        while (SolveOneStep(*solved, step) == 1) {
+        }
+        ASSERT_EQ(solved->SolveBruteForce(1), SolutionFound) << puzzle;
         auto board = MakeBoard(platform, puzzle);
         EXPECT_GT(StepAndCheck(*board, solved->solution, puzzle), 0) << puzzle;
         if (::testing::Test::HasFailure()) return;
@@ -74,10 +78,10 @@ void CheckSample(const char* file, std::size_t count) {
 }
 
 TEST(Soundness, HardestPuzzlesSample) {
-    CheckSample("magictour_top1465.txt", 30);
+    CheckSample("magictour_top1465.txt", 50);
 }
 
 TEST(Soundness, SeventeenCluePuzzlesSample) {
-    CheckSample("17clue_royle_49151.txt", 30);
+    CheckSample("17clue_royle_49151.txt", 50);
 }
 }  // namespace
