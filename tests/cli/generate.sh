@@ -21,6 +21,10 @@ while IFS=$'\t' read -r board score level clues attempts ms extra; do
     [ "$attempts" -ge 1 ] || fail "attempts $attempts"
 done <"$work/a"
 
+# The rate command agrees with the rating each board was accepted on.
+"$cli" generate --level 5 --style 1 --count 3 --seed 8 >"$work/c" || fail "generate exited $?"
+diff <(cut -f1 "$work/c" | "$cli" rate | cut -f3,4) <(cut -f2,3 "$work/c") || fail "rate disagrees"
+
 # Symmetrical style: cell i is empty exactly when cell 82 - i is.
 board=$("$cli" generate --level 1 --style 1 --seed 3 | cut -f1)
 for ((i = 0; i < 81; i++)); do
