@@ -75,6 +75,8 @@ int RunRate(CliArguments& arguments);
 int RunLog(CliArguments& arguments);
 int RunSteps(CliArguments& arguments);
 int RunCheck(CliArguments& arguments);
+int RunGenerate(CliArguments& arguments);
+int RunSpecial(CliArguments& arguments);
 
 class SudokuBoard;
 // Loads the input board as clues with fresh candidates; with withGuess the exhaustive solver

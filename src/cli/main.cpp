@@ -17,6 +17,12 @@ const CliCommand kCommands[] = {
     {"steps", "steps [--with-guess] [FILE ...]", RunSteps},
     {"check", "check [--with-guess] [FILE ...]", RunCheck},
     {"log", "log [FILE ...]", RunLog},
+    {"generate", "generate --level 0..6 [--style 0|1] [--size 9|16] [--count K] [--seed S]",
+     RunGenerate},
+    {"special",
+     "special --technique ID [--count K] [--attempts A] [--min-level 0..6] [--max-level 0..6] "
+     "[--min-occurrence M] [--size 9|16] [--seed S]",
+     RunSpecial},
 };
 
 void PrintHelp() {

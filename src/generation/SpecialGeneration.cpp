@@ -1,0 +1,126 @@
+#include "generation/SpecialGeneration.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "engine/BoardLevel.h"
+#include "engine/HumanLikeSolving.h"
+#include "engine/SudokuBoard.h"
+
+namespace {
+constexpr char kSpecialBoardName[] = "SpcGen";
+
+std::int32_t SortValue(const SpecialResultRow& row, SpecialSortKey key) {
+    switch (key) {
+        case SortByOccurrence:
+            return row.occurrence;
+        case SortByScore:
+            return row.score;
+        case SortByClues:
+            return row.clueNbr;
+        case SortByIndex:
+            break;
+    }
+    return row.index;
+}
+
+// The value of a board symbol on a board of side size; 0 for anything else.
+int SymbolValue(char symbol, int size) {
+    int value = 0;
+    if (symbol >= '1' && symbol <= '9') value = symbol - '0';
+    if (symbol >= 'A' && symbol <= 'G') value = symbol - 'A' + 10;
+    return value <= size ? value : 0;
+}
+
+std::string PuzzleText(const SudokuBoard& board) {
+    std::string text;
+    for (int y = 0; y < board.size; ++y)
+        for (int x = 0; x < board.size; ++x) text += ValueSymbol(board.Cell(x, y).value);
+    return text;
+}
+}  // namespace
+
+void SortSpecialResults(std::vector<SpecialResultRow>& rows, SpecialSortKey key, bool descending) {
+    std::stable_sort(rows.begin(), rows.end(),
+                     [key, descending](const SpecialResultRow& a, const SpecialResultRow& b) {
+                         return descending ? SortValue(a, key) > SortValue(b, key)
+                                           : SortValue(a, key) < SortValue(b, key);
+                     });
+}
+
+int ReadSpecialResultBoard(std::string_view text, int size, BoardData& target) {
+    if (text.empty()) return 0;
+    text = text.substr(0, kSpecialBoardTextLimit);
+    size = size == 16 ? 16 : 9;
+    target.size = size;
+    target.boxSize = size == 9 ? 3 : 4;
+    int clues = 0;
+    for (int position = 0; position < size * size; ++position) {
+        const int value =
+            position < static_cast<int>(text.size()) ? SymbolValue(text[position], size) : 0;
+        BoardCell& cell = target.Cell(position % size, position / size);
+        if (value > 0) {
+            cell = BoardCell{value, Clue, 0, 0};
+            ++clues;
+        } else {
+            cell = BoardCell{-1, Empty, fullMask(size), size};
+        }
+    }
+    target.name = "Default";
+    target.description.clear();
+    target.level = UnknownLevel;
+    target.clueNbr = clues;
+    target.givenNbr = 0;
+    target.emptyNbr = size * size - clues;
+    return 1;
+}
+
+std::string SpecialClosingMessage(int found) {
+    return std::to_string(found) + " Board" + (found > 1 ? "s " : " ") + "Generated ...";
+}
+
+bool SpecialGeneration::Prepare(int size) {
+    size_ = size == 16 ? 16 : 9;
+    if (generator_.prepare(size_)) return true;
+    platform_.ShowMessage(kSpecialPrepareFailedMessage);
+    return false;
+}
+
+int SpecialGeneration::Run(const SpecialCriteria& criteria) {
+    rows_.clear();
+    stopRequested = 0;
+    const int technique =
+        IsValidTechniqueId(criteria.techniqueId) ? criteria.techniqueId : UnknownTechnique;
+    const auto board = std::make_unique<SudokuBoard>(platform_);
+    int style = NonSymmetricalStyle;
+    int found = 0;
+    for (int attempt = 1; found < criteria.boardsWanted && !stopRequested; ++attempt) {
+        platform_.PumpMessages();
+        if (progress) progress(attempt);
+        generator_.generate(size_, style);
+        board->Initialise(size_, UnknownLevel, kSpecialBoardName, kSpecialBoardName, nullptr, 0, 0);
+        LoadGeneratedGrid(generator_, *board);
+        ResetStatistics(statistics_);
+        board->ClearGivens();
+        // Only boards with one solution count as attempts of their style.
+        if (board->SolveBruteForce(3) == SolutionFound && board->solutionNbr <= 1) {
+            board->ClearGivens();
+            if (SolveHumanLike(*board, statistics_) == 0) {
+                const int count = statistics_.callNbr[technique];
+                if (count > 0 && count >= criteria.minimumOccurrence &&
+                    board->score >= criteria.minimumScore && board->score < criteria.scoreLimit) {
+                    ++found;
+                    board->ClearGivens();
+                    rows_.push_back({found, attempt, board->clueNbr, count,
+                                     LevelName(LevelForScore(board->score)), board->score,
+                                     PuzzleText(*board)});
+                    SortSpecialResults(rows_, sortKey, sortDescending);
+                }
+            }
+            board->ClearGivens();
+            style = style == NonSymmetricalStyle ? SymmetricalStyle : NonSymmetricalStyle;
+        }
+        if (attempt >= criteria.attempts) break;
+    }
+    return found;
+}

@@ -1,0 +1,147 @@
+#include "generation/GradedGeneration.h"
+
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "engine/SudokuBoard.h"
+#include "generation/GenerationSettings.h"
+#include "platform/SettingsNames.h"
+
+namespace {
+// Every clue of the board sits in its solution grid, and the grid is a complete solution.
+void ExpectSolutionMatchesClues(const SudokuBoard& board) {
+    const int n = board.size;
+    for (int unit = 0; unit < n; ++unit) {
+        std::uint32_t column = 0, row = 0;
+        for (int i = 0; i < n; ++i) {
+            column |= bitOf(board.solution[CellIndex(unit, i)].value);
+            row |= bitOf(board.solution[CellIndex(i, unit)].value);
+        }
+        EXPECT_EQ(column, fullMask(n));
+        EXPECT_EQ(row, fullMask(n));
+    }
+    for (int x = 0; x < n; ++x)
+        for (int y = 0; y < n; ++y)
+            if (board.Cell(x, y).type == Clue)
+                EXPECT_EQ(board.Cell(x, y).value, board.solution[CellIndex(x, y)].value);
+            else
+                EXPECT_EQ(board.Cell(x, y).value, -1);
+}
+}  // namespace
+
+TEST(GradedGenerationTest, BoardsScoreInTheirLevelsBand) {
+    HeadlessPlatform platform;
+    platform.fixedCalendarSeconds = 1'234'567;
+    SudokuBoard board(platform);
+    for (int level : {VeryEasy, Easy, Medium}) {
+        for (int style : {NonSymmetricalStyle, SymmetricalStyle}) {
+            ASSERT_TRUE(GenerateGradedBoard(board, 9, level, style, 1));
+            EXPECT_GE(board.score, kLevelScoreBands[level].lowScore);
+            EXPECT_LT(board.score, kLevelScoreBands[level].highScore);
+            EXPECT_EQ(board.level, level);
+            EXPECT_EQ(board.name, "No Name");
+            EXPECT_EQ(board.description, "Raruduz Generated Sudoku Board");
+            EXPECT_EQ(board.isWordoku, 1);
+            EXPECT_EQ(board.mistakeCheckEnabled, 1);
+            EXPECT_EQ(board.solutionKnown, 0);
+            EXPECT_EQ(board.clueNbr + board.emptyNbr, 81);
+            EXPECT_EQ(board.givenNbr, 0);
+            ExpectSolutionMatchesClues(board);
+        }
+    }
+    EXPECT_EQ(platform.busyDepth, 0);
+}
+
+TEST(GradedGenerationTest, SameSeedGivesTheSameBoard) {
+    HeadlessPlatform platform;
+    platform.fixedCalendarSeconds = 99;
+    SudokuBoard first(platform), second(platform);
+    ASSERT_TRUE(GenerateGradedBoard(first, 9, Easy, SymmetricalStyle, 0));
+    ASSERT_TRUE(GenerateGradedBoard(second, 9, Easy, SymmetricalStyle, 0));
+    EXPECT_EQ(BoardText(first), BoardText(second));
+    EXPECT_EQ(first.score, second.score);
+
+    // A kept generator carries its random stream over to the next board.
+    GradedGenerator generator(platform);
+    ASSERT_TRUE(generator.Prepare(9));
+    ASSERT_TRUE(generator.Generate(first, Easy, SymmetricalStyle, 0));
+    EXPECT_EQ(BoardText(first), BoardText(second));
+    ASSERT_TRUE(generator.Generate(first, Easy, SymmetricalStyle, 0));
+    EXPECT_NE(BoardText(first), BoardText(second));
+}
+
+TEST(GradedGenerationTest, AStoppedRunLeavesTheBoardAsItWas) {
+    HeadlessPlatform platform;
+    platform.fixedCalendarSeconds = 5;
+    auto board = MakeBoard(platform, std::string(40, '.') + "5" + std::string(40, '.'));
+    board->name = "Mine";
+
+    GenerationControl control;
+    std::vector<int> reported;
+    control.progress = [&](int attempt) {
+        reported.push_back(attempt);
+        if (attempt == 3) control.stopRequested = 1;
+    };
+    // "Fiendish" needs far more than two attempts here.
+    EXPECT_FALSE(GenerateGradedBoard(*board, 9, Fiendish, NonSymmetricalStyle, 0, &control));
+    EXPECT_EQ(reported, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(control.attemptNbr, 2);
+    EXPECT_EQ(control.stopped, 1);
+    EXPECT_EQ(board->name, "Mine");
+    EXPECT_EQ(board->clueNbr, 1);
+    EXPECT_EQ(board->Cell(4, 4).value, 5);
+    EXPECT_EQ(platform.busyDepth, 0);
+
+    GenerationControl limited;
+    limited.attemptLimit = 2;
+    const bool generated = GenerateGradedBoard(*board, 9, Fiendish, SymmetricalStyle, 0, &limited);
+    EXPECT_LE(limited.attemptNbr, 2);
+    EXPECT_EQ(limited.stopped, generated ? 0 : 1);
+    if (!generated) {
+        EXPECT_EQ(board->name, "Mine");
+    }
+
+    GenerationControl counted;
+    ASSERT_TRUE(GenerateGradedBoard(*board, 9, VeryEasy, NonSymmetricalStyle, 0, &counted));
+    EXPECT_GE(counted.attemptNbr, 1);
+    EXPECT_EQ(counted.stopped, 0);
+}
+
+TEST(GradedGenerationTest, SixteenBySixteenIsOfferedAtVeryEasyOnly) {
+    EXPECT_TRUE(IsGradedGenerationOffered(16, VeryEasy));
+    EXPECT_TRUE(IsGradedGenerationOffered(16, UnknownLevel));
+    EXPECT_FALSE(IsGradedGenerationOffered(16, Easy));
+    EXPECT_TRUE(IsGradedGenerationOffered(9, Fiendish));
+    EXPECT_EQ(BandOfLevel(VeryEasy).lowScore, 100);
+    EXPECT_EQ(BandOfLevel(Fiendish).highScore, 5000);
+    EXPECT_EQ(BandOfLevel(42).lowScore, 0);
+    EXPECT_EQ(BandOfLevel(-1).highScore, 5000);
+}
+
+TEST(GradedGenerationTest, DefaultGenerationIsRememberedAndNamed) {
+    HeadlessPlatform platform;
+    SettingsStore settings(platform);
+    DefaultGeneration generation = ReadDefaultGeneration(settings);
+    EXPECT_EQ(generation.level, 1);
+    EXPECT_EQ(generation.style, 0);
+    EXPECT_EQ(DefaultGenerationMenuText(generation),
+              "Default Generation: Very Easy Non Symetrical Board");
+
+    StoreDefaultGeneration(settings, Hard, SymmetricalStyle);
+    generation = ReadDefaultGeneration(settings);
+    EXPECT_EQ(DefaultGenerationMenuText(generation), "Default Generation: Hard Symetrical Board");
+    std::uint32_t stored = 0;
+    ASSERT_TRUE(platform.settings.ReadNumber("DefautGenerationLevel", stored));
+    EXPECT_EQ(stored, 4u);
+
+    // Values no command could have written are not taken back.
+    settings.WriteNumber(kDefautGenerationLevel, 99);
+    settings.WriteNumber(kDefautGenerationStyle, -3);
+    generation = ReadDefaultGeneration(settings);
+    EXPECT_EQ(generation.level, 1);
+    EXPECT_EQ(generation.style, 0);
+
+    StoreLastSolveTech(settings, XWings);
+    ASSERT_TRUE(platform.settings.ReadNumber("LastSolveTech", stored));
+    EXPECT_EQ(stored, 33u);
+}

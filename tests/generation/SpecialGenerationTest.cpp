@@ -1,0 +1,171 @@
+#include "generation/SpecialGeneration.h"
+
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "engine/BoardLevel.h"
+#include "engine/SudokuBoard.h"
+
+namespace {
+std::vector<std::int32_t> Column(const std::vector<SpecialResultRow>& rows,
+                                 std::int32_t SpecialResultRow::*field) {
+    std::vector<std::int32_t> values;
+    for (const SpecialResultRow& row : rows) values.push_back(row.*field);
+    return values;
+}
+}  // namespace
+
+TEST(SpecialGenerationTest, FindsTheWantedNumberOfBoardsWithTheirFigures) {
+    HeadlessPlatform platform;
+    platform.fixedCalendarSeconds = 2024;
+    SpecialGeneration search(platform);
+    ASSERT_TRUE(search.Prepare(9));
+    std::vector<int> reported;
+    search.progress = [&](int attempt) { reported.push_back(attempt); };
+
+    SpecialCriteria criteria;
+    criteria.techniqueId = SingleInBox;
+    criteria.boardsWanted = 3;
+    EXPECT_EQ(search.Run(criteria), 3);
+    EXPECT_EQ(SpecialClosingMessage(3), "3 Boards Generated ...");
+    ASSERT_EQ(search.rows().size(), 3u);
+    EXPECT_EQ(Column(search.rows(), &SpecialResultRow::index),
+              (std::vector<std::int32_t>{1, 2, 3}));
+    EXPECT_EQ(static_cast<int>(reported.size()), search.rows().back().attempt);
+    for (const SpecialResultRow& row : search.rows()) {
+        EXPECT_GT(row.occurrence, 0);
+        EXPECT_STREQ(row.levelText, LevelName(LevelForScore(row.score)));
+        ASSERT_EQ(row.board.size(), 81u);
+        auto board = MakeBoard(platform, row.board);
+        EXPECT_EQ(board->clueNbr, row.clueNbr);
+        EXPECT_EQ(board->SolveBruteForce(3), SolutionFound);
+        EXPECT_EQ(board->solutionNbr, 1);
+    }
+
+    // The same seed and generator state find the same boards; the stream continues otherwise.
+    SpecialGeneration again(platform);
+    ASSERT_TRUE(again.Prepare(9));
+    again.Run(criteria);
+    EXPECT_EQ(again.rows()[0].board, search.rows()[0].board);
+    search.Run(criteria);
+    EXPECT_NE(again.rows()[0].board, search.rows()[0].board);
+}
+
+TEST(SpecialGenerationTest, LevelRangeOccurrenceAndAttemptLimitBoundTheSearch) {
+    HeadlessPlatform platform;
+    platform.fixedCalendarSeconds = 31;
+    SpecialGeneration search(platform);
+    ASSERT_TRUE(search.Prepare(9));
+    int attempts = 0;
+    search.progress = [&](int attempt) { attempts = attempt; };
+
+    SpecialCriteria veryEasy;
+    veryEasy.techniqueId = SingleInRow;
+    veryEasy.boardsWanted = 2;
+    veryEasy.attempts = 200;
+    veryEasy.minimumScore = kSpecialMinimumScores[VeryEasy];
+    veryEasy.scoreLimit = kSpecialScoreLimits[VeryEasy];
+    search.Run(veryEasy);
+    for (const SpecialResultRow& row : search.rows()) {
+        EXPECT_TRUE(row.score == 100 || row.score == 101) << row.score;
+        EXPECT_STREQ(row.levelText, "Very Easy");
+    }
+
+    // Contradictory levels find nothing and run every attempt.
+    SpecialCriteria contradictory;
+    contradictory.attempts = 7;
+    contradictory.minimumScore = kSpecialMinimumScores[Hard];
+    contradictory.scoreLimit = kSpecialScoreLimits[Easy];
+    EXPECT_EQ(search.Run(contradictory), 0);
+    EXPECT_EQ(attempts, 7);
+    EXPECT_TRUE(search.rows().empty());
+
+    SpecialCriteria unreachable;
+    unreachable.techniqueId = SingleInBox;
+    unreachable.minimumOccurrence = 82;
+    unreachable.attempts = 3;
+    EXPECT_EQ(search.Run(unreachable), 0);
+    unreachable.techniqueId = 99;
+    unreachable.minimumOccurrence = 1;
+    EXPECT_EQ(search.Run(unreachable), 0);
+    EXPECT_EQ(attempts, 3);
+}
+
+TEST(SpecialGenerationTest, AStopEndsTheSearchBeforeTheNextAttempt) {
+    HeadlessPlatform platform;
+    SpecialGeneration search(platform);
+    ASSERT_TRUE(search.Prepare(9));
+    int attempts = 0;
+    search.progress = [&](int attempt) {
+        attempts = attempt;
+        search.stopRequested = 1;
+    };
+    SpecialCriteria criteria;
+    criteria.techniqueId = UniqueRectangleType3;
+    criteria.attempts = 1000;
+    EXPECT_EQ(search.Run(criteria), 0);
+    EXPECT_EQ(attempts, 1);
+    EXPECT_EQ(SpecialClosingMessage(0), "0 Board Generated ...");
+    EXPECT_EQ(SpecialClosingMessage(1), "1 Board Generated ...");
+    EXPECT_GE(platform.pumpNbr, 1);
+}
+
+TEST(SpecialGenerationTest, RowsSortByEveryKeyBothWays) {
+    std::vector<SpecialResultRow> rows = {
+        {1, 10, 30, 2, "Easy", 105, "a"},
+        {2, 20, 25, 5, "Medium", 120, "b"},
+        {3, 30, 28, 2, "Very Easy", 100, "c"},
+        {4, 40, 25, 9, "Hard", 140, "d"},
+    };
+    SortSpecialResults(rows, SortByScore, true);
+    EXPECT_EQ(Column(rows, &SpecialResultRow::index), (std::vector<std::int32_t>{4, 2, 1, 3}));
+    SortSpecialResults(rows, SortByScore, false);
+    EXPECT_EQ(Column(rows, &SpecialResultRow::index), (std::vector<std::int32_t>{3, 1, 2, 4}));
+    SortSpecialResults(rows, SortByClues, false);
+    EXPECT_EQ(Column(rows, &SpecialResultRow::clueNbr),
+              (std::vector<std::int32_t>{25, 25, 28, 30}));
+    SortSpecialResults(rows, SortByOccurrence, true);
+    EXPECT_EQ(Column(rows, &SpecialResultRow::occurrence), (std::vector<std::int32_t>{9, 5, 2, 2}));
+    // Equal keys keep their order: 3 came before 1 after the clue sort.
+    EXPECT_EQ(Column(rows, &SpecialResultRow::index), (std::vector<std::int32_t>{4, 2, 3, 1}));
+    SortSpecialResults(rows, SortByIndex, false);
+    EXPECT_EQ(Column(rows, &SpecialResultRow::index), (std::vector<std::int32_t>{1, 2, 3, 4}));
+    SortSpecialResults(rows, SortByIndex, true);
+    EXPECT_EQ(Column(rows, &SpecialResultRow::index), (std::vector<std::int32_t>{4, 3, 2, 1}));
+}
+
+TEST(SpecialGenerationTest, AResultRowReadsBackIntoARecord) {
+    BoardData record;
+    record.name = "Old";
+    record.description = "old one";
+    record.level = 5;
+    record.cells.fill(BoardCell{7, Given, 0, 0});
+    const std::string text = "1.3xX" + std::string(75, '.') + "9";
+    ASSERT_EQ(ReadSpecialResultBoard(text, 9, record), 1);
+    EXPECT_EQ(record.name, "Default");
+    EXPECT_EQ(record.description, "");
+    EXPECT_EQ(record.level, 0);
+    EXPECT_EQ(record.clueNbr, 3);
+    EXPECT_EQ(record.givenNbr, 0);
+    EXPECT_EQ(record.emptyNbr, 78);
+    EXPECT_EQ(record.Cell(0, 0), (BoardCell{1, Clue, 0, 0}));
+    EXPECT_EQ(record.Cell(1, 0), (BoardCell{-1, Empty, 0x1FF, 9}));
+    EXPECT_EQ(record.Cell(3, 0), (BoardCell{-1, Empty, 0x1FF, 9}));
+    EXPECT_EQ(record.Cell(8, 8).value, 9);
+
+    // A 16 x 16 text uses A..G; a short text leaves the rest empty, symbols above N count empty.
+    ASSERT_EQ(ReadSpecialResultBoard("G.A", 16, record), 1);
+    EXPECT_EQ(record.size, 16);
+    EXPECT_EQ(record.Cell(0, 0).value, 16);
+    EXPECT_EQ(record.Cell(2, 0).value, 10);
+    EXPECT_EQ(record.Cell(15, 15).value, -1);
+    EXPECT_EQ(record.emptyNbr, 254);
+    ASSERT_EQ(ReadSpecialResultBoard("A5", 9, record), 1);
+    EXPECT_EQ(record.Cell(0, 0).value, -1);
+    EXPECT_EQ(record.clueNbr, 1);
+
+    EXPECT_EQ(ReadSpecialResultBoard("", 9, record), 0);
+    EXPECT_EQ(record.clueNbr, 1);
+    EXPECT_EQ(ReadSpecialResultBoard(std::string(1000, '1'), 16, record), 1);
+    EXPECT_EQ(record.clueNbr, 256);
+}
