@@ -32,7 +32,8 @@ Verdict CheckBoard(SudokuBoard& board, SolveStep& step, const BoardData& input, 
         const CellGrid before = board.cells;
         if (SolveOneStep(board, step) == 0) break;
         ++number;
-        const std::vector<CellEffect> effects = CollectStepEffects(board, before, board.cells);
+        const std::vector<CellEffect> effects =
+            CollectStepEffects(board, before, board.cells, ImpliedRemovals::Listed);
         for (const CellEffect& effect : effects) {
             CellEffect wrong;
             if (AgreesWithSolution(effect, solution, wrong)) continue;

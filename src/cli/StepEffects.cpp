@@ -11,7 +11,7 @@ bool ArePeers(const BoardData& data, int column1, int row1, int column2, int row
 }  // namespace
 
 std::vector<CellEffect> CollectStepEffects(const BoardData& data, const CellGrid& before,
-                                           const CellGrid& after) {
+                                           const CellGrid& after, ImpliedRemovals implied) {
     std::vector<CellEffect> placements;
     for (int y = 0; y < data.size; ++y)
         for (int x = 0; x < data.size; ++x) {
@@ -31,9 +31,10 @@ std::vector<CellEffect> CollectStepEffects(const BoardData& data, const CellGrid
             const BoardCell& now = after[CellIndex(x, y)];
             if (!now.IsEmpty()) continue;
             std::uint32_t removed = before[CellIndex(x, y)].candidates & ~now.candidates;
-            for (const CellEffect& placement : placements)
-                if (ArePeers(data, x, y, placement.column, placement.row))
-                    removed &= ~bitOf(placement.placedValue);
+            if (implied == ImpliedRemovals::Omitted)
+                for (const CellEffect& placement : placements)
+                    if (ArePeers(data, x, y, placement.column, placement.row))
+                        removed &= ~bitOf(placement.placedValue);
             if (removed != 0) effects.push_back({x, y, -1, removed});
         }
     return effects;

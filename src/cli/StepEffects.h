@@ -15,10 +15,13 @@ struct CellEffect {
     std::uint32_t removed = 0;  // candidates the cell lost (an empty cell only)
 };
 
-// Every changed cell in reading order. A placement takes its value out of its peers by itself;
-// those implied removals are not listed, so a single shows as its placement alone.
+// Whether the candidates a placement takes out of its peers by itself are listed. The command
+// line lists every change; the technique tests look at what the technique decided.
+enum class ImpliedRemovals { Listed, Omitted };
+
+// Every changed cell in reading order: placements, and candidates lost by cells still empty.
 std::vector<CellEffect> CollectStepEffects(const BoardData& data, const CellGrid& before,
-                                           const CellGrid& after);
+                                           const CellGrid& after, ImpliedRemovals implied);
 
 // "rRcC=S" for a placement, "rRcC-SSS" for removals (symbols ascending); rows and columns 1-based.
 std::string EffectText(const CellEffect& effect);

@@ -33,7 +33,7 @@ int RunSteps(CliArguments& arguments) {
             const CellGrid before = board->cells;
             if (SolveOneStep(*board, *step) == 0) break;
             const std::vector<CellEffect> effects =
-                CollectStepEffects(*board, before, board->cells);
+                CollectStepEffects(*board, before, board->cells, ImpliedRemovals::Listed);
             const int technique = IsValidTechniqueId(step->technique) ? step->technique : 0;
             std::cout << number << '\t' << technique << '\t' << kTechniques[technique].name << '\t'
                       << StepEffectsText(effects) << '\n';

@@ -57,7 +57,8 @@ template <typename Routine>
 std::string RunRoutine(Routine routine, SudokuBoard& board, SolveStep& step) {
     const CellGrid before = board.cells;
     const int found = routine(board, step);
-    const std::string changes = StepEffectsText(CollectStepEffects(board, before, board.cells));
+    const std::string changes =
+        StepEffectsText(CollectStepEffects(board, before, board.cells, ImpliedRemovals::Omitted));
     return found ? changes
                  : (changes.empty() ? std::string() : "changed without a step: " + changes);
 }
