@@ -2,3 +2,6 @@
 // Value names of the settings store, spelled exactly as stored by every earlier version.
 
 inline constexpr char kAllowBruteForceTech[] = "AllowBruteForceTech";
+inline constexpr char kDefaultExportPath[] = "DefaultExportPath";
+inline constexpr char kWordokuAssignmentType[] = "WordokuAssignmentType";
+inline constexpr char kRetrieveOnlyClues[] = "RetrieveOnlyClues";
