@@ -64,3 +64,5 @@ struct CliCommand {
 
 int RunSolve(CliArguments& arguments);
 int RunSolutions(CliArguments& arguments);
+int RunExport(CliArguments& arguments);
+int RunLibrary(CliArguments& arguments);

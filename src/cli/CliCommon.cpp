@@ -1,12 +1,7 @@
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "cli/CliCommands.h"
-#include "cli/CliInput.h"
 
 bool CliArguments::TakeFlag(const std::string& flag) {
     for (auto it = arguments_.begin(); it != arguments_.end(); ++it)
@@ -46,8 +41,8 @@ int CliArguments::TakeInteger(const std::string& option, int low, int high, int 
     const char* end = text->data() + text->size();
     const auto [next, status] = std::from_chars(text->data(), end, value);
     if (status != std::errc() || next != end || value < low || value > high) {
-        error_ = "option " + option + " takes a whole number from " + std::to_string(low) +
-                 " to " + std::to_string(high) + ", not '" + *text + "'";
+        error_ = "option " + option + " takes a whole number from " + std::to_string(low) + " to " +
+                 std::to_string(high) + ", not '" + *text + "'";
         return fallback;
     }
     return value;
@@ -80,34 +75,4 @@ HeadlessPlatform MakeCliPlatform() {
     HeadlessPlatform platform;
     platform.echoToStandardError = true;
     return platform;
-}
-
-bool ReadInputBoards(const std::vector<std::string>& files, HeadlessPlatform& platform,
-                     std::vector<InputBoard>& boards) {
-    std::vector<std::string> names = files;
-    if (names.empty()) names.push_back("-");
-    for (const std::string& name : names) {
-        std::string text;
-        if (name == "-") {
-            std::ostringstream buffer;
-            buffer << std::cin.rdbuf();
-            text = buffer.str();
-        } else {
-            std::ifstream input(name, std::ios::binary);
-            if (!input) {
-                std::cerr << "raruduz-cli: cannot read '" << name << "': " << std::strerror(errno)
-                          << "\n";
-                return false;
-            }
-            std::ostringstream buffer;
-            buffer << input.rdbuf();
-            text = buffer.str();
-        }
-        if (!ParseInputBoards(text, platform, boards)) return false;
-    }
-    if (boards.empty()) {
-        std::cerr << "raruduz-cli: no board found in the input\n";
-        return false;
-    }
-    return true;
 }

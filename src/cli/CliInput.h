@@ -1,13 +1,13 @@
 #pragma once
-// Reads boards from input text: every line that is not blank and does not start with '#' is one
-// board of exactly 81 or 256 symbols ("." or "0" for an empty cell, "1".."9", "A".."G").
+// Boards from the inputs of raruduz-cli, read as the program's text import reads them: runs of
+// exactly 81 or 256 symbols, comment lines skipped, boards numbered across all inputs.
 
 #include <string_view>
 #include <vector>
 
 #include "cli/CliCommands.h"
 
-// Appends the boards of text to boards, numbering on from boards.size(). Returns false after
-// writing the reason to standard error when a line is not a board.
-bool ParseInputBoards(std::string_view text, HeadlessPlatform& platform,
-                      std::vector<InputBoard>& boards);
+// Appends the boards of one input's text, numbering on from boards.size(); reports the runs
+// that were skipped.
+void AppendInputBoards(std::string_view text, HeadlessPlatform& platform,
+                       std::vector<InputBoard>& boards);
