@@ -66,3 +66,9 @@ int RunSolve(CliArguments& arguments);
 int RunSolutions(CliArguments& arguments);
 int RunExport(CliArguments& arguments);
 int RunLibrary(CliArguments& arguments);
+int RunSteps(CliArguments& arguments);
+
+class SudokuBoard;
+// Loads the input board as clues with fresh candidates; with withGuess the exhaustive solver
+// first finds one solution so that the guess technique may act.
+void PrepareStepping(SudokuBoard& board, const BoardData& input, bool withGuess);

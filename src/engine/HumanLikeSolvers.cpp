@@ -1,0 +1,79 @@
+// The iterative and the progressive human-like drivers.
+
+#include <cstdint>
+
+#include "engine/HumanLikeSolving.h"
+#include "engine/StepLog.h"
+
+namespace {
+// Recount, then the score: 100 times the average weight per filled cell.
+int FinishSolve(SudokuBoard& board, const SolveStatistics& statistics) {
+    board.Recount();
+    board.score =
+        board.givenNbr == 0
+            ? 0
+            : static_cast<std::int32_t>(std::int64_t{statistics.scoreSum} * 100 / board.givenNbr);
+    return board.emptyNbr == 0 ? SolutionFound : NoSolutionFound;
+}
+
+bool IsUniqueRectangleStep(const SolveStep& step) {
+    return step.technique == UniqueRectangleType1 || step.technique == UniqueRectangleType2;
+}
+}  // namespace
+
+int SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics, const RoutineOrder& order) {
+    board.ClearGivens();
+    ResetStatistics(statistics);
+    statistics.newData = 1;
+    board.solutionNbr = 0;
+
+    SolveStep step;
+    int position = 0;
+    while (position < kRoutineCount) {
+        const OrderedRoutine& routine = order[position];
+        if (!routine.find(board, step)) {
+            ++position;
+            continue;
+        }
+        const TechniqueId technique = StepTechnique(routine, step);
+        ++statistics.callNbr[technique];
+        statistics.scoreSum += board.techniqueWeight[technique];
+        // A long 16 x 16 solve keeps counting; the log keeps its first entries.
+        if (statistics.stepNbr < kStepLogCapacity)
+            FillStepLogEntry(technique, step, statistics.steps[statistics.stepNbr++]);
+        position = 0;
+    }
+    return FinishSolve(board, statistics);
+}
+
+int SolveProgressive(SudokuBoard& board, SolveStatistics& statistics, const RoutineOrder& order) {
+    board.ClearGivens();
+    ResetStatistics(statistics);
+
+    SolveStep step;
+    int position = 0;
+    while (position < kRoutineCount) {
+        const OrderedRoutine& routine = order[position];
+        bool succeeded = false;
+        bool rectangleFound = false;
+        while (routine.find(board, step)) {
+            succeeded = true;
+            rectangleFound = rectangleFound || IsUniqueRectangleStep(step);
+            const TechniqueId technique = StepTechnique(routine, step);
+            ++statistics.callNbr[technique];
+            if (position < kFirstUnweightedPosition)
+                statistics.scoreSum += board.techniqueWeight[technique];
+        }
+        const bool restart = succeeded && (position != kUniqueRectanglePosition || rectangleFound);
+        position = restart ? 0 : position + 1;
+    }
+    return FinishSolve(board, statistics);
+}
+
+int SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics) {
+    return SolveHumanLike(board, statistics, kDriverOrder);
+}
+
+int SolveProgressive(SudokuBoard& board, SolveStatistics& statistics) {
+    return SolveProgressive(board, statistics, kDriverOrder);
+}

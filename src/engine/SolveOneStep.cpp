@@ -1,0 +1,13 @@
+// The hint driver: one step with the first routine that finds its pattern.
+
+#include "engine/HumanLikeSolving.h"
+#include "techniques/TechniqueOrder.h"
+
+int SolveOneStep(SudokuBoard& board, SolveStep& step) {
+    for (const OrderedRoutine& routine : kHintOrder)
+        if (routine.find(board, step) == 1) {
+            board.Recount();
+            return 1;
+        }
+    return 0;
+}

@@ -1,0 +1,142 @@
+// Naked pairs, triples and quads: k cells of a unit whose candidates together are k values clear
+// those values from the unit's other cells. One finder serves every unit and subset size.
+
+#include <algorithm>
+
+#include "techniques/SubsetTriggers.h"
+#include "techniques/TechniqueRoutines.h"
+
+namespace {
+constexpr int kMaxSubset = 4;
+
+// The cells of one unit that may form a subset with the trigger's candidates: cells holding all
+// of them (full), then cells holding two or three of them (the partial kinds), in walking order.
+struct SubsetCells {
+    int full = 0;
+    int pairs = 0;
+    int triples = 0;
+    int fullCells[kMaxSubset] = {};
+    int pairCells[kMaxSubset] = {};
+    int tripleCells[kMaxSubset] = {};
+
+    static void Note(int* cells, int& count, int index) {
+        if (count < kMaxSubset) cells[count] = index;
+        ++count;
+    }
+    // Accepted: exactly k full cells, or one to k - 1 full cells completed to k by partial ones.
+    bool Accepts(int k) const {
+        return full == k || (full >= 1 && full < k && full + pairs + triples == k);
+    }
+    // The k subset cells: full, then pair, then triple cells.
+    void Collect(int k, int* cells) const {
+        int taken = 0;
+        for (int i = 0; i < full && taken < k; ++i) cells[taken++] = fullCells[i];
+        for (int i = 0; i < pairs && taken < k; ++i) cells[taken++] = pairCells[i];
+        for (int i = 0; i < triples && taken < k; ++i) cells[taken++] = tripleCells[i];
+    }
+};
+
+struct RemovalList {
+    std::array<StepRemoval, kUnitRemovalCapacity>& removals;
+    std::int32_t& count;
+};
+
+RemovalList RemovalsOf(SolveStep& step, int k) {
+    if (k == 2) return {step.nakedPair.removals, step.nakedPair.removalCount};
+    if (k == 3) return {step.nakedTriple.removals, step.nakedTriple.removalCount};
+    return {step.nakedQuad.removals, step.nakedQuad.removalCount};
+}
+
+template <class Section>
+void NoteSubset(Section& section, const int* values, const int* cells) {
+    for (std::size_t i = 0; i < section.values.size(); ++i) {
+        section.values[i] = values[i];
+        section.cells[i] = {ColumnOfIndex(cells[i]), RowOfIndex(cells[i])};
+    }
+}
+
+void NoteSubset(SolveStep& step, int k, const int* values, const int* cells) {
+    if (k == 2) {
+        step.nakedPair.valueA = values[0];
+        step.nakedPair.valueB = values[1];
+        for (int i = 0; i < 2; ++i)
+            step.nakedPair.cells[i] = {ColumnOfIndex(cells[i]), RowOfIndex(cells[i])};
+    } else if (k == 3) {
+        NoteSubset(step.nakedTriple, values, cells);
+    } else {
+        NoteSubset(step.nakedQuad, values, cells);
+    }
+}
+
+// Triggers are empty cells with exactly k candidates; their unit is searched for the subset.
+int FindNakedSubset(SudokuBoard& board, SolveStep& step, UnitKind kind, int k,
+                    TechniqueId technique) {
+    const RemovalList list = RemovalsOf(step, k);
+    return ScanTriggers(
+        board, SameUnitScan(kind), [k](int count) { return count == k; },
+        [&](int trigger, int unit) {
+            const std::uint32_t subset = board.cells[trigger].candidates;
+            SubsetCells found;
+            for (int i = 0; i < board.size; ++i) {
+                const int index = UnitCellIndex(board, kind, unit, i);
+                const BoardCell& cell = board.cells[index];
+                if (!cell.IsEmpty() || (cell.candidates & ~subset) != 0) continue;
+                if (cell.candidates == subset)
+                    SubsetCells::Note(found.fullCells, found.full, index);
+                else if (BitCount(cell.candidates) == 2)
+                    SubsetCells::Note(found.pairCells, found.pairs, index);
+                else if (BitCount(cell.candidates) == 3)
+                    SubsetCells::Note(found.tripleCells, found.triples, index);
+            }
+            if (!found.Accepts(k)) return false;
+            int cells[kMaxSubset] = {};
+            found.Collect(k, cells);
+
+            list.removals.fill(StepRemoval{});
+            list.count = 0;
+            for (int i = 0; i < board.size; ++i) {
+                const int index = UnitCellIndex(board, kind, unit, i);
+                BoardCell& cell = board.cells[index];
+                if (!cell.IsEmpty() || std::find(cells, cells + k, index) != cells + k) continue;
+                const std::uint32_t removed = RemoveCandidates(cell, subset);
+                if (removed)
+                    list.removals[list.count++] = {ColumnOfIndex(index), RowOfIndex(index),
+                                                   static_cast<int>(removed)};
+            }
+            if (list.count == 0) return false;
+            int values[kMaxSubset] = {};
+            ValuesOfMask(subset, values, kMaxSubset);
+            NoteSubset(step, k, values, cells);
+            step.technique = technique;
+            return true;
+        });
+}
+}  // namespace
+
+int FindNakedPairInBox(SudokuBoard& board, SolveStep& step) {
+    return FindNakedSubset(board, step, BoxUnit, 2, NakedPairInBox);
+}
+int FindNakedPairInRow(SudokuBoard& board, SolveStep& step) {
+    return FindNakedSubset(board, step, RowUnit, 2, NakedPairInRow);
+}
+int FindNakedPairInColumn(SudokuBoard& board, SolveStep& step) {
+    return FindNakedSubset(board, step, ColumnUnit, 2, NakedPairInColumn);
+}
+int FindNakedTripleInBox(SudokuBoard& board, SolveStep& step) {
+    return FindNakedSubset(board, step, BoxUnit, 3, NakedTripleInBox);
+}
+int FindNakedTripleInRow(SudokuBoard& board, SolveStep& step) {
+    return FindNakedSubset(board, step, RowUnit, 3, NakedTripleInRow);
+}
+int FindNakedTripleInColumn(SudokuBoard& board, SolveStep& step) {
+    return FindNakedSubset(board, step, ColumnUnit, 3, NakedTripleInColumn);
+}
+int FindNakedQuadInBox(SudokuBoard& board, SolveStep& step) {
+    return FindNakedSubset(board, step, BoxUnit, 4, NakedQuadInBox);
+}
+int FindNakedQuadInRow(SudokuBoard& board, SolveStep& step) {
+    return FindNakedSubset(board, step, RowUnit, 4, NakedQuadInRow);
+}
+int FindNakedQuadInColumn(SudokuBoard& board, SolveStep& step) {
+    return FindNakedSubset(board, step, ColumnUnit, 4, NakedQuadInColumn);
+}

@@ -1,0 +1,130 @@
+// Unique rectangles: four empty cells over two boxes may never end as the same two values, for
+// the two could then be swapped and the puzzle would have two solutions. Type I: three corners
+// hold just the pair, so the fourth must take another value. Type II: the two other corners hold
+// the pair plus the same third value z, which one of them must then take; the rest of their line
+// cannot.
+
+#include "techniques/TechniqueRoutines.h"
+#include "techniques/UnitQueries.h"
+
+namespace {
+using RectangleSection = SolveStep::UniqueRectangleSection;
+
+// Corners in the order the step lists them: (x, y), (x, y2), (x2, y), (x2, y2).
+struct Rectangle {
+    std::array<StepCell, 4> corners;
+    std::uint32_t pair;
+};
+
+// An empty cell that still has both pair values, and at least two candidates.
+bool HoldsPair(const BoardCell& cell, std::uint32_t pair) {
+    return cell.IsEmpty() && cell.candidateNbr >= 2 && (cell.candidates & pair) == pair;
+}
+
+bool SpansTwoBoxes(const SudokuBoard& board, const Rectangle& rectangle) {
+    int boxes[4];
+    int distinct = 0;
+    for (const StepCell& corner : rectangle.corners) {
+        const int box = board.BoxIndex(corner.column, corner.row);
+        bool seen = false;
+        for (int i = 0; i < distinct; ++i) seen = seen || boxes[i] == box;
+        if (!seen) boxes[distinct++] = box;
+    }
+    return distinct == 2;
+}
+
+void ApplyTypeOne(SudokuBoard& board, const Rectangle& rectangle, SolveStep& step) {
+    RectangleSection& section = step.uniqueRectangle;
+    section.corners = rectangle.corners;
+    step.technique = UniqueRectangleType1;
+    for (const StepCell& corner : rectangle.corners) {
+        BoardCell& cell = board.Cell(corner.column, corner.row);
+        if (cell.candidateNbr < 3) continue;
+        RemoveCandidates(cell, rectangle.pair);
+        section.targetColumn = corner.column;
+        section.targetRow = corner.row;
+        break;
+    }
+    int values[2];
+    SudokuBoard::MaskToList(rectangle.pair, values, board.size);
+    section.valueA = values[0];
+    section.valueB = values[1];
+    section.pairMask = static_cast<std::int32_t>(rectangle.pair);
+}
+
+// Roof candidates as corner index pairs, in the order they are tried: column x, column x2, row y,
+// row y2. The first two lie in one column, the last two in one row.
+constexpr int kRoofs[4][2] = {{0, 1}, {2, 3}, {0, 2}, {1, 3}};
+
+int TryTypeTwo(SudokuBoard& board, const Rectangle& rectangle, SolveStep& step) {
+    RectangleSection& section = step.uniqueRectangle;
+    section.roofCorners = rectangle.corners;
+    section.removalCount = 0;
+    int roof = 0;
+    while (roof < 4) {
+        const StepCell& a = rectangle.corners[kRoofs[roof][0]];
+        const StepCell& b = rectangle.corners[kRoofs[roof][1]];
+        if (board.Cell(a.column, a.row).candidateNbr == 3 &&
+            board.Cell(b.column, b.row).candidateNbr == 3)
+            break;
+        ++roof;
+    }
+    if (roof == 4) return 0;
+    const StepCell& a = rectangle.corners[kRoofs[roof][0]];
+    const StepCell& b = rectangle.corners[kRoofs[roof][1]];
+    const std::uint32_t roofSet = board.Cell(a.column, a.row).candidates;
+    const std::uint32_t extra = roofSet & ~rectangle.pair;
+    if (board.Cell(b.column, b.row).candidates != roofSet || BitCount(extra) != 1) return 0;
+
+    const int z = valueOfBit(extra);
+    section.extraValue = z;
+    const bool roofIsColumn = roof < 2;
+    for (int i = 0; i < board.size; ++i) {
+        const int column = roofIsColumn ? a.column : i;
+        const int row = roofIsColumn ? i : a.row;
+        if ((column == a.column && row == a.row) || (column == b.column && row == b.row)) continue;
+        BoardCell& cell = board.Cell(column, row);
+        if (!cell.IsEmpty() || !RemoveCandidates(cell, extra)) continue;
+        section.removals[section.removalCount++] = {column, row, static_cast<std::int32_t>(extra)};
+    }
+    if (section.removalCount == 0) return 0;
+    step.technique = UniqueRectangleType2;
+    return 1;
+}
+
+int TestRectangle(SudokuBoard& board, const Rectangle& rectangle, SolveStep& step) {
+    if (!SpansTwoBoxes(board, rectangle)) return 0;
+    int extraCorners = 0;
+    for (const StepCell& corner : rectangle.corners)
+        if (board.Cell(corner.column, corner.row).candidateNbr != 2) ++extraCorners;
+    if (extraCorners == 1) {
+        ApplyTypeOne(board, rectangle, step);
+        return 1;
+    }
+    if (extraCorners == 2) return TryTypeTwo(board, rectangle, step);
+    return 0;
+}
+}  // namespace
+
+int FindUniqueRectangle(SudokuBoard& board, SolveStep& step) {
+    const int n = board.size;
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x) {
+            const BoardCell& first = board.Cell(x, y);
+            if (!first.IsEmpty() || first.candidateNbr != 2) continue;
+            const std::uint32_t pair = first.candidates;
+            for (int x2 = 0; x2 < n; ++x2) {
+                if (x2 == x || !HoldsPair(board.Cell(x2, y), pair)) continue;
+                for (int y2 = 0; y2 < n; ++y2) {
+                    if (y2 == y || !HoldsPair(board.Cell(x, y2), pair)) continue;
+                    const BoardCell& fourth = board.Cell(x2, y2);
+                    if (!fourth.IsEmpty() || fourth.candidateNbr < 2) continue;
+                    // A fourth corner without the pair ends this column's search.
+                    if ((fourth.candidates & pair) != pair) break;
+                    const Rectangle rectangle{{{{x, y}, {x, y2}, {x2, y}, {x2, y2}}}, pair};
+                    if (TestRectangle(board, rectangle, step)) return 1;
+                }
+            }
+        }
+    return 0;
+}

@@ -1,0 +1,81 @@
+#pragma once
+// Read-only board queries shared by the technique routines, and the few cell helpers they all
+// use. Units are walked in one fixed order everywhere: a row by ascending column, a column by
+// ascending row, a box column-major (all rows of its first column, then the next column).
+//
+// Callers keep units, columns and rows in 0..size-1 and values in 1..size.
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+#include "engine/SudokuBoard.h"
+
+enum UnitKind : int { RowUnit = 0, ColumnUnit = 1, BoxUnit = 2 };
+
+// For one board size: the grid index (column * 16 + row) of the i-th cell of every unit.
+struct UnitTable {
+    std::array<std::array<std::array<std::uint8_t, kMaxSize>, kMaxSize>, 3> cellIndex{};
+};
+// The table of a board of size 9 or 16.
+const UnitTable& UnitTableFor(int size);
+
+constexpr int ColumnOfIndex(int index) {
+    return index / kGridSide;
+}
+constexpr int RowOfIndex(int index) {
+    return index % kGridSide;
+}
+
+// The grid index of the i-th cell (0 <= i < size) of a unit in its walking order.
+inline int UnitCellIndex(const SudokuBoard& board, UnitKind kind, int unit, int i) {
+    return UnitTableFor(board.size).cellIndex[kind][unit][i];
+}
+
+// Clears the bits of mask from the cell's candidates, keeping the count right. Returns the bits
+// that were actually cleared.
+inline std::uint32_t RemoveCandidates(BoardCell& cell, std::uint32_t mask) {
+    const std::uint32_t removed = cell.candidates & mask;
+    cell.candidates &= ~removed;
+    cell.candidateNbr -= BitCount(removed);
+    return removed;
+}
+
+// The values of a candidate set, ascending, at most capacity of them. Returns how many.
+inline int ValuesOfMask(std::uint32_t mask, int* values, int capacity) {
+    int count = 0;
+    for (; mask != 0 && count < capacity; mask &= mask - 1)
+        values[count++] = std::countr_zero(mask) + 1;
+    return count;
+}
+
+// Places the value in the empty cell as a solver does: value, type Given, then propagation.
+void PlaceValue(SudokuBoard& board, int column, int row, int v);
+
+// The first places of a value in a line; unused entries are -1.
+inline constexpr int kLinePlaceCapacity = 3;
+using LinePlaces = std::array<int, kLinePlaceCapacity>;
+
+// 0 when row y already holds v. Otherwise notes in places the columns of the first three empty
+// cells of the row with candidate v and returns 1 when the number of such cells equals wanted.
+int PlacesInRow(const SudokuBoard& board, int y, int v, int wanted, LinePlaces& places);
+// The same along column x; places are rows.
+int PlacesInColumn(const SudokuBoard& board, int x, int v, int wanted, LinePlaces& places);
+
+// The empty cells of a unit other than the given cell whose candidates include every bit of
+// mask (skip -1 to count every cell): returns 1 when their number equals wanted. The last such cell
+// in walking order is reported in found (its column, its row, or both); -1 when there is none.
+int FindInRow(const SudokuBoard& board, int y, int skipColumn, std::uint32_t mask, int wanted,
+              int& foundColumn);
+int FindInColumn(const SudokuBoard& board, int x, int skipRow, std::uint32_t mask, int wanted,
+                 int& foundRow);
+int FindInBox(const SudokuBoard& board, int box, int skipColumn, int skipRow, std::uint32_t mask,
+              int wanted, int& foundColumn, int& foundRow);
+
+// The same, counting only cells with exactly two candidates.
+int FindBivalueInRow(const SudokuBoard& board, int y, int skipColumn, std::uint32_t mask,
+                     int wanted, int& foundColumn);
+int FindBivalueInColumn(const SudokuBoard& board, int x, int skipRow, std::uint32_t mask,
+                        int wanted, int& foundRow);
+int FindBivalueInBox(const SudokuBoard& board, int box, int skipColumn, int skipRow,
+                     std::uint32_t mask, int wanted, int& foundColumn, int& foundRow);

@@ -1,0 +1,112 @@
+// X-Wings: two lines whose only places for a value face each other. Either both sit in the same
+// two cross lines, which then lose the value everywhere else, or (two lines of one band or stack)
+// both fall into the same two boxes, which then lose the value outside the two lines. Rows are
+// searched before columns, the plain pattern before the box one.
+
+#include "techniques/TechniqueRoutines.h"
+#include "techniques/UnitQueries.h"
+
+namespace {
+using XWingsSection = SolveStep::XWingsSection;
+
+// Cell `position` of line `line`: a row walks columns, a column walks rows.
+StepCell CellOf(UnitKind kind, int line, int position) {
+    return kind == RowUnit ? StepCell{position, line} : StepCell{line, position};
+}
+
+int PlacesInLine(const SudokuBoard& board, UnitKind kind, int line, int v, LinePlaces& places) {
+    return kind == RowUnit ? PlacesInRow(board, line, v, 2, places)
+                           : PlacesInColumn(board, line, v, 2, places);
+}
+
+void StartSearch(XWingsSection& section) {
+    section.removals.fill({});
+    section.removalCount = 0;
+}
+
+void NoteWing(XWingsSection& section, UnitKind kind, int v, int line1, const LinePlaces& places1,
+              int line2, const LinePlaces& places2) {
+    section.value = v;
+    section.corners = {CellOf(kind, line1, places1[0]), CellOf(kind, line1, places1[1]),
+                       CellOf(kind, line2, places2[0]), CellOf(kind, line2, places2[1])};
+    section.removalCount = 0;
+}
+
+void RemoveFrom(SudokuBoard& board, XWingsSection& section, StepCell at) {
+    BoardCell& cell = board.Cell(at.column, at.row);
+    const std::uint32_t bit = bitOf(section.value);
+    if (!cell.IsEmpty() || !RemoveCandidates(cell, bit)) return;
+    section.removals[section.removalCount++] = {at.column, at.row, static_cast<std::int32_t>(bit)};
+}
+
+int Finish(XWingsSection& section, SolveStep& step) {
+    if (section.removalCount == 0) return 0;
+    step.technique = XWings;
+    return 1;
+}
+
+// Two lines with the value in the same two places clear it from those two cross lines.
+int FindPlainWing(SudokuBoard& board, UnitKind kind, SolveStep& step) {
+    XWingsSection& section = step.xWings;
+    StartSearch(section);
+    const int n = board.size;
+    LinePlaces places1{}, places2{};
+    for (int v = 1; v <= n; ++v)
+        for (int line1 = 0; line1 < n - 1; ++line1) {
+            if (!PlacesInLine(board, kind, line1, v, places1)) continue;
+            for (int line2 = line1 + 1; line2 < n; ++line2) {
+                if (!PlacesInLine(board, kind, line2, v, places2) || places2[0] != places1[0] ||
+                    places2[1] != places1[1])
+                    continue;
+                NoteWing(section, kind, v, line1, places1, line2, places2);
+                for (int other = 0; other < n; ++other) {
+                    if (other == line1 || other == line2) continue;
+                    RemoveFrom(board, section, CellOf(kind, other, places1[0]));
+                    RemoveFrom(board, section, CellOf(kind, other, places1[1]));
+                }
+                if (Finish(section, step)) return 1;
+            }
+        }
+    return 0;
+}
+
+// Two lines of one band (stack) with the value in the same two boxes clear it from the rest of
+// those boxes.
+int FindBoxWing(SudokuBoard& board, UnitKind kind, SolveStep& step) {
+    XWingsSection& section = step.xWings;
+    StartSearch(section);
+    const int n = board.size, b = board.boxSize;
+    LinePlaces places1{}, places2{};
+    auto boxOf = [&](StepCell cell) { return board.BoxIndex(cell.column, cell.row); };
+    for (int v = 1; v <= n; ++v)
+        for (int band = 0; band < b; ++band)
+            for (int line1 = band * b; line1 < band * b + b - 1; ++line1) {
+                if (!PlacesInLine(board, kind, line1, v, places1)) continue;
+                for (int line2 = line1 + 1; line2 < band * b + b; ++line2) {
+                    if (!PlacesInLine(board, kind, line2, v, places2)) continue;
+                    const int box1 = boxOf(CellOf(kind, line1, places1[0]));
+                    const int box2 = boxOf(CellOf(kind, line1, places1[1]));
+                    if (box1 != boxOf(CellOf(kind, line2, places2[0])) ||
+                        box2 != boxOf(CellOf(kind, line2, places2[1])))
+                        continue;
+                    NoteWing(section, kind, v, line1, places1, line2, places2);
+                    for (const int box : {box1, box2})
+                        for (int i = 0; i < n; ++i) {
+                            const int index = UnitCellIndex(board, BoxUnit, box, i);
+                            const StepCell cell{ColumnOfIndex(index), RowOfIndex(index)};
+                            const int line = kind == RowUnit ? cell.row : cell.column;
+                            if (line != line1 && line != line2) RemoveFrom(board, section, cell);
+                        }
+                    if (Finish(section, step)) return 1;
+                }
+            }
+    return 0;
+}
+}  // namespace
+
+int FindXWings(SudokuBoard& board, SolveStep& step) {
+    return FindPlainWing(board, RowUnit, step) || FindBoxWing(board, RowUnit, step) ||
+                   FindPlainWing(board, ColumnUnit, step) || FindBoxWing(board, ColumnUnit, step)
+               ? 1
+               : 0;
+}

@@ -1,0 +1,106 @@
+// Runs every case of the technique regression library (tests/data/techniques.txt): the routine
+// of the case's technique is called once on the case's board, and what it changed must be
+// exactly the expected effects, or nothing at all.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "TestSupport.h"
+#include "cli/StepEffects.h"
+#include "techniques/TechniqueOrder.h"
+#include "techniques/UnitQueries.h"
+
+namespace {
+struct RegressionCase {
+    int lineNumber = 0;
+    int technique = 0;
+    std::string board;
+    std::vector<std::string> removals;
+    std::string expected;  // effects text, or "none"
+};
+
+// The routine that produces a technique: types II of unique rectangles and single colours come
+// from the routine of type I.
+TechniqueRoutine RoutineFor(int technique) {
+    if (technique == UniqueRectangleType2) technique = UniqueRectangleType1;
+    if (technique == SingleColoursType2) technique = SingleColoursType1;
+    for (const OrderedRoutine& routine : kDriverOrder)
+        if (routine.technique == technique) return routine.find;
+    return nullptr;
+}
+
+std::vector<RegressionCase> ReadCases(const std::string& path) {
+    std::vector<RegressionCase> cases;
+    std::ifstream input(path);
+    std::string line;
+    for (int number = 1; std::getline(input, line); ++number) {
+        if (line.empty() || line[0] == '#') continue;
+        RegressionCase item;
+        item.lineNumber = number;
+        std::istringstream fields(line);
+        fields >> item.technique >> item.board;
+        std::string token;
+        while (fields >> token && token != ":") item.removals.push_back(token);
+        while (fields >> token) item.expected += (item.expected.empty() ? "" : " ") + token;
+        cases.push_back(item);
+    }
+    return cases;
+}
+
+int SymbolValue(char symbol) {
+    if (symbol >= '1' && symbol <= '9') return symbol - '0';
+    if (symbol >= 'A' && symbol <= 'G') return symbol - 'A' + 10;
+    return -1;
+}
+
+// Applies "rRcC-SSS": the cell must be empty and hold every candidate named.
+::testing::AssertionResult ApplyRemoval(SudokuBoard& board, const std::string& token) {
+    int row = 0, column = 0, consumed = 0;
+    if (std::sscanf(token.c_str(), "r%dc%d-%n", &row, &column, &consumed) != 2 || consumed == 0 ||
+        row < 1 || row > board.size || column < 1 || column > board.size)
+        return ::testing::AssertionFailure() << "bad removal " << token;
+    BoardCell& cell = board.Cell(column - 1, row - 1);
+    for (char symbol : token.substr(consumed)) {
+        const int v = SymbolValue(symbol);
+        if (v < 1 || v > board.size || !cell.IsEmpty() || !(cell.candidates & bitOf(v)))
+            return ::testing::AssertionFailure() << "removal " << token << " removes nothing";
+        RemoveCandidates(cell, bitOf(v));
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST(RegressionLibrary, EveryCaseGivesItsExpectedStep) {
+    const std::vector<RegressionCase> cases =
+        ReadCases(std::string(RARUDUZ_TEST_DATA) + "/techniques.txt");
+    ASSERT_GE(cases.size(), 40u);
+    HeadlessPlatform platform;
+    for (const RegressionCase& item : cases) {
+        SCOPED_TRACE("techniques.txt line " + std::to_string(item.lineNumber));
+        const TechniqueRoutine routine = RoutineFor(item.technique);
+        ASSERT_NE(routine, nullptr) << "no routine for technique " << item.technique;
+        ASSERT_TRUE(item.board.size() == 81 || item.board.size() == 256);
+        ASSERT_FALSE(item.expected.empty()) << "no expected effects";
+        auto board = MakeBoard(platform, item.board);
+        for (const std::string& removal : item.removals) ASSERT_TRUE(ApplyRemoval(*board, removal));
+
+        const CellGrid before = board->cells;
+        SolveStep step;
+        const int found = routine(*board, step);
+        const std::string effects =
+            StepEffectsText(CollectStepEffects(*board, before, board->cells));
+        if (item.expected == "none") {
+            EXPECT_EQ(found, 0);
+            EXPECT_EQ(effects, "");
+            continue;
+        }
+        EXPECT_EQ(found, 1);
+        EXPECT_EQ(step.technique, item.technique);
+        EXPECT_EQ(effects, item.expected);
+        for (int x = 0; x < board->size; ++x)
+            for (int y = 0; y < board->size; ++y)
+                EXPECT_EQ(board->Cell(x, y).candidateNbr, BitCount(board->Cell(x, y).candidates));
+    }
+}
+}  // namespace

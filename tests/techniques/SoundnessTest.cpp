@@ -1,0 +1,60 @@
+// Every step the hint driver takes on real puzzles agrees with the puzzle's unique solution.
+
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "engine/HumanLikeSolving.h"
+
+namespace {
+// Steps through the board until no routine applies, checking each placement and removal against
+// the solution. Returns the number of steps taken.
+int StepAndCheck(SudokuBoard& board, const CellGrid& solution, const std::string& puzzle) {
+    SolveStep step;
+    int steps = 0;
+    for (;;) {
+        const CellGrid before = board.cells;
+        if (SolveOneStep(board, step) == 0) return steps;
+        ++steps;
+        for (int x = 0; x < board.size; ++x)
+            for (int y = 0; y < board.size; ++y) {
+                const BoardCell& was = before[CellIndex(x, y)];
+                const BoardCell& now = board.Cell(x, y);
+                const int expected = solution[CellIndex(x, y)].value;
+                if (now.value != was.value) {
+                    EXPECT_EQ(now.value, expected)
+                        << puzzle << " step " << steps << " technique " << step.technique << " r"
+                        << y + 1 << "c" << x + 1;
+                }
+                if (now.IsEmpty()) {
+                    EXPECT_TRUE(now.candidates & bitOf(expected))
+                        << puzzle << " step " << steps << " technique " << step.technique
+                        << " removed the solution's value at r" << y + 1 << "c" << x + 1;
+                }
+                EXPECT_EQ(now.candidateNbr, BitCount(now.candidates));
+            }
+        if (::testing::Test::HasFailure()) return steps;
+    }
+}
+
+void CheckSample(const char* file, std::size_t count) {
+    const auto lines = ReadPuzzleLines(std::string(RARUDUZ_SHARED_DATA) + "/" + file, count);
+    if (lines.empty()) GTEST_SKIP() << file << " is not available";
+    HeadlessPlatform platform;
+    for (const std::string& puzzle : lines) {
+        auto solved = MakeBoard(platform, puzzle);
+        ASSERT_EQ(solved->SolveBruteForce(3), SolutionFound) << puzzle;
+        ASSERT_EQ(solved->solutionNbr, 1) << puzzle;
+        auto board = MakeBoard(platform, puzzle);
+        EXPECT_GT(StepAndCheck(*board, solved->solution, puzzle), 0) << puzzle;
+        if (::testing::Test::HasFailure()) return;
+    }
+}
+
+TEST(Soundness, HardestPuzzlesSample) {
+    CheckSample("magictour_top1465.txt", 30);
+}
+
+TEST(Soundness, SeventeenCluePuzzlesSample) {
+    CheckSample("17clue_royle_49151.txt", 30);
+}
+}  // namespace
