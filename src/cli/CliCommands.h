@@ -66,6 +66,7 @@ int RunSolve(CliArguments& arguments);
 int RunSolutions(CliArguments& arguments);
 int RunExport(CliArguments& arguments);
 int RunLibrary(CliArguments& arguments);
+int RunBatch(CliArguments& arguments);
 int RunSteps(CliArguments& arguments);
 
 class SudokuBoard;

@@ -18,6 +18,7 @@ const CliCommand kCommands[] = {
      "library [--file PATH] list | show NAME | add --name NAME [--description D] [--level L] FILE"
      "\n  (several boards in FILE are stored as \"NAME #1\", \"NAME #2\", ...)",
      RunLibrary},
+    {"batch", "batch [--out PATH] FILE", RunBatch},
     {"steps", "steps [--with-guess] [FILE ...]", RunSteps},
 };
 
