@@ -67,7 +67,10 @@ int RunSolutions(CliArguments& arguments);
 int RunExport(CliArguments& arguments);
 int RunLibrary(CliArguments& arguments);
 int RunBatch(CliArguments& arguments);
+int RunRate(CliArguments& arguments);
+int RunLog(CliArguments& arguments);
 int RunSteps(CliArguments& arguments);
+int RunCheck(CliArguments& arguments);
 
 class SudokuBoard;
 // Loads the input board as clues with fresh candidates; with withGuess the exhaustive solver

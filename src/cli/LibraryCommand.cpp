@@ -23,7 +23,7 @@ int List(HeadlessPlatform& platform, const std::filesystem::path& file) {
     if (!ReadLibrary(platform, file, records)) return kExitUsage;
     for (std::size_t k = 0; k < records.size(); ++k)
         std::cout << k + 1 << '\t' << records[k].name << '\t' << records[k].description << '\t'
-                  << BoardLevelName(records[k].level) << '\n';
+                  << LevelName(records[k].level) << '\n';
     return kExitDone;
 }
 

@@ -40,9 +40,15 @@ std::vector<CellEffect> CollectStepEffects(const BoardData& data, const CellGrid
 }
 
 std::string EffectText(const CellEffect& effect) {
-    std::string text =
-        "r" + std::to_string(effect.row + 1) + "c" + std::to_string(effect.column + 1);
-    if (effect.placedValue >= 1) return text + '=' + ValueSymbol(effect.placedValue);
+    std::string text = "r";
+    text += std::to_string(effect.row + 1);
+    text += 'c';
+    text += std::to_string(effect.column + 1);
+    if (effect.placedValue >= 1) {
+        text += '=';
+        text += ValueSymbol(effect.placedValue);
+        return text;
+    }
     text += '-';
     for (int v = 1; v <= kMaxSize; ++v)
         if (effect.removed & bitOf(v)) text += kValueSymbols[v];
@@ -56,4 +62,12 @@ std::string StepEffectsText(const std::vector<CellEffect>& effects) {
         text += EffectText(effect);
     }
     return text;
+}
+
+bool AgreesWithSolution(const CellEffect& effect, const CellGrid& solution, CellEffect& wrong) {
+    const int expected = solution[CellIndex(effect.column, effect.row)].value;
+    wrong = effect;
+    if (effect.placedValue >= 1) return effect.placedValue == expected;
+    wrong.removed = effect.removed & bitOf(expected);
+    return wrong.removed == 0;
 }

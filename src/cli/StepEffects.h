@@ -24,3 +24,8 @@ std::vector<CellEffect> CollectStepEffects(const BoardData& data, const CellGrid
 std::string EffectText(const CellEffect& effect);
 // The effects' texts, separated by one space.
 std::string StepEffectsText(const std::vector<CellEffect>& effects);
+
+// Whether an effect agrees with a solution grid: a placement of the solution's value, or removals
+// that spare it. When it does not, wrong receives the offending part alone (the placement, or
+// the removal of the solution's value).
+bool AgreesWithSolution(const CellEffect& effect, const CellGrid& solution, CellEffect& wrong);

@@ -19,7 +19,10 @@ const CliCommand kCommands[] = {
      "\n  (several boards in FILE are stored as \"NAME #1\", \"NAME #2\", ...)",
      RunLibrary},
     {"batch", "batch [--out PATH] FILE", RunBatch},
+    {"rate", "rate [FILE ...]", RunRate},
     {"steps", "steps [--with-guess] [FILE ...]", RunSteps},
+    {"check", "check [--with-guess] [FILE ...]", RunCheck},
+    {"log", "log [FILE ...]", RunLog},
 };
 
 void PrintHelp() {

@@ -121,7 +121,7 @@ BatchOutcome RunBatchProcessing(Platform& platform, const std::vector<BoardData>
             longest = std::max(longest, time);
             board->LevelFromScore();
             AppendFormatted(text, "Difficulty Level: %s   Board Score: %d\r\n",
-                            BoardLevelName(board->level), board->score);
+                            LevelName(board->level), board->score);
             AppendFormatted(text, "Solving Time: %ld ms\r\n", time);
             AppendPadded(text, "Original Board");
             text += "Solved Board\r\n";

@@ -86,7 +86,7 @@ std::vector<std::pair<std::string, std::string>> BoardAttributes(const BoardData
     std::vector<std::pair<std::string, std::string>> rows = {
         {"Board Name", record.name},
         {"Board Description", record.description},
-        {"Board Level", BoardLevelName(record.level)},
+        {"Board Level", LevelName(record.level)},
         {"Board Size", std::to_string(record.size)},
         {"Number of Clues", std::to_string(record.clueNbr)},
         {"Number of Givens", std::to_string(record.givenNbr)},

@@ -7,40 +7,47 @@
 #include "techniques/TechniqueRoutines.h"
 
 namespace {
-// For the values of a trigger: the positions (bit i for the unit's i-th cell) of the unit's
-// empty cells holding each of them.
-struct ValuePlaces {
-    int values[kMaxSize] = {};
-    std::uint32_t positions[kMaxSize] = {};  // by list position, as values
-    int count = 0;
+// For every unit of one kind: where each value can go (bit i for the unit's i-th cell, empty
+// cells only), and the values that can go in exactly two cells. Gathered once per search: the
+// board does not change until a step is applied.
+struct UnitValuePlaces {
+    std::uint32_t positions[kMaxSize][kMaxSize] = {};  // [unit][value - 1]
+    std::uint32_t twoPlaceValues[kMaxSize] = {};
 
-    ValuePlaces(const SudokuBoard& board, UnitKind kind, int unit, std::uint32_t trigger) {
-        count = ValuesOfMask(trigger, values, kMaxSize);
-        std::uint32_t byValue[kMaxSize] = {};
-        for (int i = 0; i < board.size; ++i) {
-            const BoardCell& cell = board.cells[UnitCellIndex(board, kind, unit, i)];
-            if (!cell.IsEmpty()) continue;
-            for (std::uint32_t m = cell.candidates & trigger; m != 0; m &= m - 1)
-                byValue[std::countr_zero(m)] |= 1u << i;
+    UnitValuePlaces(const SudokuBoard& board, UnitKind kind) {
+        const std::uint32_t full = fullMask(board.size);
+        for (int unit = 0; unit < board.size; ++unit) {
+            for (int i = 0; i < board.size; ++i) {
+                const BoardCell& cell = board.cells[UnitCellIndex(board, kind, unit, i)];
+                if (!cell.IsEmpty()) continue;
+                for (std::uint32_t m = cell.candidates & full; m != 0; m &= m - 1)
+                    positions[unit][std::countr_zero(m)] |= 1u << i;
+            }
+            for (int v = 0; v < board.size; ++v)
+                if (BitCount(positions[unit][v]) == 2) twoPlaceValues[unit] |= 1u << v;
         }
-        for (int k = 0; k < count; ++k) positions[k] = byValue[values[k] - 1];
     }
 };
 
 int FindHiddenPair(SudokuBoard& board, SolveStep& step, TriggerScan scan, TechniqueId technique) {
     auto& section = step.hiddenPair;
+    const UnitValuePlaces places(board, scan.test);
     return ScanTriggers(
         board, scan, [](int count) { return count > 2; },
         [&](int trigger, int unit) {
-            const ValuePlaces places(board, scan.test, unit, board.cells[trigger].candidates);
-            for (int a = 0; a < places.count; ++a)
-                for (int b = a + 1; b < places.count; ++b) {
-                    // A cell with only one of the two values spoils the pair.
-                    const std::uint32_t both = places.positions[a];
-                    if (places.positions[b] != both || BitCount(both) != 2) continue;
-                    const std::uint32_t pair = bitOf(places.values[a]) | bitOf(places.values[b]);
-                    section.valueA = places.values[a];
-                    section.valueB = places.values[b];
+            // A pair is two values whose places are the same two cells; a cell holding only one
+            // of them spoils it. Values with another number of places can be left out without
+            // changing which pair comes first.
+            int values[kMaxSize] = {};
+            const int count = ValuesOfMask(
+                board.cells[trigger].candidates & places.twoPlaceValues[unit], values, kMaxSize);
+            for (int a = 0; a < count; ++a)
+                for (int b = a + 1; b < count; ++b) {
+                    const std::uint32_t both = places.positions[unit][values[a] - 1];
+                    if (places.positions[unit][values[b] - 1] != both) continue;
+                    const std::uint32_t pair = bitOf(values[a]) | bitOf(values[b]);
+                    section.valueA = values[a];
+                    section.valueB = values[b];
                     int noted = 0;
                     for (int i = 0; i < board.size; ++i) {
                         if (!(both & (1u << i))) continue;
@@ -67,24 +74,28 @@ constexpr int kTriplesOfFive[][3] = {{0, 1, 2}, {0, 1, 3}, {0, 1, 4}, {1, 2, 3},
 
 int FindHiddenTriple(SudokuBoard& board, SolveStep& step, TriggerScan scan, TechniqueId technique) {
     auto& section = step.hiddenTriple;
+    const UnitValuePlaces places(board, scan.test);
     return ScanTriggers(
         board, scan, [](int count) { return count == 4 || count == 5; },
         [&](int trigger, int unit) {
-            const ValuePlaces places(board, scan.test, unit, board.cells[trigger].candidates);
-            const int tripleCount = places.count == 4 ? 4 : 10;
+            int values[kMaxSize] = {};
+            const int count = ValuesOfMask(board.cells[trigger].candidates & fullMask(board.size),
+                                           values, kMaxSize);
+            if (count != 4 && count != 5) return false;
+            const std::uint32_t* positions = places.positions[unit];
+            const int tripleCount = count == 4 ? 4 : 10;
             for (int t = 0; t < tripleCount; ++t) {
-                const int* triple = places.count == 4 ? kTriplesOfFour[t] : kTriplesOfFive[t];
-                const std::uint32_t a = places.positions[triple[0]];
-                const std::uint32_t b = places.positions[triple[1]];
-                const std::uint32_t c = places.positions[triple[2]];
+                const int* triple = count == 4 ? kTriplesOfFour[t] : kTriplesOfFive[t];
+                const std::uint32_t a = positions[values[triple[0]] - 1];
+                const std::uint32_t b = positions[values[triple[1]] - 1];
+                const std::uint32_t c = positions[values[triple[2]] - 1];
                 // Cells holding exactly one of the three values spoil the triple; the others
                 // hold two (partial) or three (full).
                 const std::uint32_t any = a | b | c;
                 const std::uint32_t atLeastTwo = (a & b) | (a & c) | (b & c);
                 if (any != atLeastTwo || BitCount(any) != 3 || (a & b & c) == 0) continue;
-                const std::uint32_t values = bitOf(places.values[triple[0]]) |
-                                             bitOf(places.values[triple[1]]) |
-                                             bitOf(places.values[triple[2]]);
+                const std::uint32_t tripleMask =
+                    bitOf(values[triple[0]]) | bitOf(values[triple[1]]) | bitOf(values[triple[2]]);
                 int noted = 0;
                 section.removalCount = 0;
                 for (int i = 0; i < board.size; ++i) {
@@ -92,14 +103,14 @@ int FindHiddenTriple(SudokuBoard& board, SolveStep& step, TriggerScan scan, Tech
                     const int index = UnitCellIndex(board, scan.test, unit, i);
                     BoardCell& cell = board.cells[index];
                     section.cells[noted++] = {ColumnOfIndex(index), RowOfIndex(index)};
-                    const std::uint32_t removed = RemoveCandidates(cell, ~values);
+                    const std::uint32_t removed = RemoveCandidates(cell, ~tripleMask);
                     if (removed)
                         section.removals[section.removalCount++] = {
                             ColumnOfIndex(index), RowOfIndex(index), static_cast<int>(removed)};
                 }
                 // The trigger is one of the cells and holds a value outside the triple, so
                 // something was removed.
-                for (int k = 0; k < 3; ++k) section.values[k] = places.values[triple[k]];
+                for (int k = 0; k < 3; ++k) section.values[k] = values[triple[k]];
                 step.technique = technique;
                 return true;
             }

@@ -16,9 +16,6 @@ constexpr UnitTable MakeUnitTable(int size, int boxSize) {
     return table;
 }
 
-constexpr UnitTable kUnitTable9 = MakeUnitTable(9, 3);
-constexpr UnitTable kUnitTable16 = MakeUnitTable(16, 4);
-
 int PlacesInLine(const SudokuBoard& board, UnitKind kind, int line, int v, int wanted,
                  LinePlaces& places) {
     places.fill(-1);
@@ -76,9 +73,8 @@ int FindInBoxUnit(const SudokuBoard& board, int box, int skipColumn, int skipRow
 }
 }  // namespace
 
-const UnitTable& UnitTableFor(int size) {
-    return size == 16 ? kUnitTable16 : kUnitTable9;
-}
+constexpr UnitTable kUnitTable9 = MakeUnitTable(9, 3);
+constexpr UnitTable kUnitTable16 = MakeUnitTable(16, 4);
 
 void PlaceValue(SudokuBoard& board, int column, int row, int v) {
     BoardCell& cell = board.Cell(column, row);

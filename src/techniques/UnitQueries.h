@@ -17,8 +17,12 @@ enum UnitKind : int { RowUnit = 0, ColumnUnit = 1, BoxUnit = 2 };
 struct UnitTable {
     std::array<std::array<std::array<std::uint8_t, kMaxSize>, kMaxSize>, 3> cellIndex{};
 };
+extern const UnitTable kUnitTable9;
+extern const UnitTable kUnitTable16;
 // The table of a board of size 9 or 16.
-const UnitTable& UnitTableFor(int size);
+inline const UnitTable& UnitTableFor(int size) {
+    return size == 16 ? kUnitTable16 : kUnitTable9;
+}
 
 constexpr int ColumnOfIndex(int index) {
     return index / kGridSide;

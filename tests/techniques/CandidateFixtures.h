@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "TestSupport.h"
+#include "cli/StepEffects.h"
 #include "techniques/SolveStep.h"
 
 // Every cell empty with the full candidate set.
@@ -50,31 +51,13 @@ inline void Transpose(SudokuBoard& board) {
         for (int y = x + 1; y < board.size; ++y) std::swap(board.Cell(x, y), board.Cell(y, x));
 }
 
-// What changed between two grids, as "rRcC=S" for a placed value and "rRcC-SSS" for removed
-// candidates, cells in reading order, separated by blanks.
-inline std::string Changes(const SudokuBoard& board, const CellGrid& before) {
-    std::string text;
-    for (int y = 0; y < board.size; ++y)
-        for (int x = 0; x < board.size; ++x) {
-            const BoardCell& was = before[CellIndex(x, y)];
-            const BoardCell& now = board.Cell(x, y);
-            const std::string cell = "r" + std::to_string(y + 1) + "c" + std::to_string(x + 1);
-            if (now.value != was.value) text += " " + cell + "=" + ValueSymbol(now.value);
-            const std::uint32_t removed = was.candidates & ~now.candidates;
-            if (removed == 0) continue;
-            text += " " + cell + "-";
-            for (int v = 1; v <= board.size; ++v)
-                if (removed & bitOf(v)) text += ValueSymbol(v);
-        }
-    return text.empty() ? text : text.substr(1);
-}
-
-// Runs a routine and returns what it changed ("" when it found nothing).
+// Runs a routine and returns what it changed, as raruduz-cli steps shows it ("" when it found
+// nothing).
 template <typename Routine>
 std::string RunRoutine(Routine routine, SudokuBoard& board, SolveStep& step) {
     const CellGrid before = board.cells;
     const int found = routine(board, step);
-    const std::string changes = Changes(board, before);
+    const std::string changes = StepEffectsText(CollectStepEffects(board, before, board.cells));
     return found ? changes
                  : (changes.empty() ? std::string() : "changed without a step: " + changes);
 }

@@ -4,8 +4,28 @@
 
 #include "TestSupport.h"
 #include "engine/HumanLikeSolving.h"
+#include "techniques/UnitQueries.h"
 
 namespace {
+// Where the steps got stuck, no empty cell has a single candidate and no value of a unit has a
+// single place.
+void ExpectNoSingleLeft(const SudokuBoard& board, const std::string& puzzle) {
+    for (int kind = RowUnit; kind <= BoxUnit; ++kind)
+        for (int unit = 0; unit < board.size; ++unit)
+            for (int v = 1; v <= board.size; ++v) {
+                int places = 0;
+                bool placed = false;
+                for (int i = 0; i < board.size; ++i) {
+                    const BoardCell& cell =
+                        board.cells[UnitCellIndex(board, static_cast<UnitKind>(kind), unit, i)];
+                    EXPECT_FALSE(cell.IsEmpty() && cell.candidateNbr == 1) << puzzle;
+                    placed = placed || cell.value == v;
+                    places += cell.IsEmpty() && (cell.candidates & bitOf(v));
+                }
+                EXPECT_TRUE(placed || places >= 2) << puzzle << " value " << v << " unit " << unit;
+            }
+}
+
 // Steps through the board until no routine applies, checking each placement and removal against
 // the solution. Returns the number of steps taken.
 int StepAndCheck(SudokuBoard& board, const CellGrid& solution, const std::string& puzzle) {
@@ -13,7 +33,10 @@ int StepAndCheck(SudokuBoard& board, const CellGrid& solution, const std::string
     int steps = 0;
     for (;;) {
         const CellGrid before = board.cells;
-        if (SolveOneStep(board, step) == 0) return steps;
+        if (SolveOneStep(board, step) == 0) {
+            ExpectNoSingleLeft(board, puzzle);
+            return steps;
+        }
         ++steps;
         for (int x = 0; x < board.size; ++x)
             for (int y = 0; y < board.size; ++y) {
