@@ -2,6 +2,7 @@
 // The commands of raruduz-cli and what they share: option parsing, board input, board output.
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,10 +43,16 @@ struct InputBoard {
     BoardData data;
 };
 
+using InputBoardVisitor = std::function<void(const InputBoard&)>;
+
 // Reads every board of the files (standard input for none or "-"). Returns false after writing
 // the reason to standard error when an input cannot be read or holds no board.
 bool ReadInputBoards(const std::vector<std::string>& files, HeadlessPlatform& platform,
                      std::vector<InputBoard>& boards);
+// The same checks, all made before the first board is handed to visit; then the boards are
+// handed over one at a time and none is kept, so a whole collection costs no more than its text.
+bool VisitInputBoards(const std::vector<std::string>& files, HeadlessPlatform& platform,
+                      const InputBoardVisitor& visit);
 
 // One line of N x N symbols in reading order.
 std::string BoardLine(const BoardData& data, const CellGrid& grid);

@@ -3,11 +3,10 @@
 // exactly 81 or 256 symbols, comment lines skipped, boards numbered across all inputs.
 
 #include <string_view>
-#include <vector>
 
 #include "cli/CliCommands.h"
 
-// Appends the boards of one input's text, numbering on from boards.size(); reports the runs
-// that were skipped.
-void AppendInputBoards(std::string_view text, HeadlessPlatform& platform,
-                       std::vector<InputBoard>& boards);
+// Hands each board of one input's text to visit (when set), numbered on from firstIndex; returns
+// how many there were. With report set, the runs that were skipped are reported.
+int ScanInputBoards(std::string_view text, HeadlessPlatform& platform, int firstIndex,
+                    const InputBoardVisitor& visit, bool report);

@@ -16,16 +16,14 @@ int RunExport(CliArguments& arguments) {
         return UsageError("option --content takes clues or all, not '" + content + "'");
 
     HeadlessPlatform platform = MakeCliPlatform();
-    std::vector<InputBoard> boards;
-    if (!ReadInputBoards(files, platform, boards)) return kExitUsage;
-
-    // Boards read from text are never solved, so "all" warns as the dialog does.
+    // Boards read from text are never solved, so "all" warns once, as the dialog does.
     const int choice = content == "all" ? ChooseExportAll(platform, 0) : CluesOnly;
-    std::string output;
-    for (const InputBoard& input : boards) {
-        AppendWithCrLf(output, ExportPreview({&input.data, 0, false}, layout, choice));
-        output += "\r\n";
-    }
-    std::cout << output;
+    std::string text;
+    const bool read = VisitInputBoards(files, platform, [&](const InputBoard& input) {
+        text.clear();
+        AppendWithCrLf(text, ExportPreview({&input.data, 0, false}, layout, choice));
+        std::cout << text << "\r\n";
+    });
+    if (!read) return kExitUsage;
     return kExitDone;
 }
