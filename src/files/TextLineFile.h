@@ -44,7 +44,6 @@ public:
     bool WriteText(std::string_view text);
     // Ends reading, or puts the written file in place (a failure is reported like an open one).
     bool Close();
-    FileError LastError() const { return error_; }
 
 private:
     void Report(const char* what);
