@@ -71,6 +71,9 @@ struct CliCommand {
 
 int RunSolve(CliArguments& arguments);
 int RunSolutions(CliArguments& arguments);
+int RunExport(CliArguments& arguments);
+int RunLibrary(CliArguments& arguments);
+int RunBatch(CliArguments& arguments);
 int RunRate(CliArguments& arguments);
 int RunLog(CliArguments& arguments);
 int RunSteps(CliArguments& arguments);

@@ -1,12 +1,7 @@
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "cli/CliCommands.h"
-#include "cli/CliInput.h"
 
 bool CliArguments::TakeFlag(const std::string& flag) {
     for (auto it = arguments_.begin(); it != arguments_.end(); ++it)
@@ -46,8 +41,8 @@ int CliArguments::TakeInteger(const std::string& option, int low, int high, int 
     const char* end = text->data() + text->size();
     const auto [next, status] = std::from_chars(text->data(), end, value);
     if (status != std::errc() || next != end || value < low || value > high) {
-        error_ = "option " + option + " takes a whole number from " + std::to_string(low) +
-                 " to " + std::to_string(high) + ", not '" + *text + "'";
+        error_ = "option " + option + " takes a whole number from " + std::to_string(low) + " to " +
+                 std::to_string(high) + ", not '" + *text + "'";
         return fallback;
     }
     return value;
@@ -80,46 +75,4 @@ HeadlessPlatform MakeCliPlatform() {
     HeadlessPlatform platform;
     platform.echoToStandardError = true;
     return platform;
-}
-
-bool VisitInputBoards(const std::vector<std::string>& files, HeadlessPlatform& platform,
-                      const InputBoardVisitor& visit) {
-    std::vector<std::string> names = files;
-    if (names.empty()) names.push_back("-");
-    std::vector<std::string> texts;
-    for (const std::string& name : names) {
-        std::ostringstream buffer;
-        if (name == "-") {
-            buffer << std::cin.rdbuf();
-        } else {
-            std::ifstream input(name, std::ios::binary);
-            if (!input) {
-                std::cerr << "raruduz-cli: cannot read '" << name << "': " << std::strerror(errno)
-                          << "\n";
-                return false;
-            }
-            buffer << input.rdbuf();
-        }
-        texts.push_back(buffer.str());
-    }
-    int boardNbr = 0;
-    for (const std::string& text : texts) {
-        const int found = ParseInputBoards(text, platform, boardNbr + 1, nullptr);
-        if (found < 0) return false;
-        boardNbr += found;
-    }
-    if (boardNbr == 0) {
-        std::cerr << "raruduz-cli: no board found in the input\n";
-        return false;
-    }
-    boardNbr = 0;
-    for (const std::string& text : texts)
-        boardNbr += ParseInputBoards(text, platform, boardNbr + 1, visit);
-    return true;
-}
-
-bool ReadInputBoards(const std::vector<std::string>& files, HeadlessPlatform& platform,
-                     std::vector<InputBoard>& boards) {
-    return VisitInputBoards(files, platform,
-                            [&boards](const InputBoard& board) { boards.push_back(board); });
 }

@@ -1,57 +1,60 @@
 #include "cli/CliInput.h"
 
 #include <iostream>
+#include <iterator>
 
-namespace {
-int SymbolValue(char symbol) {
-    if (symbol >= '1' && symbol <= '9') return symbol - '0';
-    if (symbol >= 'A' && symbol <= 'G') return symbol - 'A' + 10;
-    if (symbol >= 'a' && symbol <= 'g') return symbol - 'a' + 10;
-    return -1;
-}
+#include "files/BoardImport.h"
+#include "files/TextLineFile.h"
 
-bool IsBoardSymbol(char symbol) {
-    return symbol == '.' || symbol == '0' || SymbolValue(symbol) != -1;
-}
-}  // namespace
-
-int ParseInputBoards(std::string_view text, HeadlessPlatform&, int firstIndex,
-                     const InputBoardVisitor& visit) {
-    int lineNumber = 0, boardNbr = 0;
+int ScanInputBoards(std::string_view text, HeadlessPlatform& platform, int firstIndex,
+                    const InputBoardVisitor& visit, bool report) {
     InputBoard board;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        ++lineNumber;
-        while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
-            line.remove_suffix(1);
-        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
-        if (line.empty() || line.front() == '#') continue;
+    board.index = firstIndex;
+    // The CLI keeps the default Wordoku assignment: it never reads the user's settings.
+    const BoardScan scan = ScanBoardText(text, 0, [&board, &visit](const BoardData& record) {
+        if (visit) {
+            board.data = record;
+            visit(board);
+        }
+        ++board.index;
+    });
+    if (report) ReportSkippedBoards(platform, scan.skippedNbr);
+    return scan.boardNbr;
+}
 
-        const int size = line.size() == 81 ? 9 : line.size() == 256 ? 16 : 0;
-        bool valid = size != 0;
-        for (char symbol : line) valid = valid && IsBoardSymbol(symbol);
-        for (char symbol : line) valid = valid && SymbolValue(symbol) <= size;
-        if (!valid) {
-            std::cerr << "raruduz-cli: line " << lineNumber
-                      << " is not a board: a board is one line of exactly 81 or 256 symbols "
-                         "('.', '0', '1'-'9', 'A'-'G')\n";
-            return -1;
+bool VisitInputBoards(const std::vector<std::string>& files, HeadlessPlatform& platform,
+                      const InputBoardVisitor& visit) {
+    std::vector<std::string> names = files;
+    if (names.empty()) names.push_back("-");
+    std::vector<std::string> texts;
+    for (const std::string& name : names) {
+        if (name == "-") {
+            texts.emplace_back(std::istreambuf_iterator<char>(std::cin),
+                               std::istreambuf_iterator<char>());
+            continue;
         }
-        board.index = firstIndex + boardNbr++;
-        if (!visit) continue;
-        board.data.size = size;
-        board.data.boxSize = size == 9 ? 3 : 4;
-        for (int i = 0; i < size * size; ++i) {
-            const int v = SymbolValue(line[i]);
-            BoardCell& cell = board.data.Cell(i % size, i / size);
-            cell.value = v;
-            cell.type = v == -1 ? Empty : Clue;
-            cell.candidates = v == -1 ? fullMask(size) : bitOf(v);
-            cell.candidateNbr = v == -1 ? size : 1;
+        TextLineFile file(platform);
+        if (!file.OpenForRead(name, true)) {
+            platform.ShowMessage("Unable to Read Sudoku File " + name + "... ");
+            return false;
         }
-        visit(board);
+        texts.emplace_back(file.Text());
     }
-    return boardNbr;
+    int boardNbr = 0;
+    for (const std::string& text : texts)
+        boardNbr += ScanInputBoards(text, platform, boardNbr + 1, nullptr, true);
+    if (boardNbr == 0) {
+        std::cerr << "raruduz-cli: no board found in the input\n";
+        return false;
+    }
+    boardNbr = 0;
+    for (const std::string& text : texts)
+        boardNbr += ScanInputBoards(text, platform, boardNbr + 1, visit, false);
+    return true;
+}
+
+bool ReadInputBoards(const std::vector<std::string>& files, HeadlessPlatform& platform,
+                     std::vector<InputBoard>& boards) {
+    return VisitInputBoards(files, platform,
+                            [&boards](const InputBoard& board) { boards.push_back(board); });
 }

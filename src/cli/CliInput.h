@@ -1,13 +1,12 @@
 #pragma once
-// Reads boards from input text: every line that is not blank and does not start with '#' is one
-// board of exactly 81 or 256 symbols ("." or "0" for an empty cell, "1".."9", "A".."G").
+// Boards from the inputs of raruduz-cli, read as the program's text import reads them: runs of
+// exactly 81 or 256 symbols, comment lines skipped, boards numbered across all inputs.
 
 #include <string_view>
-#include <vector>
 
 #include "cli/CliCommands.h"
 
-// Hands each board of text to visit (when set), numbered on from firstIndex. Returns the number
-// of boards, or -1 after writing the reason to standard error when a line is not a board.
-int ParseInputBoards(std::string_view text, HeadlessPlatform& platform, int firstIndex,
-                     const InputBoardVisitor& visit);
+// Hands each board of one input's text to visit (when set), numbered on from firstIndex; returns
+// how many there were. With report set, the runs that were skipped are reported.
+int ScanInputBoards(std::string_view text, HeadlessPlatform& platform, int firstIndex,
+                    const InputBoardVisitor& visit, bool report);

@@ -13,6 +13,12 @@ const CliCommand kCommands[] = {
     {"solve", "solve [--method brute|human|progressive] [--limit 1|2|50] [--with-guess] [FILE ...]",
      RunSolve},
     {"solutions", "solutions [--limit 50] [FILE ...]", RunSolutions},
+    {"export", "export --layout 0..3 [--content clues|all] [FILE ...]", RunExport},
+    {"library",
+     "library [--file PATH] list | show NAME | add --name NAME [--description D] [--level L] FILE"
+     "\n  (several boards in FILE are stored as \"NAME #1\", \"NAME #2\", ...)",
+     RunLibrary},
+    {"batch", "batch [--out PATH] FILE", RunBatch},
     {"rate", "rate [FILE ...]", RunRate},
     {"steps", "steps [--with-guess] [FILE ...]", RunSteps},
     {"check", "check [--with-guess] [FILE ...]", RunCheck},

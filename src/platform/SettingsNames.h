@@ -5,3 +5,6 @@ inline constexpr char kAllowBruteForceTech[] = "AllowBruteForceTech";
 inline constexpr char kDefautGenerationLevel[] = "DefautGenerationLevel";
 inline constexpr char kDefautGenerationStyle[] = "DefautGenerationStyle";
 inline constexpr char kLastSolveTech[] = "LastSolveTech";
+inline constexpr char kDefaultExportPath[] = "DefaultExportPath";
+inline constexpr char kWordokuAssignmentType[] = "WordokuAssignmentType";
+inline constexpr char kRetrieveOnlyClues[] = "RetrieveOnlyClues";

@@ -1,0 +1,169 @@
+#include "files/BoardImport.h"
+
+#include <array>
+#include <cstdio>
+
+#include "files/TextLineFile.h"
+
+namespace {
+// As stored by every earlier version, "?" twice.
+constexpr std::string_view kCommentCharacters = "?,;:=%\xA3\xF9)?\xB5<>(}{\xE7\xE0!\xE8&\xE9#$[]";
+
+char UpperCase(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsLetter(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+
+// The value of a symbol of a digit board: 0 empty, -2 no meaning.
+int DigitBoardValue(char c) {
+    if (c >= '1' && c <= '9') return c - '0';
+    if (c == '0' || c == '.' || c == 'X') return 0;
+    if (c >= 'A' && c <= 'G') return c - 'A' + 10;
+    return -2;
+}
+}  // namespace
+
+bool IsCommentLine(std::string_view line) {
+    return !line.empty() && kCommentCharacters.find(line.front()) != std::string_view::npos;
+}
+
+bool ParseBoardText(std::string_view symbols, int assignType, BoardData& record) {
+    const int cellNbr = static_cast<int>(symbols.size());
+    if (cellNbr != 81 && cellNbr != 256) return false;
+    const int size = cellNbr == 81 ? 9 : 16;
+
+    int digitNbr = 0;
+    int letterNbr = 0;
+    for (char c : symbols) {
+        digitNbr += IsDigit(c);
+        letterNbr += c >= 'A' && c <= 'Y';
+    }
+    const bool letterBoard = digitNbr == 0 && letterNbr > 10;
+
+    // A letter board numbers its letters "A".."X" in alphabetical order.
+    std::array<int, 26> letterValue{};
+    std::string letters;
+    if (letterBoard) {
+        for (char c : symbols) {
+            if (c == 'Y' || c == 'Z') return false;
+            if (IsLetter(c)) letterValue[c - 'A'] = 1;
+        }
+        for (int i = 0; i < 26; ++i)
+            if (letterValue[i]) {
+                letters += static_cast<char>('A' + i);
+                letterValue[i] = static_cast<int>(letters.size());
+            }
+    }
+
+    record.name = kImportedBoardName;
+    record.description.clear();
+    record.level = 0;
+    record.size = size;
+    record.boxSize = size == 9 ? 3 : 4;
+    record.score = 0;
+    int clueNbr = 0;
+    for (int p = 0; p < cellNbr; ++p) {
+        const char c = symbols[p];
+        const int v = letterBoard ? (IsLetter(c) ? letterValue[c - 'A'] : 0) : DigitBoardValue(c);
+        if (v < 0 || v > size) return false;
+        BoardCell& cell = record.Cell(p % size, p / size);
+        cell.value = v == 0 ? -1 : v;
+        cell.type = v == 0 ? Empty : Clue;
+        cell.candidates = fullMask(size);
+        cell.candidateNbr = size;
+        clueNbr += v != 0;
+    }
+    record.clueNbr = clueNbr;
+    record.givenNbr = 0;
+    record.emptyNbr = cellNbr - clueNbr;
+    record.isWordoku = letterBoard;
+    record.wordokuAssignType = assignType;
+    record.wordokuLocationKind = letterBoard ? 1 : -1;
+    record.wordokuLocationNbr = letterBoard ? 2 : -1;
+    record.wordokuString = letterBoard ? letters : kDigitBoardWordokuString;
+    record.wordokuStringCopy = record.wordokuString;
+    return true;
+}
+
+BoardScan ScanBoardText(std::string_view text, int assignType,
+                        const std::function<void(const BoardData&)>& onBoard) {
+    BoardScan scan;
+    BoardData record;
+    // A run that overshoots 256 never ends on a board again, so only its length is kept.
+    std::array<char, 256> symbols{};
+    int symbolNbr = 0;
+    TextLineReader reader(text);
+    std::string_view line;
+    while (reader.ReadLine(line)) {
+        if (IsCommentLine(line)) continue;
+        for (char c : line) {
+            c = UpperCase(c);
+            if (!IsDigit(c) && !IsLetter(c) && c != '.') continue;
+            if (symbolNbr < 256) symbols[symbolNbr] = c;
+            if (symbolNbr <= 256) ++symbolNbr;
+        }
+        if (symbolNbr != 81 && symbolNbr != 256) continue;
+        if (ParseBoardText(std::string_view(symbols.data(), symbolNbr), assignType, record)) {
+            ++scan.boardNbr;
+            onBoard(record);
+        } else {
+            ++scan.skippedNbr;
+        }
+        symbolNbr = 0;
+    }
+    return scan;
+}
+
+void ReportSkippedBoards(Platform& platform, int skippedNbr) {
+    if (skippedNbr <= 0) return;
+    char text[128];
+    std::snprintf(text, sizeof text,
+                  "%d Board%s Skipped ... Symbols Out of Range for the Board Size !!!", skippedNbr,
+                  skippedNbr > 1 ? "s" : "");
+    platform.ShowMessage(text);
+}
+
+int ReadBoardFile(Platform& platform, const std::filesystem::path& path,
+                  std::vector<BoardData>& records, int assignType) {
+    TextLineFile file(platform);
+    if (!file.OpenForRead(path, true)) {
+        platform.ShowMessage("Unable to Read Sudoku File " + path.string() + "... ");
+        return 0;
+    }
+    const BoardScan scan =
+        ScanBoardText(file.Text(), assignType,
+                      [&records](const BoardData& record) { records.push_back(record); });
+    file.Close();
+    ReportSkippedBoards(platform, scan.skippedNbr);
+    return scan.boardNbr;
+}
+
+int ImportClipboard(Platform& platform, std::vector<BoardData>& records, int assignType) {
+    const std::filesystem::path path = platform.ProgramFolder() / kClipboardFileName;
+    TextLineFile file(platform);
+    // A clipboard that cannot be saved is not read: the old "Clipboard.txt" is not its text.
+    if (!file.OpenForWrite(path, true)) return 0;
+    if (!file.WriteText(platform.ClipboardText()) || !file.WriteLine("") || !file.Close()) return 0;
+    return ReadBoardFile(platform, path, records, assignType);
+}
+
+std::string BoardListLine(const BoardData& record) {
+    std::string line;
+    line.reserve(record.size * record.size);
+    for (int y = 0; y < record.size; ++y)
+        for (int x = 0; x < record.size; ++x) {
+            const int v = record.Cell(x, y).value;
+            if (v < 1 || v > kMaxSize)
+                line += '.';
+            else if (record.isWordoku && v <= static_cast<int>(record.wordokuString.size()))
+                line += record.wordokuString[v - 1];
+            else
+                line += kValueSymbols[v];
+        }
+    return line;
+}

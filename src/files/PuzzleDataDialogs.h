@@ -1,0 +1,50 @@
+#pragma once
+// What the load, save, attributes and multiple-solutions dialogs do apart from their widgets.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "engine/BoardTypes.h"
+#include "platform/Platform.h"
+
+class SudokuBoard;
+
+// Load dialog's OK: the first record named name into result; with cluesOnly, given cells become
+// empty and keep their type. False when no record has that name.
+bool RetrieveRecord(const std::vector<BoardData>& records, std::string_view name, bool cluesOnly,
+                    BoardData& result);
+
+// The board's description, level and cells (value and type) replace the record's.
+void ReplaceRecordBoard(BoardData& record, const BoardData& board);
+
+// The Save command (saveAs false) of a board whose name is not "Default" and is found in the
+// records: replaces that record, rewrites the file and returns true (no dialog). Otherwise false:
+// the dialog must be shown.
+bool QuickSave(Platform& platform, const std::filesystem::path& file,
+               std::vector<BoardData>& records, const BoardData& board, bool saveAs);
+
+enum class SaveOutcome { NothingDone, Overwritten, Cancelled, Appended, Failed };
+
+// The save dialog's "&Save" with the three fields, which go into board first. An existing name
+// asks before overwriting (the dialog stays open); a new name appends (the dialog closes).
+SaveOutcome SaveBoard(Platform& platform, const std::filesystem::path& file,
+                      std::vector<BoardData>& records, BoardData& board, std::string_view name,
+                      std::string_view description, int level);
+
+// The rows of "View Board Attributes": attribute, board data.
+std::vector<std::pair<std::string, std::string>> BoardAttributes(const BoardData& record);
+
+inline constexpr std::string_view kRowSeparators[] = {"", " | ", " - "};
+inline constexpr const char* kRowSeparatorItems[] = {"None", " | ", " - "};
+
+struct MultipleSolutionsView {
+    std::string heading;
+    std::string countText;          // "Number of Solutions:"
+    std::string shownLine;          // empty when every solution is shown
+    std::vector<std::string> rows;  // the "Board Data" of rows 1, 2, ...
+};
+
+MultipleSolutionsView MultipleSolutions(const SudokuBoard& board, std::string_view separator);

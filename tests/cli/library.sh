@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# The puzzle data file from the command line: add, overwrite, list, show, and damaged files.
+set -eu
+cli=$1
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+check() { [ "$1" == "$2" ] || fail "$3: expected [$2], got [$1]"; }
+# run EXPECTED_STATUS ARGS...: output in $tmp/out and $tmp/err
+run() {
+    local expected=$1
+    shift
+    set +e
+    "$cli" "$@" >"$tmp/out" 2>"$tmp/err"
+    local status=$?
+    set -e
+    check "$status" "$expected" "status of $*"
+}
+
+p1="53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79"
+p2="1...............................................................................9"
+lib="$tmp/BoardData.sbd"
+printf '%s\n' "$p1" > "$tmp/one.txt"
+printf '%s\n%s\n' "$p2" "$p1" > "$tmp/two.txt"
+
+run 0 library --file "$lib" list
+check "$(cat "$tmp/out")$(cat "$tmp/err")" "" "missing file lists nothing"
+
+run 0 library --file "$lib" add --name First --description "A classic" --level 2 "$tmp/one.txt"
+check "$(cat "$tmp/out")$(cat "$tmp/err")" "" "add is silent"
+# The file starts with the magic text, version 12 and the count.
+check "$(head -c 49 "$lib" | od -An -tx1 | tr -d ' \n')" \
+    "28$(printf 'Duvere - SudokuSolver - Puzzle Data File' | od -An -tx1 | tr -d ' \n')0c00000001000000" \
+    "file header"
+
+run 0 library --file "$lib" add --name Pair "$tmp/two.txt"
+run 0 library --file "$lib" add --name First --level 6 --description "Replaced" "$tmp/two.txt"
+run 0 library --file "$lib" add --name Pair "$tmp/one.txt"
+run 0 library --file "$lib" list
+check "$(cat "$tmp/out")" $'1\tFirst\tA classic\tEasy
+2\tPair #1\t\tUnknown
+3\tPair #2\t\tUnknown
+4\tFirst #1\tReplaced\tFiendish
+5\tFirst #2\tReplaced\tFiendish
+6\tPair\t\tUnknown' "list"
+
+run 0 library --file "$lib" show "Pair #1"
+check "$(cat "$tmp/out")" "$p2" "show"
+run 2 library --file "$lib" show pair
+check "$(cat "$tmp/err")" "raruduz-cli: no board named 'pair' in $lib" "unknown name"
+
+# Overwriting keeps the record's place.
+printf '%s\n' "$p2" > "$tmp/three.txt"
+run 0 library --file "$lib" add --name First --description "New" "$tmp/three.txt"
+run 0 library --file "$lib" list
+check "$(head -n 1 "$tmp/out")" $'1\tFirst\tNew\tUnknown' "overwrite"
+run 0 library --file "$lib" show First
+check "$(cat "$tmp/out")" "$p2" "overwritten board"
+
+# The default file lives in the program folder.
+export RARUDUZ_HOME="$tmp/home"
+run 0 library add --name Home "$tmp/one.txt"
+[ -f "$tmp/home/BoardData.sbd" ] || fail "default file"
+
+# Damaged files are reported, never changed.
+for cut in 10 50 700; do
+    head -c "$cut" "$lib" > "$tmp/short.sbd"
+    cp "$tmp/short.sbd" "$tmp/short.copy"
+    run 2 library --file "$tmp/short.sbd" list
+    check "$(cat "$tmp/err")" "Invalid Puzzle Data File ..." "short file of $cut bytes"
+    run 2 library --file "$tmp/short.sbd" add --name X "$tmp/one.txt"
+    cmp "$tmp/short.sbd" "$tmp/short.copy" || fail "damaged file changed"
+done
+{ printf '\x28Duvere - SudokuSolver - Puzzle Data File\x0c\0\0\0\xff\xff\xff\x7f'; } > "$tmp/huge.sbd"
+run 2 library --file "$tmp/huge.sbd" list
+check "$(cat "$tmp/err")" "Invalid Puzzle Data File ..." "impossible count"
+
+run 2 library --file "$lib"
+check "$(head -n 1 "$tmp/err")" "raruduz-cli: library needs list, show NAME or add --name NAME FILE" "no action"
+run 2 library --file "$lib" add "$tmp/one.txt"
+check "$(head -n 1 "$tmp/err")" "raruduz-cli: library needs list, show NAME or add --name NAME FILE" "no name"
+run 2 library --file "$lib" add --name X --level 9 "$tmp/one.txt"
+check "$(head -n 1 "$tmp/err")" "raruduz-cli: option --level takes a whole number from 0 to 6, not '9'" "bad level"
+run 2 library --file "$lib" add --name X "$tmp/none.txt"
+check "$(cat "$tmp/err")" "Unable to Open File ... File Not Found
+Unable to Read Sudoku File $tmp/none.txt... " "unreadable board file"
+echo OK

@@ -1,0 +1,114 @@
+#include "files/BatchRun.h"
+
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "files/BoardImport.h"
+#include "platform/HeadlessPlatform.h"
+
+namespace {
+const char kEasy[] =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+const char kEasySolution[] =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+// Two 5s in the first row: neither solver can finish it.
+const char kBroken[] =
+    "55..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+
+// Every tick count is 20 s after the one before.
+class SlowClockPlatform : public HeadlessPlatform {
+public:
+    std::uint32_t TickCount() override { return ticks += 20000; }
+    std::uint32_t ticks = 0;
+};
+
+std::vector<BoardData> Records(const std::vector<std::string>& texts) {
+    std::vector<BoardData> records;
+    for (const std::string& text : texts)
+        ScanBoardText(text, 0, [&records](const BoardData& r) { records.push_back(r); });
+    return records;
+}
+
+std::string Rows(const std::string& clues, const std::string& solved) {
+    std::string rows;
+    for (int y = 0; y < 9; ++y)
+        rows += clues.substr(y * 9, 9) + std::string(15, ' ') + solved.substr(y * 9, 9) + "\r\n";
+    return rows;
+}
+
+TEST(BatchRun, ReportsEachBoardAndTheTrueShortestTime) {
+    TempFolder folder;
+    SlowClockPlatform platform;
+    const auto report = folder / "BatchProcData.txt";
+    std::vector<std::pair<int, int>> progress;
+    ASSERT_EQ(
+        RunBatchProcessing(platform, Records({kEasy, kBroken, kEasy}), report,
+                           [&progress](int k, int count) { progress.emplace_back(k, count); }),
+        BatchOutcome::Written);
+    EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
+
+    const std::string text = ReadBytes(report);
+    const std::string easyBoard =
+        "Difficulty Level: Very Easy   Board Score: 100\r\n"
+        "Solving Time: 20000 ms\r\n"
+        "Original Board          Solved Board\r\n" +
+        Rows(kEasy, kEasySolution) + "\r\n";
+    const std::string expectedStart =
+        "Board #1\r\n" + easyBoard + "Board #2\r\n" + "Original Board          UnSolved Board\r\n";
+    EXPECT_EQ(text.substr(0, expectedStart.size()), expectedStart);
+    const std::string expectedThird = "Board #3\r\n" + easyBoard;
+    EXPECT_NE(text.find(expectedThird), std::string::npos);
+
+    const std::string global =
+        "\r\nGlobal Statistics\r\n\r\n"
+        "2 of 3 Boards solved \r\n"
+        "Total Solving Time: 120000 msec \r\n"
+        "Mean Solving Time: 20000 msec \r\n"
+        "Minimum Solving Time: 20000 msec \r\n"
+        "Maximum Solving Time: 20000 msec \r\n"
+        "\r\nGlobal Solving Techniques Statistics\r\n"
+        "Single in a Box: ";
+    const std::size_t at = text.find("\r\nGlobal Statistics");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(text.substr(at, global.size()), global);
+    EXPECT_NE(text.find("\r\nHidden Pair in a Box: 0 call  \r\n"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 31), "\r\nBrute Force Guess: 0 call  \r\n");
+    EXPECT_EQ(EntryCount(folder.path()), 1);
+}
+
+TEST(BatchRun, OneSolvedBoardHasNoTimeFigures) {
+    TempFolder folder;
+    HeadlessPlatform platform;
+    const auto report = folder / "r.txt";
+    ASSERT_EQ(RunBatchProcessing(platform, Records({kEasy}), report), BatchOutcome::Written);
+    const std::string text = ReadBytes(report);
+    EXPECT_NE(text.find("1 of 1 Board solved \r\nTotal Solving Time: "), std::string::npos);
+    EXPECT_NE(text.find(" msec \r\nMean Solving Time: Unknown \r\nMinimum Solving Time: Unknown "
+                        "\r\nMaximum Solving Time: Unknown \r\n"),
+              std::string::npos);
+    // Every empty cell of the easy board is a naked or hidden single away.
+    EXPECT_EQ(text.find("calls  \r\nHidden Pair"), std::string::npos);
+}
+
+TEST(BatchRun, CancelAndFailureKeepTheOldReport) {
+    TempFolder folder;
+    HeadlessPlatform platform;
+    const auto report = folder / "BatchProcData.txt";
+    WriteBytes(report, "old report");
+    std::atomic<bool> cancel = false;
+    EXPECT_EQ(RunBatchProcessing(
+                  platform, Records({kEasy, kEasy}), report,
+                  [&cancel](int k, int) { cancel = k == 1; }, &cancel),
+              BatchOutcome::Cancelled);
+    EXPECT_EQ(ReadBytes(report), "old report");
+    EXPECT_EQ(EntryCount(folder.path()), 1);
+
+    EXPECT_EQ(RunBatchProcessing(platform, Records({kEasy}), folder / "none" / "r.txt"),
+              BatchOutcome::Failed);
+    EXPECT_EQ(platform.messages,
+              (std::vector<std::string>{
+                  "Unable to Create Data File for Batch processing !!! Cause: File Not Found"}));
+    platform.programFolder = folder.path();
+    EXPECT_EQ(BatchReportPath(platform), report);
+}
+}  // namespace

@@ -1,0 +1,146 @@
+#include "files/BoardExport.h"
+
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "files/BoardImport.h"
+#include "platform/HeadlessPlatform.h"
+#include "platform/SettingsNames.h"
+
+namespace {
+const char kPuzzle[] =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+const char kSolution[] =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
+BoardData Imported(std::string_view text) {
+    BoardData record;
+    ScanBoardText(text, 0, [&record](const BoardData& r) { record = r; });
+    return record;
+}
+
+TEST(BoardExport, TheFourLayouts) {
+    BoardData board = Imported(kPuzzle);
+    // A given placed by the player goes out only with "All".
+    board.Cell(2, 0).value = 4;
+    board.Cell(2, 0).type = Given;
+    const ExportSource source{&board, 0, false};
+
+    const std::string web = ExportPreview(source, WebFriendly, CluesOnly);
+    EXPECT_EQ(web, kPuzzle);
+    EXPECT_EQ(ExportPreview(source, WebFriendly, CluesAndGivens).substr(0, 4), "534.");
+
+    const std::string rows = ExportPreview(source, VbForums, CluesOnly);
+    EXPECT_EQ(rows.substr(0, 20), "53..7....\n6..195...\n");
+    EXPECT_EQ(rows.size(), 90u);
+    EXPECT_EQ(ExportPreview(source, SadMan, CluesOnly), "[Puzzle]\n" + rows);
+
+    const std::string simple = ExportPreview(source, SimpleSudoku, CluesOnly);
+    EXPECT_EQ(simple.substr(0, 42),
+              "*-----------*\n"
+              "|53.|.7.|...|\n"
+              "|6..|195|...|\n");
+    EXPECT_EQ(simple.substr(14 * 3, 28),
+              "|.98|...|.6.|\n"
+              "|---+---+---|\n");
+    EXPECT_EQ(simple.size(), 13u * 14u);
+    EXPECT_EQ(simple.substr(simple.size() - 14), "*-----------*\n");
+
+    // A solved board goes out from its solution grid.
+    const BoardData solved = Imported(kSolution);
+    board.solution = solved.cells;
+    EXPECT_EQ(ExportPreview({&board, 1, false}, WebFriendly, CluesAndGivens), kSolution);
+
+    // In Wordoku display the symbols are the board's letters.
+    board.wordokuString = "ABCDEFGHI";
+    EXPECT_EQ(ExportPreview({&board, 0, true}, WebFriendly, CluesOnly).substr(0, 5), "EC..G");
+}
+
+TEST(BoardExport, SixteenBySixteenSimpleSudoku) {
+    BoardData board = Imported(std::string(256, '.'));
+    const std::string text = ExportPreview({&board, 0, false}, SimpleSudoku, CluesOnly);
+    EXPECT_EQ(text.substr(0, 22), "*-------------------*\n");
+    EXPECT_NE(text.find("\n|----+----+----+----|\n"), std::string::npos);
+    EXPECT_EQ(text.size(), 21u * 22u);
+}
+
+TEST(BoardExport, ExtensionsQuestionsAndTheWrite) {
+    TempFolder folder;
+    HeadlessPlatform platform;
+    const std::string dir = folder.path().string();
+
+    EXPECT_EQ(*ExportTarget(platform, dir, "board", SadMan), folder / "board.sdk");
+    EXPECT_EQ(*ExportTarget(platform, dir + "/", "board", VbForums), folder / "board.msk");
+    EXPECT_EQ(*ExportTarget(platform, dir, "board.SOL", VbForums), folder / "board.SOL");
+    EXPECT_TRUE(platform.messages.empty());
+
+    platform.answers = {false, true};
+    EXPECT_FALSE(ExportTarget(platform, dir, "board.dat", SadMan));
+    EXPECT_EQ(*ExportTarget(platform, dir, "b.txt", VbForums), folder / "b.txt");
+    EXPECT_EQ(platform.messages,
+              (std::vector<std::string>{
+                  "Extention .DAT is not the standard Extention (.sdk) for this export ... Use "
+                  "Anyway ?",
+                  "Extention .TXT is not the standard Extention (.msk or .sol) for this export ... "
+                  "Use Anyway ?"}));
+
+    const BoardData board = Imported(kPuzzle);
+    const std::string preview = ExportPreview({&board, 0, false}, VbForums, CluesOnly);
+    ASSERT_TRUE(WriteExport(platform, folder / "board.msk", preview));
+    std::string expected;
+    for (int row = 0; row < 9; ++row) expected += std::string(kPuzzle).substr(row * 9, 9) + "\r\n";
+    EXPECT_EQ(ReadBytes(folder / "board.msk"), expected + "\r\n");
+
+    platform.messages.clear();
+    platform.answers = {false};
+    EXPECT_FALSE(ExportTarget(platform, dir, "board.msk", VbForums));
+    EXPECT_EQ(platform.messages,
+              (std::vector<std::string>{"File Already Exist !!! Overwrite Existing File ? "}));
+
+    platform.messages.clear();
+    EXPECT_FALSE(WriteExport(platform, folder / "none" / "b.txt", preview));
+    EXPECT_EQ(platform.messages,
+              (std::vector<std::string>{"Unable to Open File ... File Not Found"}));
+}
+
+TEST(BoardExport, EveryLayoutReadsBackAsTheSameBoard) {
+    TempFolder folder;
+    HeadlessPlatform platform;
+    for (const std::string& text :
+         {std::string(kPuzzle), std::string(256, '.').replace(5, 1, "G")}) {
+        const BoardData board = Imported(text);
+        for (int layout = 0; layout < 4; ++layout) {
+            const auto path = folder / ("b" + std::to_string(layout));
+            ASSERT_TRUE(
+                WriteExport(platform, path, ExportPreview({&board, 0, false}, layout, CluesOnly)));
+            std::vector<BoardData> records;
+            ASSERT_EQ(ReadBoardFile(platform, path, records, 0), 1) << layout;
+            EXPECT_EQ(records[0].cells, board.cells) << layout;
+        }
+    }
+}
+
+TEST(BoardExport, ChoicesAndFolder) {
+    TempFolder folder;
+    HeadlessPlatform platform;
+    platform.programFolder = folder.path();
+    EXPECT_TRUE(ExportAllowed(std::string(81, '.'), "x"));
+    EXPECT_FALSE(ExportAllowed(std::string(80, '.'), "x"));
+    EXPECT_FALSE(ExportAllowed(std::string(81, '.'), ""));
+
+    EXPECT_EQ(ChooseExportAll(platform, 1), CluesAndGivens);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(ChooseExportAll(platform, 0), CluesAndGivens);
+    EXPECT_EQ(platform.messages,
+              (std::vector<std::string>{
+                  "Board Yet Unsolved ... Clues and Givens Export Not Available ...\nPlease Make "
+                  "Raruduz Solve the Board before Proceeding .. "}));
+
+    EXPECT_EQ(ExportFolder(platform), folder.path());
+    StoreExportFolder(platform, "/some/where");
+    EXPECT_EQ(ExportFolder(platform), std::filesystem::path("/some/where"));
+    std::string stored;
+    EXPECT_TRUE(platform.settings.ReadText(kDefaultExportPath, stored));
+    EXPECT_EQ(stored, "/some/where");
+}
+}  // namespace

@@ -1,0 +1,252 @@
+#include "files/PuzzleDataFile.h"
+
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "TestSupport.h"
+#include "files/Archive.h"
+#include "files/BoardImport.h"
+#include "files/PuzzleDataDialogs.h"
+#include "platform/HeadlessPlatform.h"
+
+namespace {
+const char kPuzzle[] =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+const char kMagic[] = "Duvere - SudokuSolver - Puzzle Data File";
+
+BoardData Record(const std::string& name, std::string_view text = kPuzzle) {
+    BoardData record;
+    ScanBoardText(text, 0, [&record](const BoardData& r) { record = r; });
+    record.name = name;
+    record.wordokuString.clear();
+    record.wordokuStringCopy.clear();
+    return record;
+}
+
+// A file as an older writer made it: 9x9 records without the fields of later versions.
+std::string OldFile(int version, const std::vector<BoardData>& records) {
+    ArchiveWriter archive;
+    archive.WriteText(kMagic);
+    archive.WriteNumber(version);
+    archive.WriteNumber(static_cast<int>(records.size()));
+    for (const BoardData& r : records) {
+        archive.WriteText(r.name);
+        archive.WriteText(r.description);
+        archive.WriteNumber(r.level);
+        archive.WriteNumber(r.size);
+        for (int y = 0; y < r.size; ++y)
+            for (int x = 0; x < r.size; ++x) {
+                archive.WriteNumber(r.Cell(x, y).value);
+                archive.WriteNumber(r.Cell(x, y).type);
+            }
+        if (version >= 11) archive.WriteNumber(1);
+    }
+    return archive.Bytes();
+}
+
+TEST(PuzzleDataFile, WritesVersion12WithNoneForEmptyTexts) {
+    TempFolder folder;
+    HeadlessPlatform platform;
+    std::vector<BoardData> records;
+    BoardData board = Record("First");
+    board.Cell(1, 0).value = 4;
+    board.Cell(1, 0).type = Given;
+    ASSERT_TRUE(WriteDataFile(platform, folder / "BoardData.sbd", records, &board, true));
+    const std::string bytes = ReadBytes(folder / "BoardData.sbd");
+    EXPECT_EQ(bytes.substr(0, 49),
+              std::string("\x28") + kMagic + std::string("\x0C\0\0\0\x01\0\0\0", 8));
+    EXPECT_EQ(bytes.substr(49, 6), std::string("\x05"
+                                               "First"));
+    // Row by row: (0,0) is 5, a clue; (1,0) is 4, a given.
+    EXPECT_EQ(bytes.substr(64, 16), std::string("\x05\0\0\0\x01\0\0\0\x04\0\0\0\x02\0\0\0", 16));
+    EXPECT_EQ(bytes.substr(bytes.size() - 10), "\x04None\x04None");
+    EXPECT_EQ(bytes.size(), 49u + 6 + 1 + 8 + 81 * 8 + 16 + 10);
+
+    ASSERT_EQ(ReadDataFile(platform, folder / "BoardData.sbd", records), 1);
+    EXPECT_EQ(records[0].name, "First");
+    EXPECT_EQ(records[0].clueNbr, 29);
+    EXPECT_EQ(records[0].givenNbr, 1);
+    EXPECT_EQ(records[0].emptyNbr, 51);
+    EXPECT_EQ(records[0].wordokuString, "");
+    EXPECT_EQ(records[0].Cell(1, 0).type, Given);
+
+    // Writing the records back marks their empty texts in memory too.
+    ASSERT_TRUE(WriteDataFile(platform, folder / "BoardData.sbd", records, nullptr, false));
+    EXPECT_EQ(records[0].wordokuString, "None");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST(PuzzleDataFile, OlderVersionsAndWordokuFields) {
+    BoardData wordoku = Record("W");
+    wordoku.isWordoku = 1;
+    wordoku.wordokuAssignType = 2;
+    wordoku.wordokuLocationKind = 3;
+    wordoku.wordokuLocationNbr = 4;
+    wordoku.wordokuString = "ABCDEFGHI";
+    wordoku.wordokuStringCopy = "IHGFEDCBA";
+    std::vector<BoardData> records = {Record("S", std::string(256, '.')), wordoku};
+    std::vector<BoardData> read;
+    ASSERT_TRUE(ParsePuzzleData(EncodePuzzleData(records, nullptr), read));
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[0].size, 16);
+    EXPECT_EQ(read[0].emptyNbr, 256);
+    EXPECT_EQ(read[1].isWordoku, 1);
+    EXPECT_EQ(read[1].wordokuAssignType, 2);
+    EXPECT_EQ(read[1].wordokuLocationKind, 3);
+    EXPECT_EQ(read[1].wordokuLocationNbr, 4);
+    EXPECT_EQ(read[1].wordokuString, "ABCDEFGHI");
+    EXPECT_EQ(read[1].wordokuStringCopy, "IHGFEDCBA");
+
+    for (int version : {10, 11}) {
+        ASSERT_TRUE(ParsePuzzleData(OldFile(version, {wordoku, wordoku}), read)) << version;
+        ASSERT_EQ(read.size(), 2u);
+        EXPECT_EQ(read[1].isWordoku, version == 11);
+        EXPECT_EQ(read[1].wordokuLocationKind, -1);
+        EXPECT_EQ(read[1].wordokuLocationNbr, -1);
+        EXPECT_EQ(read[1].wordokuString, "");
+        EXPECT_EQ(read[1].Cell(0, 0).value, 5);
+    }
+}
+
+TEST(PuzzleDataFile, DamagedFilesAreRejectedAndLeftAlone) {
+    TempFolder folder;
+    HeadlessPlatform platform;
+    std::vector<BoardData> good = {Record("A"), Record("B")};
+    const std::string bytes = EncodePuzzleData(good, nullptr);
+    auto patched = [&bytes](std::size_t at, std::string_view with) {
+        std::string copy = bytes;
+        copy.replace(at, with.size(), with);
+        return copy;
+    };
+    const std::size_t sizeAt = 49 + 2 + 1 + 4;
+    const std::vector<std::string> damaged = {
+        patched(1, "X"),                                       // magic
+        bytes.substr(0, bytes.size() - 1),                     // short
+        bytes.substr(0, 30),                                   // short magic
+        patched(45, std::string("\xFF\xFF\xFF\xFF", 4)),       // count -1
+        patched(45, std::string("\x00\x00\x10\x00", 4)),       // count beyond the data
+        patched(49, std::string("\xFF\xF0\xFF", 3)),           // name longer than the file
+        patched(sizeAt, std::string("\x0A", 1)),               // size 10
+        patched(sizeAt - 4, std::string("\x07", 1)),           // level 7
+        patched(sizeAt + 4, std::string("\x0A", 1)),           // value 10 in a 9x9 board
+        patched(sizeAt + 8, std::string("\x04", 1)),           // cell type 4
+        patched(sizeAt + 4 + 81 * 8, std::string("\x02", 1)),  // isWordoku 2
+    };
+    std::vector<BoardData> read = {Record("kept")};
+    for (std::size_t i = 0; i < damaged.size(); ++i) {
+        EXPECT_FALSE(ParsePuzzleData(damaged[i], read)) << i;
+        EXPECT_EQ(read.size(), 1u);
+    }
+    WriteBytes(folder / "BoardData.sbd", damaged[4]);
+    EXPECT_EQ(ReadDataFile(platform, folder / "BoardData.sbd", read), 0);
+    EXPECT_TRUE(read.empty());
+    EXPECT_EQ(platform.messages, (std::vector<std::string>{"Invalid Puzzle Data File ..."}));
+    EXPECT_EQ(ReadBytes(folder / "BoardData.sbd"), damaged[4]);
+    // No file: no boards and nothing said.
+    EXPECT_EQ(ReadDataFile(platform, folder / "none.sbd", read), 0);
+    EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+TEST(PuzzleDataDialogs, LoadSaveAndOverwrite) {
+    TempFolder folder;
+    HeadlessPlatform platform;
+    const auto file = folder / "BoardData.sbd";
+    std::vector<BoardData> records;
+    BoardData board = Record("Default");
+    board.Cell(2, 0).value = 4;
+    board.Cell(2, 0).type = Given;
+    board.Cell(3, 0).value = 6;
+    board.Cell(3, 0).type = Mistake;
+
+    // "Default" and a new name always need the dialog.
+    EXPECT_FALSE(QuickSave(platform, file, records, board, false));
+    EXPECT_EQ(SaveBoard(platform, file, records, board, "", "d", 2), SaveOutcome::NothingDone);
+    EXPECT_EQ(SaveBoard(platform, file, records, board, "Twin", "first", 2), SaveOutcome::Appended);
+    EXPECT_EQ(board.name, "Twin");
+    ReadDataFile(platform, file, records);
+    board.description = "second";
+    EXPECT_EQ(SaveBoard(platform, file, records, board, "Other", "second", 3),
+              SaveOutcome::Appended);
+    ReadDataFile(platform, file, records);
+    records.push_back(records[0]);
+    records.back().description = "duplicate";
+    WriteDataFile(platform, file, records, nullptr, false);
+
+    platform.answers = {false, true};
+    EXPECT_EQ(SaveBoard(platform, file, records, board, "Twin", "changed", 4),
+              SaveOutcome::Cancelled);
+    EXPECT_EQ(SaveBoard(platform, file, records, board, "Twin", "changed", 4),
+              SaveOutcome::Overwritten);
+    EXPECT_EQ(platform.messages.back(),
+              "Board Twin Already exists in Raruduz Data File !!! Overwrite Existing Data ? ");
+    ReadDataFile(platform, file, records);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0].description, "changed");
+    EXPECT_EQ(records[0].level, 4);
+    EXPECT_EQ(records[2].description, "duplicate");
+
+    // Save of a known name overwrites silently; Save As does not.
+    board.description = "quick";
+    EXPECT_TRUE(QuickSave(platform, file, records, board, false));
+    EXPECT_FALSE(QuickSave(platform, file, records, board, true));
+    ReadDataFile(platform, file, records);
+    EXPECT_EQ(records[0].description, "quick");
+
+    BoardData loaded;
+    EXPECT_FALSE(RetrieveRecord(records, "twin", true, loaded));
+    ASSERT_TRUE(RetrieveRecord(records, "Twin", true, loaded));
+    EXPECT_EQ(loaded.description, "quick");
+    EXPECT_EQ(loaded.Cell(2, 0).value, -1);
+    EXPECT_EQ(loaded.Cell(2, 0).type, Given);
+    EXPECT_EQ(loaded.Cell(3, 0).value, 6);
+    EXPECT_EQ(loaded.Cell(0, 0).value, 5);
+    ASSERT_TRUE(RetrieveRecord(records, "Twin", false, loaded));
+    EXPECT_EQ(loaded.Cell(2, 0).value, 4);
+
+    // A 16x16 board saved over a 9x9 record keeps all its cells.
+    BoardData big = Record("Twin", std::string(255, '.') + "G");
+    ReplaceRecordBoard(records[0], big);
+    WriteDataFile(platform, file, records, nullptr, false);
+    ReadDataFile(platform, file, records);
+    EXPECT_EQ(records[0].size, 16);
+    EXPECT_EQ(records[0].Cell(15, 15).value, 16);
+}
+
+TEST(PuzzleDataDialogs, AttributesAndMultipleSolutions) {
+    BoardData record = Record("Name");
+    record.level = 5;
+    auto rows = BoardAttributes(record);
+    ASSERT_EQ(rows.size(), 8u);
+    EXPECT_EQ(rows[2], (std::pair<std::string, std::string>{"Board Level", "Very hard"}));
+    EXPECT_EQ(rows[4].second, "30");
+    EXPECT_EQ(rows[7].second, "Sudoku");
+    record.isWordoku = 1;
+    record.wordokuAssignType = 7;
+    record.wordokuLocationKind = 2;
+    rows = BoardAttributes(record);
+    ASSERT_EQ(rows.size(), 13u);
+    EXPECT_EQ(rows[8].second, "Unknown Assignment !!!");
+    EXPECT_EQ(rows[9].second, "Wordoku Column Location");
+    EXPECT_EQ(rows[10].first, "Wordoku Location Index");
+
+    HeadlessPlatform platform;
+    auto board = MakeBoard(platform, std::string(kPuzzle).replace(0, 2, ".."));
+    board->solutionNbr = 3;
+    for (int k = 0; k < 3; ++k) board->solutions[k] = board->cells;
+    board->solutions[0][CellIndex(1, 0)].value = 3;
+    MultipleSolutionsView view = MultipleSolutions(*board, " | ");
+    EXPECT_EQ(view.heading,
+              "Raruduz finds 3 solutions for this Board !!! Board Data is Questionnable ...");
+    EXPECT_EQ(view.countText, "> 3");
+    EXPECT_EQ(view.shownLine, "");
+    ASSERT_EQ(view.rows.size(), 3u);
+    EXPECT_EQ(view.rows[0].substr(0, 40), " . 3  .  . 7  .  .  .  .  | 6  .  . 1 9 ");
+    board->solutionNbr = 51;
+    view = MultipleSolutions(*board, "");
+    EXPECT_EQ(view.heading,
+              "Raruduz finds more than 50 solutions for this Board !!! Board Data is Highly "
+              "Questionnable ...");
+    EXPECT_EQ(view.shownLine, "Only the First 50 Solutions are shown ...");
+    EXPECT_EQ(view.rows.size(), 50u);
+}
+}  // namespace
