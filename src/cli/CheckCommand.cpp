@@ -5,8 +5,7 @@
 #include <memory>
 
 #include "cli/CliCommands.h"
-#include "cli/StepEffects.h"
-#include "engine/HumanLikeSolving.h"
+#include "cli/Stepping.h"
 #include "engine/SudokuBoard.h"
 
 namespace {
@@ -27,24 +26,23 @@ Verdict CheckBoard(SudokuBoard& board, SolveStep& step, const BoardData& input, 
         board.ClearGivens();
     else
         PrepareStepping(board, input, false);
-    int number = 0;
-    for (;;) {
-        const CellGrid before = board.cells;
-        if (SolveOneStep(board, step) == 0) break;
-        ++number;
-        const std::vector<CellEffect> effects =
-            CollectStepEffects(board, before, board.cells, ImpliedRemovals::Listed);
-        for (const CellEffect& effect : effects) {
-            CellEffect wrong;
-            if (AgreesWithSolution(effect, solution, wrong)) continue;
-            const int technique = IsValidTechniqueId(step.technique) ? step.technique : 0;
-            detail = "step " + std::to_string(number) + " (" + std::to_string(technique) + " " +
-                     kTechniques[technique].name + ") " + EffectText(wrong);
-            return Verdict::Unsound;
-        }
-        if (effects.empty()) break;
-    }
-    detail = std::to_string(number) + " steps, " + (board.emptyNbr == 0 ? "Solved" : "Stuck");
+    Verdict verdict = Verdict::Sound;
+    const int stepNbr = StepToEnd(
+        board, step,
+        [&](int number, const SolveStep& done, const std::vector<CellEffect>& effects) {
+            for (const CellEffect& effect : effects) {
+                CellEffect wrong;
+                if (AgreesWithSolution(effect, solution, wrong)) continue;
+                const int technique = IsValidTechniqueId(done.technique) ? done.technique : 0;
+                detail = "step " + std::to_string(number) + " (" + std::to_string(technique) + " " +
+                         kTechniques[technique].name + ") " + EffectText(wrong);
+                verdict = Verdict::Unsound;
+                return false;
+            }
+            return true;
+        });
+    if (verdict == Verdict::Unsound) return verdict;
+    detail = std::to_string(stepNbr) + " steps, " + (board.emptyNbr == 0 ? "Solved" : "Stuck");
     return Verdict::Sound;
 }
 }  // namespace
@@ -55,13 +53,10 @@ int RunCheck(CliArguments& arguments) {
     if (!arguments.error().empty()) return UsageError(arguments.error());
 
     HeadlessPlatform platform = MakeCliPlatform();
-    std::vector<InputBoard> boards;
-    if (!ReadInputBoards(files, platform, boards)) return kExitUsage;
-
     auto board = std::make_unique<SudokuBoard>(platform);
     auto step = std::make_unique<SolveStep>();
     bool anyUnsound = false;
-    for (const InputBoard& input : boards) {
+    const bool read = VisitInputBoards(files, platform, [&](const InputBoard& input) {
         std::string detail;
         const Verdict verdict = CheckBoard(*board, *step, input.data, withGuess, detail);
         anyUnsound = anyUnsound || verdict == Verdict::Unsound;
@@ -69,6 +64,7 @@ int RunCheck(CliArguments& arguments) {
                                         : verdict == Verdict::Unsound ? "UNSOUND"
                                                                       : "NOT-UNIQUE";
         std::cout << input.index << '\t' << verdictName << '\t' << detail << '\n';
-    }
+    });
+    if (!read) return kExitUsage;
     return anyUnsound ? kExitCheckFailed : kExitDone;
 }

@@ -80,8 +80,3 @@ int RunSteps(CliArguments& arguments);
 int RunCheck(CliArguments& arguments);
 int RunGenerate(CliArguments& arguments);
 int RunSpecial(CliArguments& arguments);
-
-class SudokuBoard;
-// Loads the input board as clues with fresh candidates; with withGuess the exhaustive solver
-// first finds one solution so that the guess technique may act.
-void PrepareStepping(SudokuBoard& board, const BoardData& input, bool withGuess);

@@ -12,14 +12,11 @@ int RunLog(CliArguments& arguments) {
     if (!arguments.error().empty()) return UsageError(arguments.error());
 
     HeadlessPlatform platform = MakeCliPlatform();
-    std::vector<InputBoard> boards;
-    if (!ReadInputBoards(files, platform, boards)) return kExitUsage;
-
     auto board = std::make_unique<SudokuBoard>(platform);
-    for (const InputBoard& input : boards) {
+    const bool read = VisitInputBoards(files, platform, [&](const InputBoard& input) {
         board->Initialise(input.data.size, 0, "", "", &input.data, 0, 0);
         SolveHumanLike(*board, board->statistics);
         std::cout << "# board " << input.index << '\n' << SolveLogSections(*board, "");
-    }
-    return kExitDone;
+    });
+    return read ? kExitDone : kExitUsage;
 }

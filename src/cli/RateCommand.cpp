@@ -11,15 +11,12 @@ int RunRate(CliArguments& arguments) {
     if (!arguments.error().empty()) return UsageError(arguments.error());
 
     HeadlessPlatform platform = MakeCliPlatform();
-    std::vector<InputBoard> boards;
-    if (!ReadInputBoards(files, platform, boards)) return kExitUsage;
-
     auto board = std::make_unique<SudokuBoard>(platform);
-    for (const InputBoard& input : boards) {
+    const bool read = VisitInputBoards(files, platform, [&](const InputBoard& input) {
         board->Initialise(input.data.size, 0, "", "", &input.data, 0, 0);
         const bool solved = board->RateBoard() == 1;
         std::cout << input.index << '\t' << (solved ? "Solved" : "Unsolved") << '\t' << board->score
                   << '\t' << LevelName(board->level) << '\n';
-    }
-    return kExitDone;
+    });
+    return read ? kExitDone : kExitUsage;
 }

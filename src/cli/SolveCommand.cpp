@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/CliCommands.h"
+#include "cli/Stepping.h"
 #include "engine/BoardLevel.h"
 #include "engine/HumanLikeSolving.h"
 #include "engine/SudokuBoard.h"

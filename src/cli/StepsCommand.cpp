@@ -4,16 +4,8 @@
 #include <memory>
 
 #include "cli/CliCommands.h"
-#include "cli/StepEffects.h"
-#include "engine/HumanLikeSolving.h"
+#include "cli/Stepping.h"
 #include "engine/SudokuBoard.h"
-
-void PrepareStepping(SudokuBoard& board, const BoardData& input, bool withGuess) {
-    board.Initialise(input.size, 0, "", "", &input, 0, 0);
-    // The guess technique takes its values from a solution found beforehand.
-    if (withGuess) board.SolveBruteForce(1);
-    board.ClearGivens();
-}
 
 int RunSteps(CliArguments& arguments) {
     const bool withGuess = arguments.TakeFlag("--with-guess");
@@ -21,27 +13,19 @@ int RunSteps(CliArguments& arguments) {
     if (!arguments.error().empty()) return UsageError(arguments.error());
 
     HeadlessPlatform platform = MakeCliPlatform();
-    std::vector<InputBoard> boards;
-    if (!ReadInputBoards(files, platform, boards)) return kExitUsage;
-
     auto board = std::make_unique<SudokuBoard>(platform);
     auto step = std::make_unique<SolveStep>();
-    for (const InputBoard& input : boards) {
+    const bool read = VisitInputBoards(files, platform, [&](const InputBoard& input) {
         PrepareStepping(*board, input.data, withGuess);
         std::cout << "# board " << input.index << '\n';
-        for (int number = 1;; ++number) {
-            const CellGrid before = board->cells;
-            if (SolveOneStep(*board, *step) == 0) break;
-            const std::vector<CellEffect> effects =
-                CollectStepEffects(*board, before, board->cells, ImpliedRemovals::Listed);
-            const int technique = IsValidTechniqueId(step->technique) ? step->technique : 0;
+        StepToEnd(*board, *step, [](int number, const SolveStep& done, const auto& effects) {
+            const int technique = IsValidTechniqueId(done.technique) ? done.technique : 0;
             std::cout << number << '\t' << technique << '\t' << kTechniques[technique].name << '\t'
                       << StepEffectsText(effects) << '\n';
-            // A step that changed nothing would be found again for ever.
-            if (effects.empty()) break;
-        }
+            return true;
+        });
         std::cout << "# end " << (board->emptyNbr == 0 ? "Solved" : "Stuck") << '\t'
                   << BoardLine(*board, board->cells) << '\n';
-    }
-    return kExitDone;
+    });
+    return read ? kExitDone : kExitUsage;
 }
