@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 preset="${1:-release}"
 
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
+# The fuzz harnesses need clang with its libFuzzer runtime.
+[ "$preset" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
