@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
-#include <system_error>
 
 #include "engine/BoardLevel.h"
+#include "files/AtomicFile.h"
 
 namespace {
 // How a description ends: every listed cell, the first two joined by " & ", or the first alone.
@@ -138,55 +136,6 @@ int LoggedSteps(const SolveStatistics& statistics) {
     return std::clamp(statistics.stepNbr, 0, kStepLogCapacity);
 }
 
-// Maps what the C library reports to the cause texts the program's file messages end with.
-const char* FileErrorCause(int error) {
-    switch (error) {
-        case ENOENT:
-            return "File Not Found";
-        case ENOTDIR:
-        case ENAMETOOLONG:
-            return "Invalid Path";
-        case EMFILE:
-        case ENFILE:
-            return "Too Many Files Open";
-        case EACCES:
-        case EPERM:
-        case EROFS:
-        case EISDIR:
-            return "Access Denied";
-        case ENOSPC:
-            return "Disk Full";
-        case EIO:
-            return "Hardware Error";
-        default:
-            return "Unknown Error !!!";
-    }
-}
-
-int LastError() {
-    return errno != 0 ? errno : EIO;
-}
-
-// Writes the text to a new file at path and moves it over target. 0 when done, else the error;
-// a failure leaves target as it was and removes what it created.
-int ReplaceFile(const std::filesystem::path& path, const std::filesystem::path& target,
-                std::string_view text) {
-    errno = 0;
-    std::FILE* file = std::fopen(path.string().c_str(), "wb");
-    if (!file) return LastError();
-    int error = std::fwrite(text.data(), 1, text.size(), file) == text.size() ? 0 : LastError();
-    if (std::fclose(file) != 0 && error == 0) error = LastError();
-    if (error == 0) {
-        std::error_code renameError;
-        std::filesystem::rename(path, target, renameError);
-        error = renameError.value();
-    }
-    if (error != 0) {
-        std::error_code ignored;
-        std::filesystem::remove(path, ignored);
-    }
-    return error;
-}
 }  // namespace
 
 std::string DescribeStep(const StepLogEntry& entry, std::string_view letters) {
@@ -261,14 +210,12 @@ std::string SolveLogText(const SudokuBoard& board, std::string_view letters) {
 }
 
 int StoreSolveLog(SudokuBoard& board, std::string_view letters) {
-    const std::filesystem::path folder = board.platform().ProgramFolder();
-    const std::filesystem::path path = folder / kSolveLogFileName;
-    const std::filesystem::path partial = folder / (std::string(kSolveLogFileName) + ".partial");
-    const int error = ReplaceFile(partial, path, SolveLogText(board, letters));
-    if (error != 0) {
+    const std::filesystem::path path = board.platform().ProgramFolder() / kSolveLogFileName;
+    FileError error = FileError::None;
+    if (!WriteFileAtomically(path, SolveLogText(board, letters), error)) {
         board.platform().ShowMessage(
             std::string("Unable to Create Data File for Solve Log !!! Cause: ") +
-            FileErrorCause(error));
+            FileErrorText(error));
         return 0;
     }
     return 1;
