@@ -76,6 +76,30 @@ int FindInBoxUnit(const SudokuBoard& board, int box, int skipColumn, int skipRow
 constexpr UnitTable kUnitTable9 = MakeUnitTable(9, 3);
 constexpr UnitTable kUnitTable16 = MakeUnitTable(16, 4);
 
+UnitPlaces::UnitPlaces(const SudokuBoard& board, bool bivalueOnly) : boxSize_(board.boxSize) {
+    const std::uint32_t values = fullMask(board.size);
+    for (int x = 0; x < board.size; ++x)
+        for (int y = 0; y < board.size; ++y) {
+            const BoardCell& cell = board.Cell(x, y);
+            const int box = board.BoxIndex(x, y);
+            if (!cell.IsEmpty()) {
+                const std::uint32_t bit = cell.value <= board.size ? bitOf(cell.value) : 0;
+                placed_[RowUnit][y] |= bit;
+                placed_[ColumnUnit][x] |= bit;
+                placed_[BoxUnit][box] |= bit;
+                continue;
+            }
+            if (bivalueOnly && cell.candidateNbr != 2) continue;
+            const int position = BoxPosition(x, y);
+            for (std::uint32_t rest = cell.candidates & values; rest != 0; rest &= rest - 1) {
+                const int v = std::countr_zero(rest);
+                places_[RowUnit][y][v] |= static_cast<std::uint16_t>(1u << x);
+                places_[ColumnUnit][x][v] |= static_cast<std::uint16_t>(1u << y);
+                places_[BoxUnit][box][v] |= static_cast<std::uint16_t>(1u << position);
+            }
+        }
+}
+
 void PlaceValue(SudokuBoard& board, int column, int row, int v) {
     BoardCell& cell = board.Cell(column, row);
     cell.value = v;

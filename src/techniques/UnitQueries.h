@@ -69,6 +69,37 @@ private:
     std::uint32_t twice_ = 0;
 };
 
+// Where every value can go in every unit, as bit masks over the unit's walking order: bit i of
+// Of(kind, unit, v) is set when the i-th cell of the unit is empty and keeps candidate v (with
+// bivalueOnly, only cells of exactly two candidates count). One pass over the board replaces the
+// per-query unit scans; the masks describe the board as it was built and are rebuilt after any
+// change. Lowest bit first is walking order, so the first place found by a scan is the lowest bit.
+class UnitPlaces {
+public:
+    UnitPlaces(const SudokuBoard& board, bool bivalueOnly);
+
+    std::uint32_t Of(UnitKind kind, int unit, int v) const { return places_[kind][unit][v - 1]; }
+    // The values placed in the unit.
+    std::uint32_t Placed(UnitKind kind, int unit) const { return placed_[kind][unit]; }
+    // The position of cell (column, row) in the walking order of its box.
+    int BoxPosition(int column, int row) const {
+        return (column % boxSize_) * boxSize_ + row % boxSize_;
+    }
+
+private:
+    int boxSize_;
+    std::array<std::array<std::array<std::uint16_t, kMaxSize>, kMaxSize>, 3> places_{};
+    std::array<std::array<std::uint32_t, kMaxSize>, 3> placed_{};
+};
+
+// The position of the lowest set bit, and of the second lowest (the mask has at least two).
+inline int FirstPlace(std::uint32_t mask) {
+    return std::countr_zero(mask);
+}
+inline int SecondPlace(std::uint32_t mask) {
+    return std::countr_zero(mask & (mask - 1));
+}
+
 // Places the value in the empty cell as a solver does: value, type Given, then propagation.
 void PlaceValue(SudokuBoard& board, int column, int row, int v);
 
