@@ -81,6 +81,12 @@ public:
     std::uint32_t Of(UnitKind kind, int unit, int v) const { return places_[kind][unit][v - 1]; }
     // The values placed in the unit.
     std::uint32_t Placed(UnitKind kind, int unit) const { return placed_[kind][unit]; }
+    // The places of v when the unit does not hold v yet and has exactly two of them, else 0.
+    std::uint32_t TwoPlaces(UnitKind kind, int unit, int v) const {
+        if (Placed(kind, unit) & bitOf(v)) return 0;
+        const std::uint32_t mask = Of(kind, unit, v);
+        return std::popcount(mask) == 2 ? mask : 0;
+    }
     // The position of cell (column, row) in the walking order of its box.
     int BoxPosition(int column, int row) const {
         return (column % boxSize_) * boxSize_ + row % boxSize_;

@@ -14,14 +14,6 @@ StepCell CellOf(UnitKind kind, int line, int position) {
     return kind == RowUnit ? StepCell{position, line} : StepCell{line, position};
 }
 
-// The places of v in a line that has exactly two of them and does not hold v yet, else 0. Two
-// such lines have their places in the same two cross lines exactly when their masks are equal.
-std::uint32_t TwoPlaces(const UnitPlaces& places, UnitKind kind, int line, int v) {
-    if (places.Placed(kind, line) & bitOf(v)) return 0;
-    const std::uint32_t mask = places.Of(kind, line, v);
-    return std::popcount(mask) == 2 ? mask : 0;
-}
-
 void StartSearch(XWingsSection& section) {
     section.removals.fill({});
     section.removalCount = 0;
@@ -56,10 +48,11 @@ int FindPlainWing(SudokuBoard& board, const UnitPlaces& places, UnitKind kind, S
     const int n = board.size;
     for (int v = 1; v <= n; ++v)
         for (int line1 = 0; line1 < n - 1; ++line1) {
-            const std::uint32_t places1 = TwoPlaces(places, kind, line1, v);
+            // Two lines have their two places in the same cross lines when their masks are equal.
+            const std::uint32_t places1 = places.TwoPlaces(kind, line1, v);
             if (places1 == 0) continue;
             for (int line2 = line1 + 1; line2 < n; ++line2) {
-                if (TwoPlaces(places, kind, line2, v) != places1) continue;
+                if (places.TwoPlaces(kind, line2, v) != places1) continue;
                 NoteWing(section, kind, v, line1, places1, line2, places1);
                 for (int other = 0; other < n; ++other) {
                     if (other == line1 || other == line2) continue;
@@ -82,10 +75,10 @@ int FindBoxWing(SudokuBoard& board, const UnitPlaces& places, UnitKind kind, Sol
     for (int v = 1; v <= n; ++v)
         for (int band = 0; band < b; ++band)
             for (int line1 = band * b; line1 < band * b + b - 1; ++line1) {
-                const std::uint32_t places1 = TwoPlaces(places, kind, line1, v);
+                const std::uint32_t places1 = places.TwoPlaces(kind, line1, v);
                 if (places1 == 0) continue;
                 for (int line2 = line1 + 1; line2 < band * b + b; ++line2) {
-                    const std::uint32_t places2 = TwoPlaces(places, kind, line2, v);
+                    const std::uint32_t places2 = places.TwoPlaces(kind, line2, v);
                     if (places2 == 0) continue;
                     const int box1 = boxOf(CellOf(kind, line1, FirstPlace(places1)));
                     const int box2 = boxOf(CellOf(kind, line1, SecondPlace(places1)));
