@@ -2,6 +2,8 @@
 // through two-candidate cells (a value in a cell leaves the only two-candidate cell of a unit that
 // shares it with its other value). A cell that both branches force to the same value must take it.
 
+#include <algorithm>
+
 #include "techniques/TechniqueRoutines.h"
 #include "techniques/UnitQueries.h"
 
@@ -11,8 +13,9 @@ using Chain = std::array<SolveStep::ChainNode, SolveStep::kChainCapacity>;
 
 class ChainBuilder {
 public:
-    ChainBuilder(const SudokuBoard& board, ChainsSection& section, Chain& chain)
-        : board_(board), section_(section), chain_(chain) {}
+    ChainBuilder(const SudokuBoard& board, const UnitPlaces& bivalues, ChainsSection& section,
+                 Chain& chain)
+        : board_(board), bivalues_(bivalues), section_(section), chain_(chain) {}
 
     // Builds the chain of the root's value; true when it holds more than the root.
     bool Build(int x, int y, int value, int excluded) {
@@ -27,35 +30,47 @@ private:
         if (section_.chainNodeCount + 1 >= SolveStep::kChainCapacity) return;
         const int index = ++section_.chainNodeCount;
         chain_[index] = {x, y, value, excluded, parent};
+        inChain_[CellIndex(x, y)] = true;
         Propagate(x, y, value, index);
     }
 
+    // A unit whose only other two-candidate cell holding the value is one cell forces that cell.
     void Propagate(int x, int y, int value, int index) {
-        const std::uint32_t bit = bitOf(value);
-        int column = -1, row = -1;
-        if (FindBivalueInRow(board_, y, x, bit, 1, column)) Follow(column, y, value, index);
-        if (FindBivalueInColumn(board_, x, y, bit, 1, row)) Follow(x, row, value, index);
-        if (FindBivalueInBox(board_, board_.BoxIndex(x, y), x, y, bit, 1, column, row))
-            Follow(column, row, value, index);
+        const int box = board_.BoxIndex(x, y);
+        const std::uint32_t inRow = bivalues_.Of(RowUnit, y, value) & ~(1u << x);
+        if (std::has_single_bit(inRow)) Follow(std::countr_zero(inRow), y, value, index);
+        const std::uint32_t inColumn = bivalues_.Of(ColumnUnit, x, value) & ~(1u << y);
+        if (std::has_single_bit(inColumn)) Follow(x, std::countr_zero(inColumn), value, index);
+        const std::uint32_t inBox =
+            bivalues_.Of(BoxUnit, box, value) & ~(1u << bivalues_.BoxPosition(x, y));
+        if (std::has_single_bit(inBox)) {
+            const int cell = UnitCellIndex(board_, BoxUnit, box, std::countr_zero(inBox));
+            Follow(ColumnOfIndex(cell), RowOfIndex(cell), value, index);
+        }
     }
 
-    // The two-candidate cell (x, y) cannot hold `value`, so it holds its other candidate.
+    // The two-candidate cell (x, y) cannot hold `value`, so it holds its other candidate. A cell
+    // already in the chain is not followed again.
     void Follow(int x, int y, int value, int parent) {
-        for (int i = 0; i <= section_.chainNodeCount; ++i)
-            if (chain_[i].column == x && chain_[i].row == y) return;
+        if (inChain_[CellIndex(x, y)]) return;
         const int other = valueOfBit(board_.Cell(x, y).candidates & ~bitOf(value));
         Add(x, y, other, value, parent);
     }
 
     const SudokuBoard& board_;
+    const UnitPlaces& bivalues_;
     ChainsSection& section_;
     Chain& chain_;
+    std::array<bool, kGridCells> inChain_{};
 };
 
-void ResetSection(ChainsSection& section) {
+// Clears the nodes the previous start cell wrote (all of them for the first one), so that every
+// attempt begins from empty chains.
+void ResetSection(ChainsSection& section, int& usedA, int& usedB) {
     section.resultCount = 0;
-    section.chainA.fill({});
-    section.chainB.fill({});
+    std::fill_n(section.chainA.begin(), usedA, SolveStep::ChainNode{});
+    std::fill_n(section.chainB.begin(), usedB, SolveStep::ChainNode{});
+    usedA = usedB = 0;
 }
 
 bool IsResult(const ChainsSection& section, int x, int y) {
@@ -88,18 +103,25 @@ void CompareChains(SudokuBoard& board, ChainsSection& section, int lastA, int la
 int FindForcedChains(SudokuBoard& board, SolveStep& step) {
     ChainsSection& section = step.forcedChains;
     const int n = board.size;
+    // The board changes only when a step is applied, so one set of places serves the whole search.
+    const UnitPlaces bivalues(board, true);
+    int usedA = SolveStep::kChainCapacity, usedB = SolveStep::kChainCapacity;
     for (int y = 0; y < n; ++y)
         for (int x = 0; x < n; ++x) {
             const BoardCell& start = board.Cell(x, y);
             if (!start.IsEmpty() || start.candidateNbr != 2) continue;
             int values[2];
             SudokuBoard::MaskToList(start.candidates, values, n);
-            ResetSection(section);
-            ChainBuilder branchA(board, section, section.chainA);
-            if (!branchA.Build(x, y, values[0], values[1])) continue;
+            ResetSection(section, usedA, usedB);
+            ChainBuilder branchA(board, bivalues, section, section.chainA);
+            const bool grewA = branchA.Build(x, y, values[0], values[1]);
+            usedA = section.chainNodeCount + 1;
+            if (!grewA) continue;
             const int lastA = section.chainNodeCount;
-            ChainBuilder branchB(board, section, section.chainB);
-            if (!branchB.Build(x, y, values[1], values[0])) continue;
+            ChainBuilder branchB(board, bivalues, section, section.chainB);
+            const bool grewB = branchB.Build(x, y, values[1], values[0]);
+            usedB = section.chainNodeCount + 1;
+            if (!grewB) continue;
             CompareChains(board, section, lastA, section.chainNodeCount);
             if (section.resultCount == 0) continue;
             section.startColumn = x;
