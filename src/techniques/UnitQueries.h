@@ -108,31 +108,3 @@ inline int SecondPlace(std::uint32_t mask) {
 
 // Places the value in the empty cell as a solver does: value, type Given, then propagation.
 void PlaceValue(SudokuBoard& board, int column, int row, int v);
-
-// The first places of a value in a line; unused entries are -1.
-inline constexpr int kLinePlaceCapacity = 3;
-using LinePlaces = std::array<int, kLinePlaceCapacity>;
-
-// 0 when row y already holds v. Otherwise notes in places the columns of the first three empty
-// cells of the row with candidate v and returns 1 when the number of such cells equals wanted.
-int PlacesInRow(const SudokuBoard& board, int y, int v, int wanted, LinePlaces& places);
-// The same along column x; places are rows.
-int PlacesInColumn(const SudokuBoard& board, int x, int v, int wanted, LinePlaces& places);
-
-// The empty cells of a unit other than the given cell whose candidates include every bit of
-// mask (skip -1 to count every cell): returns 1 when their number equals wanted. The last such cell
-// in walking order is reported in found (its column, its row, or both); -1 when there is none.
-int FindInRow(const SudokuBoard& board, int y, int skipColumn, std::uint32_t mask, int wanted,
-              int& foundColumn);
-int FindInColumn(const SudokuBoard& board, int x, int skipRow, std::uint32_t mask, int wanted,
-                 int& foundRow);
-int FindInBox(const SudokuBoard& board, int box, int skipColumn, int skipRow, std::uint32_t mask,
-              int wanted, int& foundColumn, int& foundRow);
-
-// The same, counting only cells with exactly two candidates.
-int FindBivalueInRow(const SudokuBoard& board, int y, int skipColumn, std::uint32_t mask,
-                     int wanted, int& foundColumn);
-int FindBivalueInColumn(const SudokuBoard& board, int x, int skipRow, std::uint32_t mask,
-                        int wanted, int& foundRow);
-int FindBivalueInBox(const SudokuBoard& board, int box, int skipColumn, int skipRow,
-                     std::uint32_t mask, int wanted, int& foundColumn, int& foundRow);
