@@ -15,7 +15,9 @@ class ChainBuilder {
 public:
     ChainBuilder(const SudokuBoard& board, const UnitPlaces& bivalues, ChainsSection& section,
                  Chain& chain)
-        : board_(board), bivalues_(bivalues), section_(section), chain_(chain) {}
+        : board_(board), bivalues_(bivalues), section_(section), chain_(chain) {
+        nodeAt_.fill(-1);
+    }
 
     // Builds the chain of the root's value; true when it holds more than the root.
     bool Build(int x, int y, int value, int excluded) {
@@ -24,13 +26,16 @@ public:
         return section_.chainNodeCount > 0;
     }
 
+    // The node of the chain on cell (x, y), or -1: a cell enters a chain at most once.
+    int NodeAt(int x, int y) const { return nodeAt_[CellIndex(x, y)]; }
+
 private:
     // A full chain stops growing: it then proves less, never something false.
     void Add(int x, int y, int value, int excluded, int parent) {
         if (section_.chainNodeCount + 1 >= SolveStep::kChainCapacity) return;
         const int index = ++section_.chainNodeCount;
         chain_[index] = {x, y, value, excluded, parent};
-        inChain_[CellIndex(x, y)] = true;
+        nodeAt_[CellIndex(x, y)] = static_cast<std::int8_t>(index);
         Propagate(x, y, value, index);
     }
 
@@ -52,7 +57,7 @@ private:
     // The two-candidate cell (x, y) cannot hold `value`, so it holds its other candidate. A cell
     // already in the chain is not followed again.
     void Follow(int x, int y, int value, int parent) {
-        if (inChain_[CellIndex(x, y)]) return;
+        if (NodeAt(x, y) >= 0) return;
         const int other = valueOfBit(board_.Cell(x, y).candidates & ~bitOf(value));
         Add(x, y, other, value, parent);
     }
@@ -61,7 +66,7 @@ private:
     const UnitPlaces& bivalues_;
     ChainsSection& section_;
     Chain& chain_;
-    std::array<bool, kGridCells> inChain_{};
+    std::array<std::int8_t, kGridCells> nodeAt_;
 };
 
 // Clears the nodes the previous start cell wrote (all of them for the first one), so that every
@@ -79,23 +84,24 @@ bool IsResult(const ChainsSection& section, int x, int y) {
     return false;
 }
 
-// Every cell on which both chains agree keeps only the agreed value.
-void CompareChains(SudokuBoard& board, ChainsSection& section, int lastA, int lastB) {
+// Every cell on which both chains agree keeps only the agreed value. Chain A is walked in order;
+// a cell occurs at most once in chain B, so its node there is looked up instead of searched.
+void CompareChains(SudokuBoard& board, ChainsSection& section, int lastA,
+                   const ChainBuilder& branchB) {
     for (int a = 0; a <= lastA; ++a) {
         const SolveStep::ChainNode& nodeA = section.chainA[a];
-        for (int b = 0; b <= lastB; ++b) {
-            const SolveStep::ChainNode& nodeB = section.chainB[b];
-            if (nodeA.column != nodeB.column || nodeA.row != nodeB.row ||
-                nodeA.value != nodeB.value || nodeA.excludedValue != nodeB.excludedValue ||
-                IsResult(section, nodeA.column, nodeA.row))
-                continue;
-            BoardCell& cell = board.Cell(nodeA.column, nodeA.row);
-            cell.candidates = bitOf(nodeA.value);
-            cell.candidateNbr = 1;
-            section.results[section.resultCount++] = {
-                nodeA.column, nodeA.row,   nodeA.parent,
-                nodeB.parent, nodeA.value, static_cast<std::int32_t>(bitOf(nodeA.excludedValue))};
-        }
+        const int b = branchB.NodeAt(nodeA.column, nodeA.row);
+        if (b < 0) continue;
+        const SolveStep::ChainNode& nodeB = section.chainB[b];
+        if (nodeA.value != nodeB.value || nodeA.excludedValue != nodeB.excludedValue ||
+            IsResult(section, nodeA.column, nodeA.row))
+            continue;
+        BoardCell& cell = board.Cell(nodeA.column, nodeA.row);
+        cell.candidates = bitOf(nodeA.value);
+        cell.candidateNbr = 1;
+        section.results[section.resultCount++] = {
+            nodeA.column, nodeA.row,   nodeA.parent,
+            nodeB.parent, nodeA.value, static_cast<std::int32_t>(bitOf(nodeA.excludedValue))};
     }
 }
 }  // namespace
@@ -122,7 +128,7 @@ int FindForcedChains(SudokuBoard& board, SolveStep& step) {
             const bool grewB = branchB.Build(x, y, values[1], values[0]);
             usedB = section.chainNodeCount + 1;
             if (!grewB) continue;
-            CompareChains(board, section, lastA, section.chainNodeCount);
+            CompareChains(board, section, lastA, branchB);
             if (section.resultCount == 0) continue;
             section.startColumn = x;
             section.startRow = y;
