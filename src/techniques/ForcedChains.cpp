@@ -2,6 +2,8 @@
 // through two-candidate cells (a value in a cell leaves the only two-candidate cell of a unit that
 // shares it with its other value). A cell that both branches force to the same value must take it.
 
+#include <algorithm>
+
 #include "techniques/TechniqueRoutines.h"
 #include "techniques/UnitQueries.h"
 
@@ -11,8 +13,11 @@ using Chain = std::array<SolveStep::ChainNode, SolveStep::kChainCapacity>;
 
 class ChainBuilder {
 public:
-    ChainBuilder(const SudokuBoard& board, ChainsSection& section, Chain& chain)
-        : board_(board), section_(section), chain_(chain) {}
+    ChainBuilder(const SudokuBoard& board, const UnitPlaces& bivalues, ChainsSection& section,
+                 Chain& chain)
+        : board_(board), bivalues_(bivalues), section_(section), chain_(chain) {
+        nodeAt_.fill(-1);
+    }
 
     // Builds the chain of the root's value; true when it holds more than the root.
     bool Build(int x, int y, int value, int excluded) {
@@ -21,41 +26,56 @@ public:
         return section_.chainNodeCount > 0;
     }
 
+    // The node of the chain on cell (x, y), or -1: a cell enters a chain at most once.
+    int NodeAt(int x, int y) const { return nodeAt_[CellIndex(x, y)]; }
+
 private:
     // A full chain stops growing: it then proves less, never something false.
     void Add(int x, int y, int value, int excluded, int parent) {
         if (section_.chainNodeCount + 1 >= SolveStep::kChainCapacity) return;
         const int index = ++section_.chainNodeCount;
         chain_[index] = {x, y, value, excluded, parent};
+        nodeAt_[CellIndex(x, y)] = static_cast<std::int8_t>(index);
         Propagate(x, y, value, index);
     }
 
+    // A unit whose only other two-candidate cell holding the value is one cell forces that cell.
     void Propagate(int x, int y, int value, int index) {
-        const std::uint32_t bit = bitOf(value);
-        int column = -1, row = -1;
-        if (FindBivalueInRow(board_, y, x, bit, 1, column)) Follow(column, y, value, index);
-        if (FindBivalueInColumn(board_, x, y, bit, 1, row)) Follow(x, row, value, index);
-        if (FindBivalueInBox(board_, board_.BoxIndex(x, y), x, y, bit, 1, column, row))
-            Follow(column, row, value, index);
+        const int box = board_.BoxIndex(x, y);
+        const std::uint32_t inRow = bivalues_.Of(RowUnit, y, value) & ~(1u << x);
+        if (std::has_single_bit(inRow)) Follow(std::countr_zero(inRow), y, value, index);
+        const std::uint32_t inColumn = bivalues_.Of(ColumnUnit, x, value) & ~(1u << y);
+        if (std::has_single_bit(inColumn)) Follow(x, std::countr_zero(inColumn), value, index);
+        const std::uint32_t inBox =
+            bivalues_.Of(BoxUnit, box, value) & ~(1u << bivalues_.BoxPosition(x, y));
+        if (std::has_single_bit(inBox)) {
+            const int cell = UnitCellIndex(board_, BoxUnit, box, std::countr_zero(inBox));
+            Follow(ColumnOfIndex(cell), RowOfIndex(cell), value, index);
+        }
     }
 
-    // The two-candidate cell (x, y) cannot hold `value`, so it holds its other candidate.
+    // The two-candidate cell (x, y) cannot hold `value`, so it holds its other candidate. A cell
+    // already in the chain is not followed again.
     void Follow(int x, int y, int value, int parent) {
-        for (int i = 0; i <= section_.chainNodeCount; ++i)
-            if (chain_[i].column == x && chain_[i].row == y) return;
+        if (NodeAt(x, y) >= 0) return;
         const int other = valueOfBit(board_.Cell(x, y).candidates & ~bitOf(value));
         Add(x, y, other, value, parent);
     }
 
     const SudokuBoard& board_;
+    const UnitPlaces& bivalues_;
     ChainsSection& section_;
     Chain& chain_;
+    std::array<std::int8_t, kGridCells> nodeAt_;
 };
 
-void ResetSection(ChainsSection& section) {
+// Clears the nodes the previous start cell wrote (all of them for the first one), so that every
+// attempt begins from empty chains.
+void ResetSection(ChainsSection& section, int& usedA, int& usedB) {
     section.resultCount = 0;
-    section.chainA.fill({});
-    section.chainB.fill({});
+    std::fill_n(section.chainA.begin(), usedA, SolveStep::ChainNode{});
+    std::fill_n(section.chainB.begin(), usedB, SolveStep::ChainNode{});
+    usedA = usedB = 0;
 }
 
 bool IsResult(const ChainsSection& section, int x, int y) {
@@ -64,23 +84,24 @@ bool IsResult(const ChainsSection& section, int x, int y) {
     return false;
 }
 
-// Every cell on which both chains agree keeps only the agreed value.
-void CompareChains(SudokuBoard& board, ChainsSection& section, int lastA, int lastB) {
+// Every cell on which both chains agree keeps only the agreed value. Chain A is walked in order;
+// a cell occurs at most once in chain B, so its node there is looked up instead of searched.
+void CompareChains(SudokuBoard& board, ChainsSection& section, int lastA,
+                   const ChainBuilder& branchB) {
     for (int a = 0; a <= lastA; ++a) {
         const SolveStep::ChainNode& nodeA = section.chainA[a];
-        for (int b = 0; b <= lastB; ++b) {
-            const SolveStep::ChainNode& nodeB = section.chainB[b];
-            if (nodeA.column != nodeB.column || nodeA.row != nodeB.row ||
-                nodeA.value != nodeB.value || nodeA.excludedValue != nodeB.excludedValue ||
-                IsResult(section, nodeA.column, nodeA.row))
-                continue;
-            BoardCell& cell = board.Cell(nodeA.column, nodeA.row);
-            cell.candidates = bitOf(nodeA.value);
-            cell.candidateNbr = 1;
-            section.results[section.resultCount++] = {
-                nodeA.column, nodeA.row,   nodeA.parent,
-                nodeB.parent, nodeA.value, static_cast<std::int32_t>(bitOf(nodeA.excludedValue))};
-        }
+        const int b = branchB.NodeAt(nodeA.column, nodeA.row);
+        if (b < 0) continue;
+        const SolveStep::ChainNode& nodeB = section.chainB[b];
+        if (nodeA.value != nodeB.value || nodeA.excludedValue != nodeB.excludedValue ||
+            IsResult(section, nodeA.column, nodeA.row))
+            continue;
+        BoardCell& cell = board.Cell(nodeA.column, nodeA.row);
+        cell.candidates = bitOf(nodeA.value);
+        cell.candidateNbr = 1;
+        section.results[section.resultCount++] = {
+            nodeA.column, nodeA.row,   nodeA.parent,
+            nodeB.parent, nodeA.value, static_cast<std::int32_t>(bitOf(nodeA.excludedValue))};
     }
 }
 }  // namespace
@@ -88,19 +109,26 @@ void CompareChains(SudokuBoard& board, ChainsSection& section, int lastA, int la
 int FindForcedChains(SudokuBoard& board, SolveStep& step) {
     ChainsSection& section = step.forcedChains;
     const int n = board.size;
+    // The board changes only when a step is applied, so one set of places serves the whole search.
+    const UnitPlaces bivalues(board, true);
+    int usedA = SolveStep::kChainCapacity, usedB = SolveStep::kChainCapacity;
     for (int y = 0; y < n; ++y)
         for (int x = 0; x < n; ++x) {
             const BoardCell& start = board.Cell(x, y);
             if (!start.IsEmpty() || start.candidateNbr != 2) continue;
             int values[2];
             SudokuBoard::MaskToList(start.candidates, values, n);
-            ResetSection(section);
-            ChainBuilder branchA(board, section, section.chainA);
-            if (!branchA.Build(x, y, values[0], values[1])) continue;
+            ResetSection(section, usedA, usedB);
+            ChainBuilder branchA(board, bivalues, section, section.chainA);
+            const bool grewA = branchA.Build(x, y, values[0], values[1]);
+            usedA = section.chainNodeCount + 1;
+            if (!grewA) continue;
             const int lastA = section.chainNodeCount;
-            ChainBuilder branchB(board, section, section.chainB);
-            if (!branchB.Build(x, y, values[1], values[0])) continue;
-            CompareChains(board, section, lastA, section.chainNodeCount);
+            ChainBuilder branchB(board, bivalues, section, section.chainB);
+            const bool grewB = branchB.Build(x, y, values[1], values[0]);
+            usedB = section.chainNodeCount + 1;
+            if (!grewB) continue;
+            CompareChains(board, section, lastA, branchB);
             if (section.resultCount == 0) continue;
             section.startColumn = x;
             section.startRow = y;

@@ -76,6 +76,14 @@ int FindNakedSubset(SudokuBoard& board, SolveStep& step, UnitKind kind, int k,
         board, SameUnitScan(kind), [k](int count) { return count == k; },
         [&](int trigger, int unit) {
             const std::uint32_t subset = board.cells[trigger].candidates;
+            // Every cell of an accepted subset is empty with candidates inside it: with fewer
+            // than k such cells (the usual case) the trigger fails without sorting cells.
+            int inside = 0;
+            for (int i = 0; i < board.size; ++i) {
+                const BoardCell& cell = board.cells[UnitCellIndex(board, kind, unit, i)];
+                inside += cell.IsEmpty() & ((cell.candidates & ~subset) == 0);
+            }
+            if (inside < k) return false;
             SubsetCells found;
             for (int i = 0; i < board.size; ++i) {
                 const int index = UnitCellIndex(board, kind, unit, i);

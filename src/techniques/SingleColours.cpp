@@ -9,32 +9,40 @@
 namespace {
 using ColoursSection = SolveStep::SingleColoursSection;
 
+// Colours one chain at a time into the section's grid. Besides the grid it keeps, per colour and
+// unit, the mask of coloured places in walking order, so that "the first colour of a line" and
+// "a colour twice in a unit" are bit tests instead of unit scans.
 class Colouring {
 public:
-    Colouring(SudokuBoard& board, ColoursSection& section)
-        : board_(board), section_(section), bit_(bitOf(section.value)) {}
+    Colouring(SudokuBoard& board, const UnitPlaces& places, ColoursSection& section)
+        : board_(board), places_(places), section_(section) {}
 
-    // Colours the chain through (x, y); returns the number of cells coloured.
+    // Colours the chain of the section's value through (x, y); returns the number of cells
+    // coloured.
     int Run(int x, int y) {
-        for (int c = 0; c < board_.size; ++c) section_.colour[c].fill(0);
-        section_.colour[x][y] = 1;
-        colouredNbr_ = 1;
+        ClearGrid();
+        bit_ = bitOf(section_.value);
+        colourPlaces_ = {};
+        colouredNbr_ = 0;
+        SetColour(x, y, 1);
         ColourFrom(x, y);
         return colouredNbr_;
     }
 
+    // Reading order, as a scan of every cell would meet them.
     int RemoveSeeingBothColours() {
         section_.removalCount = 0;
-        for (int y = 0; y < board_.size; ++y)
-            for (int x = 0; x < board_.size; ++x) {
-                BoardCell& cell = board_.Cell(x, y);
-                if (!cell.IsEmpty() || section_.colour[x][y] != 0 || !(cell.candidates & bit_))
-                    continue;
-                const int rowColour = FirstColour(RowUnit, y);
+        for (int y = 0; y < board_.size; ++y) {
+            const int rowColour = FirstColour(RowUnit, y);
+            if (rowColour == 0) continue;
+            const std::uint32_t uncoloured =
+                places_.Of(RowUnit, y, section_.value) & ~Coloured(RowUnit, y);
+            for (std::uint32_t rest = uncoloured; rest != 0; rest &= rest - 1) {
+                const int x = std::countr_zero(rest);
                 const int columnColour = FirstColour(ColumnUnit, x);
-                if (rowColour == 0 || columnColour == 0 || rowColour == columnColour) continue;
-                Remove(x, y);
+                if (columnColour != 0 && columnColour != rowColour) Remove(x, y);
             }
+        }
         return section_.removalCount;
     }
 
@@ -42,13 +50,8 @@ public:
     int RepeatedColour() const {
         for (const UnitKind kind : {RowUnit, ColumnUnit, BoxUnit})
             for (int unit = 0; unit < board_.size; ++unit) {
-                int counts[3] = {0, 0, 0};
-                for (int i = 0; i < board_.size; ++i) {
-                    const int index = UnitCellIndex(board_, kind, unit, i);
-                    ++counts[section_.colour[ColumnOfIndex(index)][RowOfIndex(index)]];
-                }
-                if (counts[1] > 1) return 1;
-                if (counts[2] > 1) return 2;
+                if (std::popcount(colourPlaces_[0][kind][unit]) > 1) return 1;
+                if (std::popcount(colourPlaces_[1][kind][unit]) > 1) return 2;
             }
         return 0;
     }
@@ -56,34 +59,63 @@ public:
     void RemoveColour(int colour) {
         section_.removalCount = 0;
         for (int y = 0; y < board_.size; ++y)
-            for (int x = 0; x < board_.size; ++x)
-                if (section_.colour[x][y] == colour) Remove(x, y);
+            for (std::uint32_t rest = colourPlaces_[colour - 1][RowUnit][y]; rest != 0;
+                 rest &= rest - 1)
+                Remove(std::countr_zero(rest), y);
     }
 
 private:
+    // The grid is wiped once, then only the cells of the previous chain are cleared.
+    void ClearGrid() {
+        if (!gridWiped_) {
+            for (int c = 0; c < board_.size; ++c) section_.colour[c].fill(0);
+            gridWiped_ = true;
+        }
+        for (int i = 0; i < colouredNbr_; ++i)
+            section_.colour[ColumnOfIndex(coloured_[i])][RowOfIndex(coloured_[i])] = 0;
+    }
+
+    void SetColour(int x, int y, int colour) {
+        section_.colour[x][y] = colour;
+        coloured_[colouredNbr_++] = static_cast<std::uint8_t>(CellIndex(x, y));
+        auto& masks = colourPlaces_[colour - 1];
+        masks[RowUnit][y] |= static_cast<std::uint16_t>(1u << x);
+        masks[ColumnUnit][x] |= static_cast<std::uint16_t>(1u << y);
+        masks[BoxUnit][board_.BoxIndex(x, y)] |=
+            static_cast<std::uint16_t>(1u << places_.BoxPosition(x, y));
+    }
+
+    // A unit whose only other place of the value is one cell links that cell.
     void ColourFrom(int x, int y) {
         const int opposite = section_.colour[x][y] == 1 ? 2 : 1;
-        int otherColumn = -1, otherRow = -1;
-        if (FindInRow(board_, y, x, bit_, 1, otherColumn)) ColourLinked(otherColumn, y, opposite);
-        if (FindInColumn(board_, x, y, bit_, 1, otherRow)) ColourLinked(x, otherRow, opposite);
-        if (FindInBox(board_, board_.BoxIndex(x, y), x, y, bit_, 1, otherColumn, otherRow))
-            ColourLinked(otherColumn, otherRow, opposite);
+        const int v = section_.value, box = board_.BoxIndex(x, y);
+        const std::uint32_t inRow = places_.Of(RowUnit, y, v) & ~(1u << x);
+        if (std::has_single_bit(inRow)) ColourLinked(std::countr_zero(inRow), y, opposite);
+        const std::uint32_t inColumn = places_.Of(ColumnUnit, x, v) & ~(1u << y);
+        if (std::has_single_bit(inColumn)) ColourLinked(x, std::countr_zero(inColumn), opposite);
+        const std::uint32_t inBox =
+            places_.Of(BoxUnit, box, v) & ~(1u << places_.BoxPosition(x, y));
+        if (std::has_single_bit(inBox)) {
+            const int index = UnitCellIndex(board_, BoxUnit, box, std::countr_zero(inBox));
+            ColourLinked(ColumnOfIndex(index), RowOfIndex(index), opposite);
+        }
     }
 
     void ColourLinked(int x, int y, int colour) {
         if (section_.colour[x][y] != 0) return;
-        section_.colour[x][y] = colour;
-        ++colouredNbr_;
+        SetColour(x, y, colour);
         ColourFrom(x, y);
     }
 
+    std::uint32_t Coloured(UnitKind kind, int line) const {
+        return colourPlaces_[0][kind][line] | colourPlaces_[1][kind][line];
+    }
+
+    // The colour of the line's first coloured cell in walking order, or 0.
     int FirstColour(UnitKind kind, int line) const {
-        for (int i = 0; i < board_.size; ++i) {
-            const int index = UnitCellIndex(board_, kind, line, i);
-            const int colour = section_.colour[ColumnOfIndex(index)][RowOfIndex(index)];
-            if (colour != 0) return colour;
-        }
-        return 0;
+        const std::uint32_t coloured = Coloured(kind, line);
+        if (coloured == 0) return 0;
+        return colourPlaces_[0][kind][line] & (coloured & (~coloured + 1)) ? 1 : 2;
     }
 
     void Remove(int x, int y) {
@@ -92,9 +124,14 @@ private:
     }
 
     SudokuBoard& board_;
+    const UnitPlaces& places_;
     ColoursSection& section_;
-    std::uint32_t bit_;
+    std::uint32_t bit_ = 0;
+    bool gridWiped_ = false;
     int colouredNbr_ = 0;
+    std::array<std::uint8_t, kGridCells> coloured_{};
+    // [colour - 1][kind][unit]
+    std::array<std::array<std::array<std::uint16_t, kMaxSize>, 3>, 2> colourPlaces_{};
 };
 
 int Conclude(SolveStep& step, TechniqueId technique) {
@@ -107,15 +144,17 @@ int Conclude(SolveStep& step, TechniqueId technique) {
 int FindSingleColours(SudokuBoard& board, SolveStep& step) {
     ColoursSection& section = step.singleColours;
     const int n = board.size;
-    LinePlaces places{};
+    // The board changes only when a step is applied, so one set of places serves the whole search.
+    const UnitPlaces places(board, false);
+    Colouring colouring(board, places, section);
     for (int v = 1; v <= n; ++v) {
         section.value = v;
-        Colouring colouring(board, section);
         for (int y = 0; y < n; ++y) {
             // Only a row's first candidate cell is looked at: it starts a colouring when it is
             // half of a conjugate pair, and otherwise the row is passed over.
-            if (!PlacesInRow(board, y, v, 2, places)) continue;
-            if (colouring.Run(places[1], y) < 3) continue;
+            const std::uint32_t rowPlaces = places.TwoPlaces(RowUnit, y, v);
+            if (rowPlaces == 0) continue;
+            if (colouring.Run(SecondPlace(rowPlaces), y) < 3) continue;
             if (colouring.RemoveSeeingBothColours() > 0) return Conclude(step, SingleColoursType1);
             const int falseColour = colouring.RepeatedColour();
             if (falseColour == 0) continue;

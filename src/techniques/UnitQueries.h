@@ -69,33 +69,42 @@ private:
     std::uint32_t twice_ = 0;
 };
 
+// Where every value can go in every unit, as bit masks over the unit's walking order: bit i of
+// Of(kind, unit, v) is set when the i-th cell of the unit is empty and keeps candidate v (with
+// bivalueOnly, only cells of exactly two candidates count). One pass over the board replaces the
+// per-query unit scans; the masks describe the board as it was built and are rebuilt after any
+// change. Lowest bit first is walking order, so the first place found by a scan is the lowest bit.
+class UnitPlaces {
+public:
+    UnitPlaces(const SudokuBoard& board, bool bivalueOnly);
+
+    std::uint32_t Of(UnitKind kind, int unit, int v) const { return places_[kind][unit][v - 1]; }
+    // The values placed in the unit.
+    std::uint32_t Placed(UnitKind kind, int unit) const { return placed_[kind][unit]; }
+    // The places of v when the unit does not hold v yet and has exactly two of them, else 0.
+    std::uint32_t TwoPlaces(UnitKind kind, int unit, int v) const {
+        if (Placed(kind, unit) & bitOf(v)) return 0;
+        const std::uint32_t mask = Of(kind, unit, v);
+        return std::popcount(mask) == 2 ? mask : 0;
+    }
+    // The position of cell (column, row) in the walking order of its box.
+    int BoxPosition(int column, int row) const {
+        return (column % boxSize_) * boxSize_ + row % boxSize_;
+    }
+
+private:
+    int boxSize_;
+    std::array<std::array<std::array<std::uint16_t, kMaxSize>, kMaxSize>, 3> places_{};
+    std::array<std::array<std::uint32_t, kMaxSize>, 3> placed_{};
+};
+
+// The position of the lowest set bit, and of the second lowest (the mask has at least two).
+inline int FirstPlace(std::uint32_t mask) {
+    return std::countr_zero(mask);
+}
+inline int SecondPlace(std::uint32_t mask) {
+    return std::countr_zero(mask & (mask - 1));
+}
+
 // Places the value in the empty cell as a solver does: value, type Given, then propagation.
 void PlaceValue(SudokuBoard& board, int column, int row, int v);
-
-// The first places of a value in a line; unused entries are -1.
-inline constexpr int kLinePlaceCapacity = 3;
-using LinePlaces = std::array<int, kLinePlaceCapacity>;
-
-// 0 when row y already holds v. Otherwise notes in places the columns of the first three empty
-// cells of the row with candidate v and returns 1 when the number of such cells equals wanted.
-int PlacesInRow(const SudokuBoard& board, int y, int v, int wanted, LinePlaces& places);
-// The same along column x; places are rows.
-int PlacesInColumn(const SudokuBoard& board, int x, int v, int wanted, LinePlaces& places);
-
-// The empty cells of a unit other than the given cell whose candidates include every bit of
-// mask (skip -1 to count every cell): returns 1 when their number equals wanted. The last such cell
-// in walking order is reported in found (its column, its row, or both); -1 when there is none.
-int FindInRow(const SudokuBoard& board, int y, int skipColumn, std::uint32_t mask, int wanted,
-              int& foundColumn);
-int FindInColumn(const SudokuBoard& board, int x, int skipRow, std::uint32_t mask, int wanted,
-                 int& foundRow);
-int FindInBox(const SudokuBoard& board, int box, int skipColumn, int skipRow, std::uint32_t mask,
-              int wanted, int& foundColumn, int& foundRow);
-
-// The same, counting only cells with exactly two candidates.
-int FindBivalueInRow(const SudokuBoard& board, int y, int skipColumn, std::uint32_t mask,
-                     int wanted, int& foundColumn);
-int FindBivalueInColumn(const SudokuBoard& board, int x, int skipRow, std::uint32_t mask,
-                        int wanted, int& foundRow);
-int FindBivalueInBox(const SudokuBoard& board, int box, int skipColumn, int skipRow,
-                     std::uint32_t mask, int wanted, int& foundColumn, int& foundRow);

@@ -14,29 +14,17 @@ StepCell CellOf(UnitKind kind, int line, int position) {
     return kind == RowUnit ? StepCell{position, line} : StepCell{line, position};
 }
 
-// The places of v in every line of one kind, and whether the line has exactly two. A search
-// changes the board only when it applies its step, so these stay valid for the whole value.
-struct ValuePlaces {
-    std::array<LinePlaces, kMaxSize> places;
-    std::array<int, kMaxSize> hasTwo;
-
-    ValuePlaces(const SudokuBoard& board, UnitKind kind, int v) {
-        for (int line = 0; line < board.size; ++line)
-            hasTwo[line] = kind == RowUnit ? PlacesInRow(board, line, v, 2, places[line])
-                                           : PlacesInColumn(board, line, v, 2, places[line]);
-    }
-};
-
 void StartSearch(XWingsSection& section) {
     section.removals.fill({});
     section.removalCount = 0;
 }
 
-void NoteWing(XWingsSection& section, UnitKind kind, int v, int line1, const LinePlaces& places1,
-              int line2, const LinePlaces& places2) {
+void NoteWing(XWingsSection& section, UnitKind kind, int v, int line1, std::uint32_t places1,
+              int line2, std::uint32_t places2) {
     section.value = v;
-    section.corners = {CellOf(kind, line1, places1[0]), CellOf(kind, line1, places1[1]),
-                       CellOf(kind, line2, places2[0]), CellOf(kind, line2, places2[1])};
+    section.corners = {
+        CellOf(kind, line1, FirstPlace(places1)), CellOf(kind, line1, SecondPlace(places1)),
+        CellOf(kind, line2, FirstPlace(places2)), CellOf(kind, line2, SecondPlace(places2))};
     section.removalCount = 0;
 }
 
@@ -54,52 +42,48 @@ int Finish(XWingsSection& section, SolveStep& step) {
 }
 
 // Two lines with the value in the same two places clear it from those two cross lines.
-int FindPlainWing(SudokuBoard& board, UnitKind kind, SolveStep& step) {
+int FindPlainWing(SudokuBoard& board, const UnitPlaces& places, UnitKind kind, SolveStep& step) {
     XWingsSection& section = step.xWings;
     StartSearch(section);
     const int n = board.size;
-    for (int v = 1; v <= n; ++v) {
-        const ValuePlaces lines(board, kind, v);
+    for (int v = 1; v <= n; ++v)
         for (int line1 = 0; line1 < n - 1; ++line1) {
-            if (!lines.hasTwo[line1]) continue;
-            const LinePlaces& places1 = lines.places[line1];
+            // Two lines have their two places in the same cross lines when their masks are equal.
+            const std::uint32_t places1 = places.TwoPlaces(kind, line1, v);
+            if (places1 == 0) continue;
             for (int line2 = line1 + 1; line2 < n; ++line2) {
-                const LinePlaces& places2 = lines.places[line2];
-                if (!lines.hasTwo[line2] || places2[0] != places1[0] || places2[1] != places1[1])
-                    continue;
-                NoteWing(section, kind, v, line1, places1, line2, places2);
+                if (places.TwoPlaces(kind, line2, v) != places1) continue;
+                NoteWing(section, kind, v, line1, places1, line2, places1);
                 for (int other = 0; other < n; ++other) {
                     if (other == line1 || other == line2) continue;
-                    RemoveFrom(board, section, CellOf(kind, other, places1[0]));
-                    RemoveFrom(board, section, CellOf(kind, other, places1[1]));
+                    RemoveFrom(board, section, CellOf(kind, other, FirstPlace(places1)));
+                    RemoveFrom(board, section, CellOf(kind, other, SecondPlace(places1)));
                 }
                 if (Finish(section, step)) return 1;
             }
         }
-    }
     return 0;
 }
 
 // Two lines of one band (stack) with the value in the same two boxes clear it from the rest of
 // those boxes.
-int FindBoxWing(SudokuBoard& board, UnitKind kind, SolveStep& step) {
+int FindBoxWing(SudokuBoard& board, const UnitPlaces& places, UnitKind kind, SolveStep& step) {
     XWingsSection& section = step.xWings;
     StartSearch(section);
     const int n = board.size, b = board.boxSize;
     auto boxOf = [&](StepCell cell) { return board.BoxIndex(cell.column, cell.row); };
-    for (int v = 1; v <= n; ++v) {
-        const ValuePlaces lines(board, kind, v);
+    for (int v = 1; v <= n; ++v)
         for (int band = 0; band < b; ++band)
             for (int line1 = band * b; line1 < band * b + b - 1; ++line1) {
-                if (!lines.hasTwo[line1]) continue;
-                const LinePlaces& places1 = lines.places[line1];
+                const std::uint32_t places1 = places.TwoPlaces(kind, line1, v);
+                if (places1 == 0) continue;
                 for (int line2 = line1 + 1; line2 < band * b + b; ++line2) {
-                    if (!lines.hasTwo[line2]) continue;
-                    const LinePlaces& places2 = lines.places[line2];
-                    const int box1 = boxOf(CellOf(kind, line1, places1[0]));
-                    const int box2 = boxOf(CellOf(kind, line1, places1[1]));
-                    if (box1 != boxOf(CellOf(kind, line2, places2[0])) ||
-                        box2 != boxOf(CellOf(kind, line2, places2[1])))
+                    const std::uint32_t places2 = places.TwoPlaces(kind, line2, v);
+                    if (places2 == 0) continue;
+                    const int box1 = boxOf(CellOf(kind, line1, FirstPlace(places1)));
+                    const int box2 = boxOf(CellOf(kind, line1, SecondPlace(places1)));
+                    if (box1 != boxOf(CellOf(kind, line2, FirstPlace(places2))) ||
+                        box2 != boxOf(CellOf(kind, line2, SecondPlace(places2))))
                         continue;
                     NoteWing(section, kind, v, line1, places1, line2, places2);
                     for (const int box : {box1, box2})
@@ -112,14 +96,17 @@ int FindBoxWing(SudokuBoard& board, UnitKind kind, SolveStep& step) {
                     if (Finish(section, step)) return 1;
                 }
             }
-    }
     return 0;
 }
 }  // namespace
 
 int FindXWings(SudokuBoard& board, SolveStep& step) {
-    return FindPlainWing(board, RowUnit, step) || FindBoxWing(board, RowUnit, step) ||
-                   FindPlainWing(board, ColumnUnit, step) || FindBoxWing(board, ColumnUnit, step)
+    // A search changes the board only when it applies its step, so one set of places serves all.
+    const UnitPlaces places(board, false);
+    return FindPlainWing(board, places, RowUnit, step) ||
+                   FindBoxWing(board, places, RowUnit, step) ||
+                   FindPlainWing(board, places, ColumnUnit, step) ||
+                   FindBoxWing(board, places, ColumnUnit, step)
                ? 1
                : 0;
 }

@@ -31,56 +31,42 @@ TEST(UnitQueries, UnitWalkingOrder) {
     EXPECT_EQ(UnitCellIndex(*big, BoxUnit, 15, 15), CellIndex(15, 15));
 }
 
-TEST(UnitQueries, PlacesInLines) {
+TEST(UnitQueries, UnitPlacesFollowWalkingOrder) {
     HeadlessPlatform platform;
     auto board = MakeBoard(platform, kPuzzle);
-    LinePlaces places{};
-    EXPECT_EQ(PlacesInRow(*board, 0, 3, 0, places), 0);  // the row holds 3
-    // 7 can go in columns 6 and 8 of row 0 only (column 7 holds 7).
-    EXPECT_EQ(PlacesInRow(*board, 0, 7, 2, places), 1);
-    EXPECT_EQ(places, (LinePlaces{6, 8, -1}));
-    EXPECT_EQ(PlacesInRow(*board, 0, 8, 2, places), 0);
-    EXPECT_EQ(places, (LinePlaces{6, 7, 8}));
-    // Column 7 holds 7; 1 goes in rows 1..7 of it: only the first three are noted.
-    EXPECT_EQ(PlacesInColumn(*board, 7, 7, 0, places), 0);
-    EXPECT_EQ(PlacesInColumn(*board, 7, 1, 7, places), 1);
-    EXPECT_EQ(places, (LinePlaces{1, 2, 3}));
-}
+    const UnitPlaces places(*board, false);
+    EXPECT_EQ(places.Placed(RowUnit, 0), fullMask(6));
+    EXPECT_EQ(places.Placed(BoxUnit, 8), bitOf(7));
+    EXPECT_EQ(places.Placed(ColumnUnit, 0), bitOf(1));
+    // 7 can go in columns 6 and 8 of row 0 only (column 7 holds 7); 8 in all three.
+    EXPECT_EQ(places.Of(RowUnit, 0, 7), (1u << 6) | (1u << 8));
+    EXPECT_EQ(places.TwoPlaces(RowUnit, 0, 7), (1u << 6) | (1u << 8));
+    EXPECT_EQ(places.TwoPlaces(RowUnit, 0, 8), 0u);
+    EXPECT_EQ(places.Of(RowUnit, 0, 3), 0u);  // placed: no empty cell keeps it
+    // Column 8: rows 0..5 take 7; rows 6..8 share a box with the 7 of row 8.
+    EXPECT_EQ(places.Of(ColumnUnit, 8, 7), 0b111111u);
+    // Box 2 is walked column-major: (6, 0) is position 0, (8, 0) position 6, (8, 2) position 8.
+    EXPECT_EQ(places.BoxPosition(8, 2), 8);
+    EXPECT_EQ(places.BoxPosition(7, 4), 4);
+    EXPECT_EQ(places.Of(BoxUnit, 2, 7), 0b111000111u);
+    EXPECT_EQ(FirstPlace(0b111000111u), 0);
+    EXPECT_EQ(SecondPlace(0b111000110u), 2);
 
-TEST(UnitQueries, FindOtherCellsHoldingCandidates) {
-    HeadlessPlatform platform;
-    auto board = MakeBoard(platform, kPuzzle);
-    int column = 0, row = 0;
-    // Other cells of row 0 holding 7: column 8 only, besides the skipped column 6.
-    EXPECT_EQ(FindInRow(*board, 0, 6, bitOf(7), 1, column), 1);
-    EXPECT_EQ(column, 8);
-    EXPECT_EQ(FindInRow(*board, 0, -1, bitOf(8) | bitOf(9), 3, column), 1);
-    EXPECT_EQ(column, 8);  // the last one found
-    EXPECT_EQ(FindInRow(*board, 0, -1, bitOf(1), 0, column), 1);
-    EXPECT_EQ(column, -1);
-    // Column 8 below row 0: rows 6..8 share a box with the 7 of row 8.
-    EXPECT_EQ(FindInColumn(*board, 8, 0, bitOf(7), 5, row), 1);
-    EXPECT_EQ(row, 5);
-    // Box 2 without (6, 0): columns 6 and 8 of rows 0..2.
-    EXPECT_EQ(FindInBox(*board, 2, 6, 0, bitOf(7), 5, column, row), 1);
-    EXPECT_EQ(column, 8);
-    EXPECT_EQ(row, 2);
-
-    // Bivalue forms count only cells of exactly two candidates.
-    BoardCell& cell = board->Cell(6, 0);
-    RemoveCandidates(cell, bitOf(9));
-    EXPECT_EQ(cell.candidateNbr, 2);
+    // Bivalue places count only cells of exactly two candidates.
+    RemoveCandidates(board->Cell(6, 0), bitOf(9));
     // (6, 0) is now {7,8} and (7, 0) {8,9}; (8, 0) keeps three.
-    EXPECT_EQ(FindBivalueInRow(*board, 0, -1, bitOf(8), 2, column), 1);
-    EXPECT_EQ(column, 7);
-    EXPECT_EQ(FindBivalueInRow(*board, 0, 7, bitOf(8), 1, column), 1);
-    EXPECT_EQ(column, 6);
-    EXPECT_EQ(FindBivalueInRow(*board, 0, -1, bitOf(7), 1, column), 1);
-    EXPECT_EQ(FindBivalueInColumn(*board, 6, -1, bitOf(7) | bitOf(8), 1, row), 1);
-    EXPECT_EQ(row, 0);
-    EXPECT_EQ(FindBivalueInBox(*board, 2, 8, 2, bitOf(7), 1, column, row), 1);
-    EXPECT_EQ(column, 6);
-    EXPECT_EQ(row, 0);
+    const UnitPlaces bivalues(*board, true);
+    EXPECT_EQ(bivalues.Of(RowUnit, 0, 8), (1u << 6) | (1u << 7));
+    EXPECT_EQ(bivalues.Of(RowUnit, 0, 7), 1u << 6);
+    EXPECT_EQ(bivalues.Of(BoxUnit, 2, 9), 1u << 3);
+    EXPECT_EQ(bivalues.Of(ColumnUnit, 8, 9), 0u);
+
+    // A value placed in a line has no two places there, whatever stale candidates say.
+    board->Cell(6, 0).candidates |= bitOf(3);
+    board->Cell(7, 0).candidates |= bitOf(3);
+    const UnitPlaces stale(*board, false);
+    EXPECT_EQ(stale.Of(RowUnit, 0, 3), (1u << 6) | (1u << 7));
+    EXPECT_EQ(stale.TwoPlaces(RowUnit, 0, 3), 0u);
 }
 
 TEST(UnitQueries, RemoveCandidatesKeepsTheCount) {
