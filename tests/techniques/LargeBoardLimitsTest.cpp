@@ -23,29 +23,9 @@ std::unique_ptr<SudokuBoard> LargeGuessBoard(HeadlessPlatform& platform) {
     return board;
 }
 
-TEST(LargeBoardLimits, WidestStepsAreRecordedWhole) {
+TEST(LargeBoardLimits, GuessInAnOpenBoardListsEveryPeer) {
     HeadlessPlatform platform;
     SolveStep step;
-    // An X-wing on rows 2 and 5 clears two whole columns: 28 cells.
-    auto wing = OpenBoard(platform, 16);
-    std::string picture(256, 'x');
-    for (int x = 0; x < 16; ++x)
-        if (x != 2 && x != 9) picture[16 + x] = picture[64 + x] = '.';
-    PaintValue(*wing, 7, picture);
-    ASSERT_EQ(FindXWings(*wing, step), 1);
-    EXPECT_EQ(step.xWings.removalCount, 28);
-    EXPECT_EQ(step.xWings.removals[27].column, 9);
-    EXPECT_EQ(step.xWings.removals[27].row, 15);
-
-    // A unique rectangle's roof row with 14 other cells.
-    auto rectangle = OpenBoard(platform, 16);
-    SetCandidates(*rectangle, 0, 0, "12");
-    SetCandidates(*rectangle, 5, 0, "12");
-    SetCandidates(*rectangle, 0, 1, "12G");
-    SetCandidates(*rectangle, 5, 1, "12G");
-    ASSERT_EQ(FindUniqueRectangle(*rectangle, step), 1);
-    EXPECT_EQ(step.uniqueRectangle.removalCount, 14);
-
     // A guess in an open board clears 39 peers.
     auto guess = LargeGuessBoard(platform);
     SetCandidates(*guess, 6, 9, "12");

@@ -7,8 +7,11 @@
 #include <fstream>
 #include <sstream>
 
+#include <set>
+
 #include "TestSupport.h"
 #include "cli/StepEffects.h"
+#include "engine/StepLog.h"
 #include "techniques/TechniqueOrder.h"
 #include "techniques/UnitQueries.h"
 
@@ -98,6 +101,19 @@ TEST(RegressionLibrary, EveryCaseGivesItsExpectedStep) {
         EXPECT_EQ(found, 1);
         EXPECT_EQ(step.technique, item.technique);
         EXPECT_EQ(effects, item.expected);
+        // The step log names exactly the changed cells.
+        StepLogEntry entry;
+        FillStepLogEntry(static_cast<TechniqueId>(step.technique), step, entry);
+        std::set<std::string> logged, changed;
+        for (int i = 0; i < std::min(entry.cellNbr, kStepLogCellCapacity); ++i)
+            logged.insert("r" + std::to_string(entry.cellRow[i]) + "c" +
+                          std::to_string(entry.cellColumn[i]));
+        std::istringstream words(effects);
+        for (std::string word; words >> word;)
+            changed.insert(word.substr(0, word.find_first_of("-=")));
+        if (changed.size() <= static_cast<std::size_t>(kStepLogCellCapacity)) {
+            EXPECT_EQ(logged, changed);
+        }
         for (int x = 0; x < board->size; ++x)
             for (int y = 0; y < board->size; ++y)
                 EXPECT_EQ(board->Cell(x, y).candidateNbr, BitCount(board->Cell(x, y).candidates));
