@@ -90,14 +90,6 @@ TEST(StepLog, EachTechniqueLogsItsOwnSection) {
         EXPECT_EQ(entry.cellNbr, want.cellNbr);
         EXPECT_EQ(entry.cellColumn[0], want.firstColumn);
     }
-
-    StepLogEntry entry;
-    FillStepLogEntry(SingleInRow, step, entry);
-    EXPECT_EQ(entry.cellRow[0], 5);
-    FillStepLogEntry(UniqueRectangleType1, step, entry);
-    EXPECT_EQ(entry.cellRow[0], 4);
-    FillStepLogEntry(HiddenPairInRow, step, entry);
-    EXPECT_EQ(entry.cellRow[1], 9);
 }
 
 TEST(StepLog, UnreportedValuesStayAndListsStopAtTheirLimits) {

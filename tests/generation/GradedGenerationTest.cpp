@@ -52,24 +52,6 @@ TEST(GradedGenerationTest, BoardsScoreInTheirLevelsBand) {
     EXPECT_EQ(platform.busyDepth, 0);
 }
 
-TEST(GradedGenerationTest, SameSeedGivesTheSameBoard) {
-    HeadlessPlatform platform;
-    platform.fixedCalendarSeconds = 99;
-    SudokuBoard first(platform), second(platform);
-    ASSERT_TRUE(GenerateGradedBoard(first, 9, Easy, SymmetricalStyle, 0));
-    ASSERT_TRUE(GenerateGradedBoard(second, 9, Easy, SymmetricalStyle, 0));
-    EXPECT_EQ(BoardText(first), BoardText(second));
-    EXPECT_EQ(first.score, second.score);
-
-    // A kept generator carries its random stream over to the next board.
-    GradedGenerator generator(platform);
-    ASSERT_TRUE(generator.Prepare(9));
-    ASSERT_TRUE(generator.Generate(first, Easy, SymmetricalStyle, 0));
-    EXPECT_EQ(BoardText(first), BoardText(second));
-    ASSERT_TRUE(generator.Generate(first, Easy, SymmetricalStyle, 0));
-    EXPECT_NE(BoardText(first), BoardText(second));
-}
-
 TEST(GradedGenerationTest, AStoppedRunLeavesTheBoardAsItWas) {
     HeadlessPlatform platform;
     platform.fixedCalendarSeconds = 5;
@@ -112,8 +94,6 @@ TEST(GradedGenerationTest, SixteenBySixteenIsOfferedAtVeryEasyOnly) {
     EXPECT_TRUE(IsGradedGenerationOffered(16, UnknownLevel));
     EXPECT_FALSE(IsGradedGenerationOffered(16, Easy));
     EXPECT_TRUE(IsGradedGenerationOffered(9, Fiendish));
-    EXPECT_EQ(BandOfLevel(VeryEasy).lowScore, 100);
-    EXPECT_EQ(BandOfLevel(Fiendish).highScore, 5000);
     EXPECT_EQ(BandOfLevel(42).lowScore, 0);
     EXPECT_EQ(BandOfLevel(-1).highScore, 5000);
 }
@@ -140,8 +120,4 @@ TEST(GradedGenerationTest, DefaultGenerationIsRememberedAndNamed) {
     generation = ReadDefaultGeneration(settings);
     EXPECT_EQ(generation.level, 1);
     EXPECT_EQ(generation.style, 0);
-
-    StoreLastSolveTech(settings, XWings);
-    ASSERT_TRUE(platform.settings.ReadNumber("LastSolveTech", stored));
-    EXPECT_EQ(stored, 33u);
 }

@@ -14,7 +14,9 @@ std::unique_ptr<SudokuBoard> MakeBoard(HeadlessPlatform& platform, std::string_v
 
 // The grid's values as a string of N x N symbols in reading order.
 std::string GridText(const SudokuBoard& board, const CellGrid& grid);
-inline std::string BoardText(const SudokuBoard& board) { return GridText(board, board.cells); }
+inline std::string BoardText(const SudokuBoard& board) {
+    return GridText(board, board.cells);
+}
 
 // Reads up to maxLines puzzle lines from a file of the shared puzzle sets; empty when missing.
 std::vector<std::string> ReadPuzzleLines(const std::string& path, std::size_t maxLines);
