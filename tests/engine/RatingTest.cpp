@@ -31,18 +31,13 @@ TEST(Rating, LevelFollowsTheScoreThresholds) {
     EXPECT_EQ(board.level, VeryHard);
 }
 
-const char kSinglesBoard[] =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
-const char kSinglesSolution[] =
-    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
-
 TEST(Rating, RatedBoardKeepsItsSolutionAndShowsItsCluesAgain) {
     HeadlessPlatform platform;
-    auto board = MakeBoard(platform, kSinglesBoard);
+    auto board = MakeBoard(platform, kClassicPuzzle);
     EXPECT_EQ(board->RateBoard(), 1);
     EXPECT_EQ(board->mistakeCheckEnabled, 1);
-    EXPECT_EQ(GridText(*board, board->solution), kSinglesSolution);
-    EXPECT_EQ(BoardText(*board), std::string(kSinglesBoard));
+    EXPECT_EQ(GridText(*board, board->solution), kClassicSolution);
+    EXPECT_EQ(BoardText(*board), std::string(kClassicPuzzle));
     EXPECT_EQ(board->givenNbr, 0);
     EXPECT_EQ(board->statistics.stepNbr, 0);  // the rating keeps its statistics to itself
     // Solve-mode entries are judged against that solution.
@@ -65,7 +60,7 @@ TEST(Rating, BoardTheTechniquesCannotFinishKeepsItsLevel) {
 
 TEST(Rating, BoardOfCluesOnlyIsVeryEasy) {
     HeadlessPlatform platform;
-    auto board = MakeBoard(platform, kSinglesSolution);
+    auto board = MakeBoard(platform, kClassicSolution);
     EXPECT_EQ(board->RateBoard(), 1);
     EXPECT_EQ(board->score, 0);
     EXPECT_EQ(board->level, VeryEasy);

@@ -4,16 +4,6 @@
 #include "platform/SettingsNames.h"
 
 namespace {
-const char kPuzzle[] =
-    "53..7...."
-    "6..195..."
-    ".98....6."
-    "8...6...3"
-    "4..8.3..1"
-    "7...2...6"
-    ".6....28."
-    "...419..5"
-    "....8..79";
 
 TEST(SudokuBoard, GuessPermissionIsReadAndStoredBack) {
     HeadlessPlatform platform;
@@ -30,7 +20,7 @@ TEST(SudokuBoard, GuessPermissionIsReadAndStoredBack) {
 
 TEST(SudokuBoard, InitialiseFromSource) {
     HeadlessPlatform platform;
-    auto source = MakeBoard(platform, kPuzzle);
+    auto source = MakeBoard(platform, kClassicPuzzle);
     source->Cell(2, 0) = {4, Given, bitOf(4), 1};
     source->Cell(3, 0) = {6, Mistake, bitOf(6), 1};
     source->score = 77;
@@ -59,7 +49,7 @@ TEST(SudokuBoard, InitialiseFromSource) {
 
 TEST(SudokuBoard, CandidateMaintenance) {
     HeadlessPlatform platform;
-    auto board = MakeBoard(platform, kPuzzle);
+    auto board = MakeBoard(platform, kClassicPuzzle);
     // Column 2, row 0 sees 5, 3, 7 in its row, 8 in its column and 6, 9 in its box.
     EXPECT_EQ(board->Cell(2, 0).candidates, bitOf(1) | bitOf(2) | bitOf(4));
     EXPECT_EQ(board->Cell(2, 0).candidateNbr, 3);

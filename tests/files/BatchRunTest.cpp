@@ -3,14 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
+#include "TestSupport.h"
 #include "files/BoardImport.h"
 #include "platform/HeadlessPlatform.h"
 
 namespace {
-const char kEasy[] =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
-const char kEasySolution[] =
-    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 // Two 5s in the first row: neither solver can finish it.
 const char kBroken[] =
     "55..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
@@ -42,7 +39,7 @@ TEST(BatchRun, ReportsEachBoardAndTheTrueShortestTime) {
     const auto report = folder / "BatchProcData.txt";
     std::vector<std::pair<int, int>> progress;
     ASSERT_EQ(
-        RunBatchProcessing(platform, Records({kEasy, kBroken, kEasy}), report,
+        RunBatchProcessing(platform, Records({kClassicPuzzle, kBroken, kClassicPuzzle}), report,
                            [&progress](int k, int count) { progress.emplace_back(k, count); }),
         BatchOutcome::Written);
     EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
@@ -52,7 +49,7 @@ TEST(BatchRun, ReportsEachBoardAndTheTrueShortestTime) {
         "Difficulty Level: Very Easy   Board Score: 100\r\n"
         "Solving Time: 20000 ms\r\n"
         "Original Board          Solved Board\r\n" +
-        Rows(kEasy, kEasySolution) + "\r\n";
+        Rows(kClassicPuzzle, kClassicSolution) + "\r\n";
     const std::string expectedStart =
         "Board #1\r\n" + easyBoard + "Board #2\r\n" + "Original Board          UnSolved Board\r\n";
     EXPECT_EQ(text.substr(0, expectedStart.size()), expectedStart);
@@ -80,7 +77,8 @@ TEST(BatchRun, OneSolvedBoardHasNoTimeFigures) {
     TempFolder folder;
     HeadlessPlatform platform;
     const auto report = folder / "r.txt";
-    ASSERT_EQ(RunBatchProcessing(platform, Records({kEasy}), report), BatchOutcome::Written);
+    ASSERT_EQ(RunBatchProcessing(platform, Records({kClassicPuzzle}), report),
+              BatchOutcome::Written);
     const std::string text = ReadBytes(report);
     EXPECT_NE(text.find("1 of 1 Board solved \r\nTotal Solving Time: "), std::string::npos);
     EXPECT_NE(text.find(" msec \r\nMean Solving Time: Unknown \r\nMinimum Solving Time: Unknown "
@@ -96,7 +94,7 @@ TEST(BatchRun, CancelKeepsTheOldReport) {
     WriteBytes(report, "old report");
     std::atomic<bool> cancel = false;
     EXPECT_EQ(RunBatchProcessing(
-                  platform, Records({kEasy, kEasy}), report,
+                  platform, Records({kClassicPuzzle, kClassicPuzzle}), report,
                   [&cancel](int k, int) { cancel = k == 1; }, &cancel),
               BatchOutcome::Cancelled);
     EXPECT_EQ(ReadBytes(report), "old report");

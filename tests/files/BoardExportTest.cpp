@@ -3,15 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
+#include "TestSupport.h"
 #include "files/BoardImport.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/SettingsNames.h"
 
 namespace {
-const char kPuzzle[] =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
-const char kSolution[] =
-    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
 BoardData Imported(std::string_view text) {
     BoardData record;
@@ -21,15 +18,15 @@ BoardData Imported(std::string_view text) {
 
 // The 9 x 9 layouts byte for byte are the export scenario's job; here what it cannot reach.
 TEST(BoardExport, ContentSolutionWordokuAndSixteenBySixteen) {
-    BoardData board = Imported(kPuzzle);
+    BoardData board = Imported(kClassicPuzzle);
     // A given placed by the player goes out only with "All".
     board.Cell(2, 0).value = 4;
     board.Cell(2, 0).type = Given;
-    EXPECT_EQ(ExportPreview({&board, 0, false}, WebFriendly, CluesOnly), kPuzzle);
+    EXPECT_EQ(ExportPreview({&board, 0, false}, WebFriendly, CluesOnly), kClassicPuzzle);
     EXPECT_EQ(ExportPreview({&board, 0, false}, WebFriendly, CluesAndGivens).substr(0, 4), "534.");
     // A solved board goes out from its solution grid.
-    board.solution = Imported(kSolution).cells;
-    EXPECT_EQ(ExportPreview({&board, 1, false}, WebFriendly, CluesAndGivens), kSolution);
+    board.solution = Imported(kClassicSolution).cells;
+    EXPECT_EQ(ExportPreview({&board, 1, false}, WebFriendly, CluesAndGivens), kClassicSolution);
     // In Wordoku display the symbols are the board's letters.
     board.wordokuString = "ABCDEFGHI";
     EXPECT_EQ(ExportPreview({&board, 0, true}, WebFriendly, CluesOnly).substr(0, 5), "EC..G");
@@ -61,11 +58,12 @@ TEST(BoardExport, ExtensionsQuestionsAndTheWrite) {
                   "Extention .TXT is not the standard Extention (.msk or .sol) for this export ... "
                   "Use Anyway ?"}));
 
-    const BoardData board = Imported(kPuzzle);
+    const BoardData board = Imported(kClassicPuzzle);
     const std::string preview = ExportPreview({&board, 0, false}, VbForums, CluesOnly);
     ASSERT_TRUE(WriteExport(platform, folder / "board.msk", preview));
     std::string expected;
-    for (int row = 0; row < 9; ++row) expected += std::string(kPuzzle).substr(row * 9, 9) + "\r\n";
+    for (int row = 0; row < 9; ++row)
+        expected += std::string(kClassicPuzzle).substr(row * 9, 9) + "\r\n";
     EXPECT_EQ(ReadBytes(folder / "board.msk"), expected + "\r\n");
 
     platform.messages.clear();

@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
+#include "TestSupport.h"
 #include "files/ImportDialogModel.h"
 #include "platform/HeadlessPlatform.h"
 
 namespace {
-const char kPuzzle[] =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 
 std::vector<BoardData> Scan(std::string_view text, BoardScan* scan = nullptr) {
     std::vector<BoardData> records;
@@ -21,7 +20,7 @@ std::vector<BoardData> Scan(std::string_view text, BoardScan* scan = nullptr) {
 // Headings, separators, an accented comment, letter boards and plural skip messages run in the
 // import scenario; here the finer rules.
 TEST(BoardImport, RecordDefaultsCommentMarksAndLongRuns) {
-    const auto records = Scan(kPuzzle);
+    const auto records = Scan(kClassicPuzzle);
     ASSERT_EQ(records.size(), 1u);
     const BoardData& r = records[0];
     EXPECT_EQ((std::array<int, 4>{r.size, r.clueNbr, r.givenNbr, r.emptyNbr}),
@@ -30,9 +29,9 @@ TEST(BoardImport, RecordDefaultsCommentMarksAndLongRuns) {
     EXPECT_EQ(r.Cell(1, 1).type, Empty);
     EXPECT_EQ(r.wordokuString, "VOZARAZAR");
     EXPECT_EQ(r.wordokuStringCopy, "VOZARAZAR");
-    EXPECT_EQ(BoardListLine(r), kPuzzle);
+    EXPECT_EQ(BoardListLine(r), kClassicPuzzle);
 
-    const std::string puzzle(kPuzzle);
+    const std::string puzzle(kClassicPuzzle);
     // Every comment character, the seven Windows-1252 ones included.
     for (char mark : std::string("?,;:=%)<>(}{!&#$[]\xA3\xF9\xB5\xE7\xE0\xE8\xE9"))
         EXPECT_EQ(Scan(std::string(1, mark) + " 123 words\n" + puzzle).size(), 1u)
@@ -49,7 +48,7 @@ TEST(BoardImport, RecordDefaultsCommentMarksAndLongRuns) {
 }
 
 TEST(BoardImport, LetterBoardsAreNumberedAlphabetically) {
-    std::string text(kPuzzle);
+    std::string text(kClassicPuzzle);
     const std::string letters = "QWERTKLMN";  // digit d becomes letters[d - 1]
     for (char& c : text)
         if (c >= '1' && c <= '9') c = letters[c - '1'];
@@ -90,7 +89,7 @@ TEST(BoardImport, SixteenBySixteenBoards) {
 }
 
 TEST(BoardImport, BoardsWithoutMeaningAreSkippedAndCounted) {
-    const std::string puzzle(kPuzzle);
+    const std::string puzzle(kClassicPuzzle);
     std::string beyondG = puzzle, withA = puzzle;
     beyondG[3] = 'H';
     withA[3] = 'A';
@@ -117,7 +116,7 @@ TEST(BoardImport, TheWholeClipboardIsRead) {
     TempFolder folder;
     HeadlessPlatform platform;
     platform.programFolder = folder.path();
-    for (int i = 0; i < 100; ++i) platform.clipboardText += std::string(kPuzzle) + "\r\n";
+    for (int i = 0; i < 100; ++i) platform.clipboardText += std::string(kClassicPuzzle) + "\r\n";
     std::vector<BoardData> records;
     EXPECT_EQ(ImportClipboard(platform, records, 0), 100);
     EXPECT_EQ(ReadBytes(folder / "Clipboard.txt"), platform.clipboardText + "\r\n");
@@ -137,7 +136,7 @@ TEST(ImportDialogModel, ListsSelectsAndHandsBackTheBoard) {
     EXPECT_EQ(platform.messages, (std::vector<std::string>{"Unable to Get Board Data !!!"}));
     EXPECT_EQ(dialog.BoardNbrText(), "");
 
-    platform.clipboardText = std::string(kPuzzle) + "\n" + std::string(81, '.');
+    platform.clipboardText = std::string(kClassicPuzzle) + "\n" + std::string(81, '.');
     EXPECT_EQ(dialog.Import(), 2);
     EXPECT_EQ(dialog.ListLines()[1], std::string(81, '.'));
     EXPECT_TRUE(dialog.Selection({1}).importEnabled);

@@ -73,12 +73,9 @@ TEST(SolveLog, DescribeStepCopesWithOddEntriesAndUsesWordokuLetters) {
     EXPECT_EQ(DescribeStep(entry, ""), "");
 }
 
-const char kClues[] =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
-
 // A board with one given and a hand-made log of two steps.
 std::unique_ptr<SudokuBoard> LoggedBoard(HeadlessPlatform& platform) {
-    auto board = MakeBoard(platform, kClues);
+    auto board = MakeBoard(platform, kClassicPuzzle);
     board->SetValue(SolveMode, 2, 0, 4);
     board->level = Medium;
     board->score = 123;

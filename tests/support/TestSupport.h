@@ -20,3 +20,12 @@ inline std::string BoardText(const SudokuBoard& board) {
 
 // Reads up to maxLines puzzle lines from a file of the shared puzzle sets; empty when missing.
 std::vector<std::string> ReadPuzzleLines(const std::string& path, std::size_t maxLines);
+
+// A puzzle that singles alone solve, and its solution.
+inline constexpr char kClassicPuzzle[] =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+inline constexpr char kClassicSolution[] =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+// Beyond every technique but the guess.
+inline constexpr char kEasterMonster[] =
+    "1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1";

@@ -4,14 +4,12 @@
 #include "techniques/TechniqueRoutines.h"
 
 namespace {
-const char kSolution[] =
-    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
 // An open board whose solution grid is known.
 std::unique_ptr<SudokuBoard> GuessBoard(HeadlessPlatform& platform) {
     auto board = OpenBoard(platform);
     for (int i = 0; i < 81; ++i)
-        board->solution[CellIndex(i % 9, i / 9)].value = kSolution[i] - '0';
+        board->solution[CellIndex(i % 9, i / 9)].value = kClassicSolution[i] - '0';
     board->solutionKnown = 1;
     return board;
 }
