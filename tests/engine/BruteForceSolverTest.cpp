@@ -28,16 +28,6 @@ int CompareInEveryMode(const std::vector<std::string>& puzzles,
     return compared;
 }
 
-// A valid 16 x 16 grid: each row is the one above shifted by a box width, or by one more at the
-// start of each band of boxes.
-std::string PatternGrid16() {
-    std::string grid;
-    for (int row = 0; row < 16; ++row)
-        for (int column = 0; column < 16; ++column)
-            grid += kValueSymbols[(4 * (row % 4) + row / 4 + column) % 16 + 1];
-    return grid;
-}
-
 // The puzzle with one more clue: in its first empty cell, the smallest candidate that is not the
 // solution's value there. Such a board has no solution.
 std::string WithWrongClue(const std::string& puzzle, const std::string& solution) {
@@ -181,10 +171,10 @@ TEST(BruteForceSolver, TakesAFullBoardAsItsOwnSolution) {
 }
 
 TEST(BruteForceSolver, MatchesReferenceOn16x16Boards) {
-    std::string puzzle = PatternGrid16();
+    std::string puzzle = Grid16();
     // Take out about half the cells, spread by a fixed stride.
     for (int cell = 0; cell < 256; cell += 2) puzzle[(cell * 37) % 256] = '.';
-    EXPECT_EQ(CompareInEveryMode({kEmpty16, puzzle, PatternGrid16()}), 9);
+    EXPECT_EQ(CompareInEveryMode({kEmpty16, puzzle, Grid16()}), 9);
 
     HeadlessPlatform platform;
     std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kEmpty16);

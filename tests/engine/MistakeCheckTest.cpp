@@ -76,9 +76,7 @@ TEST(MistakeCheck, BoardWithoutSolutionTurnsCheckingOff) {
 }
 
 TEST(MistakeCheck, SixteenBoardsAreRatedButNotChecked) {
-    std::string grid;
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) grid += kValueSymbols[((y % 4) * 4 + y / 4 + x) % 16 + 1];
+    const std::string grid = Grid16();
     std::string puzzle = grid;
     for (int i = 0; i < 256; i += 3) puzzle[i] = '.';
 

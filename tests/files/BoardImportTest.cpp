@@ -70,12 +70,8 @@ TEST(BoardImport, LetterBoardsAreNumberedAlphabetically) {
 }
 
 TEST(BoardImport, SixteenBySixteenBoards) {
-    std::string text;
-    for (int row = 0; row < 16; ++row) {
-        for (int column = 0; column < 16; ++column)
-            text += kValueSymbols[(row * 4 + row / 4 + column) % 16 + 1];
-        text += "\n";
-    }
+    std::string text = Grid16();
+    for (int row = 15; row > 0; --row) text.insert(row * 16, "\n");
     const auto records = Scan(text);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].clueNbr, 256);

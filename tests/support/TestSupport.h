@@ -29,3 +29,15 @@ inline constexpr char kClassicSolution[] =
 // Beyond every technique but the guess.
 inline constexpr char kEasterMonster[] =
     "1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1";
+
+// A valid 16 x 16 grid: each row is the one above shifted by a box width, or by one more at the
+// start of each band of boxes.
+inline int Grid16Value(int x, int y) {
+    return (4 * (y % 4) + y / 4 + x) % 16 + 1;
+}
+inline std::string Grid16() {
+    std::string grid;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) grid += kValueSymbols[Grid16Value(x, y)];
+    return grid;
+}

@@ -11,7 +11,7 @@ TEST(ForcedChains, LongChainsStopAtTheNodeLimit) {
     auto board = OpenBoard(platform, 16);
     for (int x = 0; x < 16; ++x)
         for (int y = 0; y < 16; ++y) {
-            const int v = (4 * (y % 4) + y / 4 + x) % 16 + 1;
+            const int v = Grid16Value(x, y);
             BoardCell& cell = board->Cell(x, y);
             cell.candidates = bitOf(v) | bitOf(v % 16 + 1);
             cell.candidateNbr = 2;
