@@ -82,13 +82,18 @@ void ExpectLogTellsTheSameStory(const SudokuBoard& board, const SolveStep& step,
     StepLogEntry entry;
     FillStepLogEntry(static_cast<TechniqueId>(step.technique), step, entry);
     std::set<std::string> logged, changed;
-    for (int i = 0; i < std::min(entry.cellNbr, kStepLogCellCapacity); ++i)
-        logged.insert("r" + std::to_string(entry.cellRow[i]) + "c" +
-                      std::to_string(entry.cellColumn[i]));
+    std::vector<const BoardCell*> loggedCells;
+    for (int i = 0; i < std::min(entry.cellNbr, kStepLogCellCapacity); ++i) {
+        const int column = entry.cellColumn[i], row = entry.cellRow[i];
+        logged.insert("r" + std::to_string(row) + "c" + std::to_string(column));
+        if (column >= 1 && column <= board.size && row >= 1 && row <= board.size)
+            loggedCells.push_back(&board.Cell(column - 1, row - 1));
+    }
     std::set<char> placed, removed;
     std::istringstream words(effects);
     for (std::string word; words >> word;) {
         const std::size_t mark = word.find_first_of("-=");
+        if (mark == std::string::npos) continue;
         changed.insert(word.substr(0, mark));
         for (char symbol : word.substr(mark + 1))
             (word[mark] == '=' ? placed : removed).insert(symbol);
@@ -99,15 +104,14 @@ void ExpectLogTellsTheSameStory(const SudokuBoard& board, const SolveStep& step,
     const std::string text = DescribeStep(entry, "");
     std::set<char> named;
     for (int v : {entry.value1, entry.value2, entry.value3, entry.value4})
-        if (v > 0) named.insert(kValueSymbols[v]);
+        if (v > 0 && v <= kMaxSize) named.insert(kValueSymbols[v]);
     if (text.starts_with("Given ")) {
         EXPECT_EQ(named, placed) << text;
     } else if (text.find("other than") != std::string::npos) {
         std::set<char> kept;
-        for (int i = 0; i < entry.cellNbr; ++i)
+        for (const BoardCell* cell : loggedCells)
             for (int v = 1; v <= board.size; ++v)
-                if (board.Cell(entry.cellColumn[i] - 1, entry.cellRow[i] - 1).candidates & bitOf(v))
-                    kept.insert(kValueSymbols[v]);
+                if (cell->candidates & bitOf(v)) kept.insert(kValueSymbols[v]);
         EXPECT_EQ(named, kept) << text;
     } else if (!text.starts_with("Common")) {
         for (char symbol : removed) EXPECT_TRUE(named.count(symbol)) << text;
