@@ -86,6 +86,32 @@ TEST(BatchRun, OneSolvedBoardHasNoTimeFigures) {
               std::string::npos);
 }
 
+// Each tick count is further from the one before: later boards take longer.
+class SlowingClockPlatform : public HeadlessPlatform {
+public:
+    std::uint32_t TickCount() override { return ticks += step += 10000; }
+    std::uint32_t ticks = 0, step = 0;
+};
+
+TEST(BatchRun, MinimumAndMaximumAreOverAllBoards) {
+    TempFolder folder;
+    SlowingClockPlatform platform;
+    const auto report = folder / "r.txt";
+    ASSERT_EQ(RunBatchProcessing(platform,
+                                 Records({kClassicPuzzle, kClassicPuzzle, kClassicPuzzle}), report),
+              BatchOutcome::Written);
+    const std::string text = ReadBytes(report);
+    std::vector<long> times;
+    for (std::size_t at = 0; (at = text.find("\r\nSolving Time: ", at)) != std::string::npos; ++at)
+        times.push_back(std::stol(text.substr(at + 16)));
+    ASSERT_EQ(times.size(), 3u);
+    ASSERT_LT(times.front(), times.back());
+    EXPECT_NE(text.find("Minimum Solving Time: " + std::to_string(times.front()) + " msec"),
+              std::string::npos);
+    EXPECT_NE(text.find("Maximum Solving Time: " + std::to_string(times.back()) + " msec"),
+              std::string::npos);
+}
+
 // An unwritable report is the batch scenario's job.
 TEST(BatchRun, CancelKeepsTheOldReport) {
     TempFolder folder;
