@@ -5,8 +5,6 @@
 #include "TestSupport.h"
 
 namespace {
-const char kPuzzle[] =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 const char kSetRefused[] = "Setting Board Error: Invalid Entry !!!";
 const char kSolveRefused[] = "Invalid Entry !!!";
 const char kClueRefused[] =
@@ -44,7 +42,7 @@ TEST(BoardEntry, SetModeEntersCluesAndRefusesOtherValues) {
 
 TEST(BoardEntry, SolveModeRefusesOutOfRangeValuesClueCellsAndNonCandidates) {
     HeadlessPlatform platform;
-    std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kPuzzle);
+    std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kClassicPuzzle);
     const CellGrid before = board->cells;
     for (int v : {0, 10, -3, INT_MAX, INT_MIN})
         EXPECT_EQ(board->SetValue(SolveMode, 2, 0, v), 0) << v;
@@ -69,7 +67,7 @@ TEST(BoardEntry, SolveModeRefusesOutOfRangeValuesClueCellsAndNonCandidates) {
 
 TEST(BoardEntry, WordokuLettersStandForTheirPlaceInTheLetterString) {
     HeadlessPlatform platform;
-    std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kPuzzle);
+    std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kClassicPuzzle);
     board->isWordoku = 1;
     board->wordokuStringCopy = "WORDPLAYS";
     const int letterL = 'L' - 64, letterZ = 'Z' - 64;
@@ -89,7 +87,7 @@ TEST(BoardEntry, WordokuLettersStandForTheirPlaceInTheLetterString) {
 
 TEST(BoardEntry, KnownSolutionTellsGivensFromMistakes) {
     HeadlessPlatform platform;
-    std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kPuzzle);
+    std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kClassicPuzzle);
     ASSERT_EQ(board->SolveBruteForce(3), SolutionFound);
     board->ClearGivens();
     ASSERT_EQ(board->solutionKnown, 1);
@@ -102,7 +100,7 @@ TEST(BoardEntry, KnownSolutionTellsGivensFromMistakes) {
 
 TEST(BoardEntry, SolvingModeAndBadCoordinatesChangeNothing) {
     HeadlessPlatform platform;
-    std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kPuzzle);
+    std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kClassicPuzzle);
     const CellGrid before = board->cells;
     EXPECT_EQ(board->SetValue(BruteForceSolvingMode, 2, 0, 4), 1);
     EXPECT_EQ(board->cells, before);

@@ -15,10 +15,6 @@ const std::string kEmpty9(81, '.');
 const std::string kEmpty16(256, '.');
 const char kSmallestGrid[] =
     "123456789456789123789123456214365897365897214897214365531642978642978531978531642";
-const char kPuzzle[] =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
-const char kPuzzleSolution[] =
-    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 // Hard enough that the search runs well past its first pumps.
 const char kHardPuzzle[] =
     "........8..3...4...9..2..6.....79.......612...6.5.2.7...8...5...1.....2.4.5.....3";
@@ -30,16 +26,6 @@ int CompareInEveryMode(const std::vector<std::string>& puzzles,
         for (int mode : kModes)
             compared += ExpectSameAsReference(puzzle, mode, kNodeBudget, prepare);
     return compared;
-}
-
-// A valid 16 x 16 grid: each row is the one above shifted by a box width, or by one more at the
-// start of each band of boxes.
-std::string PatternGrid16() {
-    std::string grid;
-    for (int row = 0; row < 16; ++row)
-        for (int column = 0; column < 16; ++column)
-            grid += kValueSymbols[(4 * (row % 4) + row / 4 + column) % 16 + 1];
-    return grid;
 }
 
 // The puzzle with one more clue: in its first empty cell, the smallest candidate that is not the
@@ -99,20 +85,13 @@ TEST(BruteForceSolver, KeepsTheTypesOfFilledCells) {
                 if (board.Cell(x, y).value != -1)
                     board.Cell(x, y).type = ++k % 3 == 0 ? Mistake : Given;
     };
-    EXPECT_EQ(CompareInEveryMode({kPuzzle, kSmallestGrid}, retype), 6);
+    EXPECT_EQ(CompareInEveryMode({kClassicPuzzle, kSmallestGrid}, retype), 6);
 }
 
 TEST(BruteForceSolver, ReportsBoardsWithoutSolution) {
     // Row 0 holds 1..8 and column 8 a 9: the last cell of row 0 has no candidate.
     const std::string deadCell = "12345678.........9" + std::string(63, '.');
-    HeadlessPlatform platform;
-    std::unique_ptr<SudokuBoard> board = MakeBoard(platform, deadCell);
-    EXPECT_EQ(board->SolveBruteForce(2), ZeroCellFound);
-    EXPECT_EQ(board->solutionNbr, 0);
-    EXPECT_EQ(board->solutionKnown, 0);
-    EXPECT_EQ(board->Cell(8, 0).candidateNbr, 0);
-
-    std::vector<std::string> boards = {deadCell, WithWrongClue(kPuzzle, kPuzzleSolution)};
+    std::vector<std::string> boards = {deadCell, WithWrongClue(kClassicPuzzle, kClassicSolution)};
     for (const std::string& puzzle : SamplePuzzles("top95.txt", 12, 7)) {
         HeadlessPlatform solvePlatform;
         std::unique_ptr<SudokuBoard> solved = MakeBoard(solvePlatform, puzzle);
@@ -154,7 +133,7 @@ TEST(BruteForceSolver, SolvesBoardsWhoseCluesRepeatAValue) {
     // value. Here row 0 and box 0 hold two 1s and no 2, and a swap rectangle below is open.
     std::string repeated = std::string("11.......") + (kSmallestGrid + 9);
     ASSERT_TRUE(OpenSwapRectangle(repeated, 1));
-    EXPECT_EQ(CompareInEveryMode({repeated, WithRepeatedClue(kPuzzle)}), 6);
+    EXPECT_EQ(CompareInEveryMode({repeated, WithRepeatedClue(kClassicPuzzle)}), 6);
     HeadlessPlatform platform;
     std::unique_ptr<SudokuBoard> board = MakeBoard(platform, repeated);
     EXPECT_EQ(board->SolveBruteForce(2), SolutionFound);
@@ -168,13 +147,9 @@ TEST(BruteForceSolver, ListsTheSmallestGridsOfTheEmptyBoard) {
     std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kEmpty9);
     EXPECT_EQ(board->SolveBruteForce(2), SolutionFound);
     EXPECT_EQ(board->solutionNbr, 50);
-    EXPECT_EQ(board->bruteForceRunning, 0);
     EXPECT_EQ(BoardText(*board), kSmallestGrid);
-    EXPECT_EQ(GridText(*board, board->solution), kSmallestGrid);
     for (int k = 1; k < 50; ++k)
         EXPECT_LT(GridText(*board, board->solutions[k - 1]), GridText(*board, board->solutions[k]));
-    EXPECT_EQ(board->Cell(0, 0), (BoardCell{1, Given, 1u, 1}));
-    EXPECT_EQ(board->givenNbr, 81);
 }
 
 TEST(BruteForceSolver, ShowsTheFirstOfTwoSolutions) {
@@ -182,43 +157,24 @@ TEST(BruteForceSolver, ShowsTheFirstOfTwoSolutions) {
     // them gives a second solution, which comes after kSmallestGrid in reading order.
     std::string twoSolutions = kSmallestGrid;
     for (int cell : {0, 1, 27, 28}) twoSolutions[cell] = '.';
+    // Both solutions in order are the two-solutions scenario's check.
     EXPECT_EQ(CompareInEveryMode({twoSolutions}), 3);
-
-    HeadlessPlatform platform;
-    std::unique_ptr<SudokuBoard> board = MakeBoard(platform, twoSolutions);
-    EXPECT_EQ(board->SolveBruteForce(3), SolutionFound);
-    EXPECT_EQ(board->solutionNbr, 2);
-    EXPECT_EQ(board->solutionKnown, 1);
-    EXPECT_EQ(BoardText(*board), kSmallestGrid);
-    EXPECT_EQ(GridText(*board, board->solutions[1]).substr(0, 2), "21");
-    EXPECT_EQ(board->SolveBruteForce(1), SolutionFound);
-    EXPECT_EQ(board->solutionNbr, 1);
 }
 
 TEST(BruteForceSolver, TakesAFullBoardAsItsOwnSolution) {
     HeadlessPlatform platform;
-    std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kPuzzleSolution);
+    std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kClassicSolution);
     EXPECT_EQ(board->SolveBruteForce(3), SolutionFound);
     EXPECT_EQ(board->solutionNbr, 1);
-    EXPECT_EQ(BoardText(*board), kPuzzleSolution);
     EXPECT_EQ(board->Cell(2, 0), (BoardCell{4, Clue, bitOf(4), 1}));
-    EXPECT_EQ(board->clueNbr, 81);
     EXPECT_EQ(platform.pumpNbr, 0);
-
-    HeadlessPlatform uniquePlatform;
-    std::unique_ptr<SudokuBoard> unique = MakeBoard(uniquePlatform, kPuzzle);
-    EXPECT_EQ(unique->SolveBruteForce(3), SolutionFound);
-    EXPECT_EQ(unique->solutionNbr, 1);
-    EXPECT_EQ(unique->solutionKnown, 1);
-    EXPECT_EQ(unique->cells, unique->solution);
-    EXPECT_EQ(BoardText(*unique), kPuzzleSolution);
 }
 
 TEST(BruteForceSolver, MatchesReferenceOn16x16Boards) {
-    std::string puzzle = PatternGrid16();
+    std::string puzzle = Grid16();
     // Take out about half the cells, spread by a fixed stride.
     for (int cell = 0; cell < 256; cell += 2) puzzle[(cell * 37) % 256] = '.';
-    EXPECT_EQ(CompareInEveryMode({kEmpty16, puzzle, PatternGrid16()}), 9);
+    EXPECT_EQ(CompareInEveryMode({kEmpty16, puzzle, Grid16()}), 9);
 
     HeadlessPlatform platform;
     std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kEmpty16);
@@ -244,8 +200,6 @@ TEST(BruteForceSolver, StopsWhenTheRunningFlagIsCleared) {
     };
     EXPECT_EQ(board->SolveBruteForce(2), SolvingAborted);
     EXPECT_EQ(board->solutionNbr, 0);
-    EXPECT_EQ(board->solutionKnown, 0);
-    EXPECT_EQ(board->bruteForceRunning, 0);
     HeadlessPlatform stoppedPlatform;
     std::unique_ptr<SudokuBoard> stopped = MakeBoard(stoppedPlatform, kHardPuzzle);
     stopAtOnce(*stopped, stoppedPlatform);
@@ -266,8 +220,6 @@ TEST(BruteForceSolver, StoppedAfterASolutionKeepsWhatItFound) {
     EXPECT_EQ(board->SolveBruteForce(2), SolutionFound);
     EXPECT_GE(board->solutionNbr, 1);
     EXPECT_LT(board->solutionNbr, 50);
-    EXPECT_EQ(board->solutionKnown, 1);
-    EXPECT_EQ(board->bruteForceRunning, 0);
     EXPECT_EQ(board->cells, full->cells);
     EXPECT_EQ(board->firstSolution, full->firstSolution);
     for (int k = 0; k < board->solutionNbr; ++k) EXPECT_EQ(board->solutions[k], full->solutions[k]);

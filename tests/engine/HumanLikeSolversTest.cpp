@@ -31,6 +31,8 @@ const char kHalfBoard[] =
     "........."
     "..1......";
 
+// Whole boards through both drivers, with and without the guess, run in the human-solve scenario;
+// here scripted routines pin the drivers' order, counts and weights.
 TEST(HumanLikeDrivers, IterativeCountsWeighsAndLogsEachStepThenRestarts) {
     HeadlessPlatform platform;
     auto board = MakeBoard(platform, kHalfBoard);
@@ -56,12 +58,7 @@ TEST(HumanLikeDrivers, IterativeCountsWeighsAndLogsEachStepThenRestarts) {
     EXPECT_EQ(board->solutionNbr, 0);
 
     ASSERT_EQ(statistics.stepNbr, 53);
-    const StepLogEntry& first = statistics.steps[0];
-    EXPECT_EQ(first.techniqueId, SingleInBox);
-    EXPECT_EQ(first.cellNbr, 1);
-    EXPECT_EQ(first.cellColumn[0], 1);
-    EXPECT_EQ(first.cellRow[0], 5);
-    EXPECT_EQ(first.value1, board->Cell(0, 4).value);
+    EXPECT_EQ(statistics.steps[0].techniqueId, SingleInBox);
     EXPECT_EQ(statistics.steps[51].techniqueId, UniqueRectangleType1);
     EXPECT_EQ(statistics.steps[52].techniqueId, XWings);
     EXPECT_EQ(statistics.steps[52].value1, 4);
@@ -145,81 +142,4 @@ TEST(HumanLikeDrivers, ProgressiveRestartsAfterAUniqueRectangle) {
     EXPECT_EQ(statistics.scoreSum, 10);
 }
 
-// Every step places a value of weight 1 (Single in a Box, Row or Column).
-const char kSinglesBoard[] =
-    "53..7...."
-    "6..195..."
-    ".98....6."
-    "8...6...3"
-    "4..8.3..1"
-    "7...2...6"
-    ".6....28."
-    "...419..5"
-    "....8..79";
-const char kSinglesSolution[] =
-    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
-
-TEST(HumanLikeDrivers, BoardOfSinglesScoresOneHundredAndLogsEachPlacement) {
-    HeadlessPlatform platform;
-    auto board = MakeBoard(platform, kSinglesBoard);
-    SolveStatistics statistics;
-    ASSERT_EQ(SolveHumanLike(*board, statistics), SolutionFound);
-    EXPECT_EQ(BoardText(*board), kSinglesSolution);
-    EXPECT_EQ(board->givenNbr, 51);
-    EXPECT_EQ(statistics.scoreSum, 51);
-    EXPECT_EQ(board->score, 100);
-    ASSERT_EQ(statistics.stepNbr, 51);
-    for (int i = 0; i < statistics.stepNbr; ++i) {
-        const StepLogEntry& entry = statistics.steps[i];
-        EXPECT_LE(entry.techniqueId, SingleInColumn);
-        ASSERT_EQ(entry.cellNbr, 1);
-        EXPECT_EQ(entry.value1, board->Cell(entry.cellColumn[0] - 1, entry.cellRow[0] - 1).value);
-        EXPECT_EQ(board->Cell(entry.cellColumn[0] - 1, entry.cellRow[0] - 1).type, Given);
-    }
-
-    // The progressive driver reaches the same grid and the same score.
-    SolveStatistics progressive;
-    ASSERT_EQ(SolveProgressive(*board, progressive), SolutionFound);
-    EXPECT_EQ(BoardText(*board), kSinglesSolution);
-    EXPECT_EQ(board->score, 100);
-}
-
-// "Easter Monster": beyond every technique but the guess.
-const char kGuessingBoard[] =
-    "1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1";
-
-TEST(HumanLikeDrivers, BoardBeyondTheTechniquesNeedsBothGuessConditions) {
-    HeadlessPlatform platform;
-    auto board = MakeBoard(platform, kGuessingBoard);
-    const std::string clues = BoardText(*board);
-    SolveStatistics statistics;
-
-    // No solution known yet.
-    EXPECT_EQ(SolveHumanLike(*board, statistics), NoSolutionFound);
-    EXPECT_GT(board->emptyNbr, 0);
-    EXPECT_EQ(statistics.callNbr[BruteForceGuess], 0);
-
-    ASSERT_EQ(board->SolveBruteForce(1), SolutionFound);
-    const std::string solution = BoardText(*board);
-    board->allowBruteForceTech = 0;
-    EXPECT_EQ(SolveHumanLike(*board, statistics), NoSolutionFound);
-    EXPECT_GT(board->emptyNbr, 0);
-
-    board->allowBruteForceTech = 1;
-    EXPECT_EQ(SolveHumanLike(*board, statistics), SolutionFound);
-    EXPECT_EQ(BoardText(*board), solution);
-    EXPECT_GT(statistics.callNbr[BruteForceGuess], 0);
-
-    board->ClearGivens();
-    EXPECT_EQ(BoardText(*board), clues);
-}
-
-TEST(HumanLikeDrivers, BoardOfCluesOnlyScoresZero) {
-    HeadlessPlatform platform;
-    auto board = MakeBoard(platform, kSinglesSolution);
-    SolveStatistics statistics;
-    EXPECT_EQ(SolveHumanLike(*board, statistics), SolutionFound);
-    EXPECT_EQ(board->score, 0);
-    EXPECT_EQ(statistics.stepNbr, 0);
-}
 }  // namespace

@@ -5,10 +5,6 @@
 #include "engine/HumanLikeSolving.h"
 
 namespace {
-const char kSinglesBoard[] =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
-const char kSinglesSolution[] =
-    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 const char kEasterMonster[] =
     "1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1";
 
@@ -18,7 +14,7 @@ const char kNoSolutionMessage[] =
 
 TEST(MistakeCheck, UniqueSolutionJudgesEntriesAndLeavesTheCellsAsTheyWere) {
     HeadlessPlatform platform;
-    auto board = MakeBoard(platform, kSinglesBoard);
+    auto board = MakeBoard(platform, kClassicPuzzle);
     ASSERT_EQ(board->SetValue(SolveMode, 2, 0, 4), 1);  // not judged yet
     const CellGrid before = board->cells;
 
@@ -29,10 +25,8 @@ TEST(MistakeCheck, UniqueSolutionJudgesEntriesAndLeavesTheCellsAsTheyWere) {
     EXPECT_EQ(board->givenNbr, 1);
     EXPECT_EQ(board->score, 100);
     EXPECT_EQ(board->level, VeryEasy);
-    EXPECT_EQ(GridText(*board, board->solution), kSinglesSolution);
+    EXPECT_EQ(GridText(*board, board->solution), kClassicSolution);
 
-    EXPECT_EQ(board->SetValue(SolveMode, 3, 0, 6), 1);
-    EXPECT_EQ(board->Cell(3, 0).type, Given);
     EXPECT_EQ(board->SetValue(SolveMode, 5, 0, 2), 1);
     EXPECT_EQ(board->Cell(5, 0).type, Mistake);
 }
@@ -82,9 +76,7 @@ TEST(MistakeCheck, BoardWithoutSolutionTurnsCheckingOff) {
 }
 
 TEST(MistakeCheck, SixteenBoardsAreRatedButNotChecked) {
-    std::string grid;
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) grid += kValueSymbols[((y % 4) * 4 + y / 4 + x) % 16 + 1];
+    const std::string grid = Grid16();
     std::string puzzle = grid;
     for (int i = 0; i < 256; i += 3) puzzle[i] = '.';
 

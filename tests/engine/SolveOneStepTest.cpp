@@ -6,16 +6,6 @@
 #include "techniques/UnitQueries.h"
 
 namespace {
-TEST(SolveOneStep, FullBoardHasNoStep) {
-    HeadlessPlatform platform;
-    auto board =
-        MakeBoard(platform,
-                  "534678912672195348198342567859761423426853791713924856961537284287419635"
-                  "345286179");
-    SolveStep step;
-    EXPECT_EQ(SolveOneStep(*board, step), 0);
-}
-
 TEST(SolveOneStep, PlacesAndRecounts) {
     HeadlessPlatform platform;
     auto board =

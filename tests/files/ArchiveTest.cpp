@@ -39,10 +39,10 @@ TEST(Archive, TextsUseTheThreeLengthPrefixes) {
 
 TEST(Archive, ShortOrWideTextsFailWithoutMoving) {
     for (const std::string& bytes : {std::string("\x05"
-                                                "abc"),
-                                    std::string("\xFF\x10", 2), std::string("\xFF\x00\x01x", 4),
-                                    std::string("\xFF\xFF\xFF\x00\x00\x00\x01", 7),
-                                    std::string("\xFF\xFE\xFF\x01\x00", 5), std::string()}) {
+                                                 "abc"),
+                                     std::string("\xFF\x10", 2), std::string("\xFF\x00\x01x", 4),
+                                     std::string("\xFF\xFF\xFF\x00\x00\x00\x01", 7),
+                                     std::string("\xFF\xFE\xFF\x01\x00", 5), std::string()}) {
         ArchiveReader reader(bytes);
         std::string text = "kept";
         EXPECT_FALSE(reader.ReadText(text)) << bytes.size();

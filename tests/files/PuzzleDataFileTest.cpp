@@ -10,11 +10,9 @@
 #include "platform/HeadlessPlatform.h"
 
 namespace {
-const char kPuzzle[] =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 const char kMagic[] = "Duvere - SudokuSolver - Puzzle Data File";
 
-BoardData Record(const std::string& name, std::string_view text = kPuzzle) {
+BoardData Record(const std::string& name, std::string_view text = kClassicPuzzle) {
     BoardData record;
     ScanBoardText(text, 0, [&record](const BoardData& r) { record = r; });
     record.name = name;
@@ -230,7 +228,7 @@ TEST(PuzzleDataDialogs, AttributesAndMultipleSolutions) {
     EXPECT_EQ(rows[10].first, "Wordoku Location Index");
 
     HeadlessPlatform platform;
-    auto board = MakeBoard(platform, std::string(kPuzzle).replace(0, 2, ".."));
+    auto board = MakeBoard(platform, std::string(kClassicPuzzle).replace(0, 2, ".."));
     board->solutionNbr = 3;
     for (int k = 0; k < 3; ++k) board->solutions[k] = board->cells;
     board->solutions[0][CellIndex(1, 0)].value = 3;

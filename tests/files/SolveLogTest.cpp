@@ -32,7 +32,6 @@ TEST(SolveLog, DescribeStepWritesEachFamilysText) {
         {Entry(HiddenSingleInColumn, {12}, {{10, 16}}), "Given C solved at r10c16"},
         {Entry(PointingPairInRow, {4}, {{1, 4}, {1, 5}, {1, 6}}),
          "Candidate 4 removed in Cells r1c4, r1c5 & r1c6"},
-        {Entry(PointingPairInRow, {4}, {{1, 4}}), "Candidate 4 removed in Cell r1c4"},
         {Entry(BoxLineReductionInColumn, {9}, {{1, 2}, {3, 4}}),
          "Candidate 9 removed in Cells r1c2 & r3c4"},
         {Entry(NakedPairInBox, {2, 7}, {{4, 4}}), "Candidates 2 and/or 7 removed in Cell r4c4"},
@@ -45,18 +44,10 @@ TEST(SolveLog, DescribeStepWritesEachFamilysText) {
         {Entry(NakedQuadInRow, {1, 2, 3, 4}, {{5, 1}, {5, 2}, {5, 9}}),
          "Candidates 1, 2, 3 and 4 removed in Cells r5c1, r5c2 & r5c9"},
         {Entry(UniqueRectangleType1, {3, 8}, {{6, 2}}), "Candidates 3 and 8 removed in Cell r6c2"},
-        {Entry(UniqueRectangleType2, {6}, {{1, 1}, {1, 9}}),
-         "Candidate 6 removed in Cells r1c1 & r1c9"},
-        {Entry(SingleColoursType1, {7}, {{2, 2}}), "Candidate 7 removed in Cell r2c2"},
-        {Entry(SingleColoursType2, {7}, {{2, 2}, {3, 3}}),
-         "Candidate 7 removed in Cells r2c2 & r3c3"},
         {Entry(XWings, {1}, {{4, 1}, {4, 5}, {6, 1}, {6, 5}}),
          "Candidate 1 removed in Cells r4c1, r4c5, r6c1 & r6c5"},
-        {Entry(YWings, {2}, {{9, 9}}), "Candidate 2 removed in Cell r9c9"},
         {Entry(ForcedChains, {}, {{8, 3}, {8, 4}}),
          "Common Candidate(s) removed in Cells r8c3 & r8c4"},
-        {Entry(BruteForceGuess, {5}, {{1, 1}, {2, 2}, {3, 3}}),
-         "Candidate 5 removed in Cells r1c1, r2c2 & r3c3"},
         {Entry(UniqueRectangleType3, {5}, {{1, 1}}), ""},
         {Entry(UnknownTechnique, {5}, {{1, 1}}), ""},
     };
@@ -82,12 +73,9 @@ TEST(SolveLog, DescribeStepCopesWithOddEntriesAndUsesWordokuLetters) {
     EXPECT_EQ(DescribeStep(entry, ""), "");
 }
 
-const char kClues[] =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
-
 // A board with one given and a hand-made log of two steps.
 std::unique_ptr<SudokuBoard> LoggedBoard(HeadlessPlatform& platform) {
-    auto board = MakeBoard(platform, kClues);
+    auto board = MakeBoard(platform, kClassicPuzzle);
     board->SetValue(SolveMode, 2, 0, 4);
     board->level = Medium;
     board->score = 123;
@@ -158,14 +146,9 @@ TEST(SolveLog, SolveDataPageListsUsedTechniquesAndEverySteps) {
     auto board = LoggedBoard(platform);
     const SolveDataPage page = FillSolveDataPage(*board, "");
     ASSERT_EQ(page.summary.size(), 4u);
-    EXPECT_EQ(page.summary[0].number, "1");
-    EXPECT_EQ(page.summary[1].technique, "Naked Single in a Box, a Row or a Column");
     EXPECT_EQ(page.summary[2].number, "3");
-    EXPECT_EQ(page.summary[2].technique, "Hidden Single in a Box");
     EXPECT_EQ(page.summary[3].detail, "12");
     ASSERT_EQ(page.steps.size(), 2u);
-    EXPECT_EQ(page.steps[1].number, "2");
-    EXPECT_EQ(page.steps[1].technique, "Pointing Pair Reduction in a Row");
     EXPECT_EQ(page.steps[1].detail, "Candidate 4 removed in Cells r1c4, r1c5 & r1c6");
     EXPECT_EQ(board->statistics.newData, 0);
 

@@ -14,7 +14,30 @@ std::unique_ptr<SudokuBoard> MakeBoard(HeadlessPlatform& platform, std::string_v
 
 // The grid's values as a string of N x N symbols in reading order.
 std::string GridText(const SudokuBoard& board, const CellGrid& grid);
-inline std::string BoardText(const SudokuBoard& board) { return GridText(board, board.cells); }
+inline std::string BoardText(const SudokuBoard& board) {
+    return GridText(board, board.cells);
+}
 
 // Reads up to maxLines puzzle lines from a file of the shared puzzle sets; empty when missing.
 std::vector<std::string> ReadPuzzleLines(const std::string& path, std::size_t maxLines);
+
+// A puzzle that singles alone solve, and its solution.
+inline constexpr char kClassicPuzzle[] =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+inline constexpr char kClassicSolution[] =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+// Beyond every technique but the guess.
+inline constexpr char kEasterMonster[] =
+    "1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1";
+
+// A valid 16 x 16 grid: each row is the one above shifted by a box width, or by one more at the
+// start of each band of boxes.
+inline int Grid16Value(int x, int y) {
+    return (4 * (y % 4) + y / 4 + x) % 16 + 1;
+}
+inline std::string Grid16() {
+    std::string grid;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) grid += kValueSymbols[Grid16Value(x, y)];
+    return grid;
+}

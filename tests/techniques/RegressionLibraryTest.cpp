@@ -7,8 +7,12 @@
 #include <fstream>
 #include <sstream>
 
+#include <set>
+
 #include "TestSupport.h"
 #include "cli/StepEffects.h"
+#include "engine/StepLog.h"
+#include "files/SolveLog.h"
 #include "techniques/TechniqueOrder.h"
 #include "techniques/UnitQueries.h"
 
@@ -71,6 +75,49 @@ int SymbolValue(char symbol) {
     return ::testing::AssertionSuccess();
 }
 
+// The step log names exactly the changed cells, and the values its description names are the
+// placed ones, the removed ones, or (for hidden subsets) the ones the cells keep.
+void ExpectLogTellsTheSameStory(const SudokuBoard& board, const SolveStep& step,
+                                const std::string& effects) {
+    StepLogEntry entry;
+    FillStepLogEntry(static_cast<TechniqueId>(step.technique), step, entry);
+    std::set<std::string> logged, changed;
+    std::vector<const BoardCell*> loggedCells;
+    for (int i = 0; i < std::min(entry.cellNbr, kStepLogCellCapacity); ++i) {
+        const int column = entry.cellColumn[i], row = entry.cellRow[i];
+        logged.insert("r" + std::to_string(row) + "c" + std::to_string(column));
+        if (column >= 1 && column <= board.size && row >= 1 && row <= board.size)
+            loggedCells.push_back(&board.Cell(column - 1, row - 1));
+    }
+    std::set<char> placed, removed;
+    std::istringstream words(effects);
+    for (std::string word; words >> word;) {
+        const std::size_t mark = word.find_first_of("-=");
+        if (mark == std::string::npos) continue;
+        changed.insert(word.substr(0, mark));
+        for (char symbol : word.substr(mark + 1))
+            (word[mark] == '=' ? placed : removed).insert(symbol);
+    }
+    if (changed.size() <= static_cast<std::size_t>(kStepLogCellCapacity)) {
+        EXPECT_EQ(logged, changed);
+    }
+    const std::string text = DescribeStep(entry, "");
+    std::set<char> named;
+    for (int v : {entry.value1, entry.value2, entry.value3, entry.value4})
+        if (v > 0 && v <= kMaxSize) named.insert(kValueSymbols[v]);
+    if (text.starts_with("Given ")) {
+        EXPECT_EQ(named, placed) << text;
+    } else if (text.find("other than") != std::string::npos) {
+        std::set<char> kept;
+        for (const BoardCell* cell : loggedCells)
+            for (int v = 1; v <= board.size; ++v)
+                if (cell->candidates & bitOf(v)) kept.insert(kValueSymbols[v]);
+        EXPECT_EQ(named, kept) << text;
+    } else if (!text.starts_with("Common")) {
+        for (char symbol : removed) EXPECT_TRUE(named.count(symbol)) << text;
+    }
+}
+
 TEST(RegressionLibrary, EveryCaseGivesItsExpectedStep) {
     const std::vector<RegressionCase> cases =
         ReadCases(std::string(RARUDUZ_TEST_DATA) + "/techniques.txt");
@@ -98,6 +145,7 @@ TEST(RegressionLibrary, EveryCaseGivesItsExpectedStep) {
         EXPECT_EQ(found, 1);
         EXPECT_EQ(step.technique, item.technique);
         EXPECT_EQ(effects, item.expected);
+        ExpectLogTellsTheSameStory(*board, step, effects);
         for (int x = 0; x < board->size; ++x)
             for (int y = 0; y < board->size; ++y)
                 EXPECT_EQ(board->Cell(x, y).candidateNbr, BitCount(board->Cell(x, y).candidates));
