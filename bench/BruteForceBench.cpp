@@ -4,30 +4,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "PuzzleSets.h"
 #include "engine/SudokuBoard.h"
 #include "platform/HeadlessPlatform.h"
 
 namespace {
-std::vector<BoardData> ReadPuzzleSet(const std::string& fileName) {
-    std::vector<BoardData> puzzles;
-    std::ifstream input(std::string(RARUDUZ_SHARED_DATA) + "/" + fileName);
-    std::string line;
-    while (std::getline(input, line)) {
-        if (line.size() < 81) continue;
-        BoardData& data = puzzles.emplace_back();
-        for (int i = 0; i < 81; ++i) {
-            const char symbol = line[i];
-            const int v = symbol >= '1' && symbol <= '9' ? symbol - '0' : -1;
-            data.Cell(i % 9, i / 9) = {v, v == -1 ? Empty : Clue, 0, 0};
-        }
-    }
-    return puzzles;
-}
-
 void SolveSetAtLimitTwo(benchmark::State& state, const char* fileName) {
     const std::vector<BoardData> puzzles = ReadPuzzleSet(fileName);
     if (puzzles.empty()) {

@@ -5,34 +5,19 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "PuzzleSets.h"
 #include "engine/HumanLikeSolving.h"
 #include "engine/SudokuBoard.h"
 #include "platform/HeadlessPlatform.h"
 
 namespace {
-std::vector<BoardData> ReadPuzzles(const std::string& fileName) {
-    std::vector<BoardData> puzzles;
-    std::ifstream input(std::string(RARUDUZ_SHARED_DATA) + "/" + fileName);
-    std::string line;
-    while (std::getline(input, line)) {
-        if (line.size() < 81 || line[0] == '#') continue;
-        BoardData& data = puzzles.emplace_back();
-        for (int i = 0; i < 81; ++i) {
-            const int v = line[i] >= '1' && line[i] <= '9' ? line[i] - '0' : -1;
-            data.Cell(i % 9, i / 9) = {v, v == -1 ? Empty : Clue, 0, 0};
-        }
-    }
-    return puzzles;
-}
-
 template <typename Solve>
 void OverSet(benchmark::State& state, const char* fileName, Solve solve) {
-    const std::vector<BoardData> puzzles = ReadPuzzles(fileName);
+    const std::vector<BoardData> puzzles = ReadPuzzleSet(fileName);
     if (puzzles.empty()) {
         state.SkipWithError("puzzle set missing");
         return;

@@ -12,39 +12,23 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "PuzzleSets.h"
 #include "engine/HumanLikeSolving.h"
 #include "engine/SudokuBoard.h"
 #include "platform/HeadlessPlatform.h"
 
 namespace {
-std::vector<BoardData> ReadSet(const std::string& fileName) {
-    std::vector<BoardData> puzzles;
-    std::ifstream input(std::string(RARUDUZ_SHARED_DATA) + "/" + fileName);
-    std::string line;
-    while (std::getline(input, line)) {
-        if (line.size() < 81 || line[0] == '#') continue;
-        BoardData& data = puzzles.emplace_back();
-        for (int i = 0; i < 81; ++i) {
-            const char symbol = line[i];
-            const int v = symbol >= '1' && symbol <= '9' ? symbol - '0' : -1;
-            data.Cell(i % 9, i / 9) = {v, v == -1 ? Empty : Clue, 0, 0};
-        }
-    }
-    return puzzles;
-}
-
 void LoadClues(SudokuBoard& board, const BoardData& puzzle) {
     board.Initialise(9, 0, "", "", &puzzle, 0, 0);
     board.RecomputeCandidates();
 }
 
 void HintDriverSteps(benchmark::State& state, const char* fileName) {
-    const std::vector<BoardData> puzzles = ReadSet(fileName);
+    const std::vector<BoardData> puzzles = ReadPuzzleSet(fileName);
     if (puzzles.empty()) {
         state.SkipWithError("puzzle set missing");
         return;
@@ -66,7 +50,7 @@ void HintDriverSteps(benchmark::State& state, const char* fileName) {
 }
 
 void WholeSetSoundness(benchmark::State& state, const char* fileName) {
-    const std::vector<BoardData> puzzles = ReadSet(fileName);
+    const std::vector<BoardData> puzzles = ReadPuzzleSet(fileName);
     if (puzzles.empty()) {
         state.SkipWithError("puzzle set missing");
         return;
