@@ -2,8 +2,9 @@
 // those values from the unit's other cells. One finder serves every unit and subset size.
 
 #include <algorithm>
+#include <bit>
 
-#include "techniques/SubsetTriggers.h"
+#include "techniques/UnitQueries.h"
 #include "techniques/TechniqueRoutines.h"
 
 namespace {
@@ -72,52 +73,69 @@ void NoteSubset(SolveStep& step, int k, const int* values, const int* cells) {
 int FindNakedSubset(SudokuBoard& board, SolveStep& step, UnitKind kind, int k,
                     TechniqueId technique) {
     const RemovalList list = RemovalsOf(step, k);
-    return ScanTriggers(
-        board, SameUnitScan(kind), [k](int count) { return count == k; },
-        [&](int trigger, int unit) {
-            const std::uint32_t subset = board.cells[trigger].candidates;
+    // The subset of a trigger that passed the count of cells inside it.
+    auto trySubset = [&](int trigger, int unit) {
+        const std::uint32_t subset = board.cells[trigger].candidates;
+        SubsetCells found;
+        for (int i = 0; i < board.size; ++i) {
+            const int index = UnitCellIndex(board, kind, unit, i);
+            const BoardCell& cell = board.cells[index];
+            if (!cell.IsEmpty() || (cell.candidates & ~subset) != 0) continue;
+            if (cell.candidates == subset)
+                SubsetCells::Note(found.fullCells, found.full, index);
+            else if (BitCount(cell.candidates) == 2)
+                SubsetCells::Note(found.pairCells, found.pairs, index);
+            else if (BitCount(cell.candidates) == 3)
+                SubsetCells::Note(found.tripleCells, found.triples, index);
+        }
+        if (!found.Accepts(k)) return false;
+        int cells[kMaxSubset] = {};
+        found.Collect(k, cells);
+
+        list.removals.fill(StepRemoval{});
+        list.count = 0;
+        for (int i = 0; i < board.size; ++i) {
+            const int index = UnitCellIndex(board, kind, unit, i);
+            BoardCell& cell = board.cells[index];
+            if (!cell.IsEmpty() || std::find(cells, cells + k, index) != cells + k) continue;
+            const std::uint32_t removed = RemoveCandidates(cell, subset);
+            if (removed)
+                list.removals[list.count++] = {ColumnOfIndex(index), RowOfIndex(index),
+                                               static_cast<int>(removed)};
+        }
+        if (list.count == 0) return false;
+        int values[kMaxSubset] = {};
+        ValuesOfMask(subset, values, kMaxSubset);
+        NoteSubset(step, k, values, cells);
+        step.technique = technique;
+        return true;
+    };
+    // Triggers are visited as SameUnitScan(kind) visits them: unit by unit, in walking order.
+    // Each unit's cells are read once into local masks, so the count of the cells inside a
+    // trigger's candidates, which rejects most triggers, no longer goes through the board.
+    for (int unit = 0; unit < board.size; ++unit) {
+        std::uint32_t masks[kMaxSize] = {};
+        std::uint32_t empty = 0, triggers = 0;
+        for (int i = 0; i < board.size; ++i) {
+            const BoardCell& cell = board.cells[UnitCellIndex(board, kind, unit, i)];
+            if (!cell.IsEmpty()) continue;
+            masks[i] = cell.candidates;
+            empty |= 1u << i;
+            if (cell.candidateNbr == k) triggers |= 1u << i;
+        }
+        for (; triggers != 0; triggers &= triggers - 1) {
+            const std::uint32_t subset = masks[std::countr_zero(triggers)];
             // Every cell of an accepted subset is empty with candidates inside it: with fewer
             // than k such cells (the usual case) the trigger fails without sorting cells.
             int inside = 0;
-            for (int i = 0; i < board.size; ++i) {
-                const BoardCell& cell = board.cells[UnitCellIndex(board, kind, unit, i)];
-                inside += cell.IsEmpty() & ((cell.candidates & ~subset) == 0);
-            }
-            if (inside < k) return false;
-            SubsetCells found;
-            for (int i = 0; i < board.size; ++i) {
-                const int index = UnitCellIndex(board, kind, unit, i);
-                const BoardCell& cell = board.cells[index];
-                if (!cell.IsEmpty() || (cell.candidates & ~subset) != 0) continue;
-                if (cell.candidates == subset)
-                    SubsetCells::Note(found.fullCells, found.full, index);
-                else if (BitCount(cell.candidates) == 2)
-                    SubsetCells::Note(found.pairCells, found.pairs, index);
-                else if (BitCount(cell.candidates) == 3)
-                    SubsetCells::Note(found.tripleCells, found.triples, index);
-            }
-            if (!found.Accepts(k)) return false;
-            int cells[kMaxSubset] = {};
-            found.Collect(k, cells);
-
-            list.removals.fill(StepRemoval{});
-            list.count = 0;
-            for (int i = 0; i < board.size; ++i) {
-                const int index = UnitCellIndex(board, kind, unit, i);
-                BoardCell& cell = board.cells[index];
-                if (!cell.IsEmpty() || std::find(cells, cells + k, index) != cells + k) continue;
-                const std::uint32_t removed = RemoveCandidates(cell, subset);
-                if (removed)
-                    list.removals[list.count++] = {ColumnOfIndex(index), RowOfIndex(index),
-                                                   static_cast<int>(removed)};
-            }
-            if (list.count == 0) return false;
-            int values[kMaxSubset] = {};
-            ValuesOfMask(subset, values, kMaxSubset);
-            NoteSubset(step, k, values, cells);
-            step.technique = technique;
-            return true;
-        });
+            for (int i = 0; i < board.size; ++i)
+                inside += static_cast<int>((empty >> i) & 1u) & ((masks[i] & ~subset) == 0);
+            if (inside < k) continue;
+            const int trigger = UnitCellIndex(board, kind, unit, std::countr_zero(triggers));
+            if (trySubset(trigger, unit)) return 1;
+        }
+    }
+    return 0;
 }
 }  // namespace
 
