@@ -34,9 +34,28 @@ struct UnitValuePlaces {
     }
 };
 
+// Whether some unit has two values sharing the same two places, one of them a cell with more
+// candidates than the two. Every pair the trigger scan can find is such a one (its trigger is
+// one of the two cells), so without one the scan would find nothing.
+bool MayHoldHiddenPair(const SudokuBoard& board, const UnitValuePlaces& places, UnitKind kind) {
+    for (int unit = 0; unit < board.size; ++unit)
+        for (std::uint32_t a = places.twoPlaceValues[unit]; a != 0; a &= a - 1) {
+            const std::uint32_t both = places.positions[unit][std::countr_zero(a)];
+            for (std::uint32_t b = a & (a - 1); b != 0; b &= b - 1) {
+                if (places.positions[unit][std::countr_zero(b)] != both) continue;
+                for (std::uint32_t rest = both; rest != 0; rest &= rest - 1) {
+                    const int index = UnitCellIndex(board, kind, unit, std::countr_zero(rest));
+                    if (board.cells[index].candidateNbr > 2) return true;
+                }
+            }
+        }
+    return false;
+}
+
 int FindHiddenPair(SudokuBoard& board, SolveStep& step, TriggerScan scan, TechniqueId technique) {
     auto& section = step.hiddenPair;
     const UnitValuePlaces places(board, scan.test);
+    if (!MayHoldHiddenPair(board, places, scan.test)) return 0;
     return ScanTriggers(
         board, scan, [](int count) { return count > 2; },
         [&](int trigger, int unit) {
