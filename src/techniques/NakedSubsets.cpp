@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <bit>
 
-#include "techniques/UnitQueries.h"
 #include "techniques/TechniqueRoutines.h"
+#include "techniques/UnitQueries.h"
 
 namespace {
 constexpr int kMaxSubset = 4;
@@ -117,11 +117,12 @@ int FindNakedSubset(SudokuBoard& board, SolveStep& step, UnitKind kind, int k,
         std::uint32_t masks[kMaxSize] = {};
         std::uint32_t empty = 0, triggers = 0;
         for (int i = 0; i < board.size; ++i) {
+            // Without branches: whether a cell is empty is hard to predict.
             const BoardCell& cell = board.cells[UnitCellIndex(board, kind, unit, i)];
-            if (!cell.IsEmpty()) continue;
-            masks[i] = cell.candidates;
-            empty |= 1u << i;
-            if (cell.candidateNbr == k) triggers |= 1u << i;
+            const std::uint32_t isEmpty = cell.IsEmpty();
+            masks[i] = cell.candidates & (0u - isEmpty);
+            empty |= isEmpty << i;
+            triggers |= (isEmpty & static_cast<std::uint32_t>(cell.candidateNbr == k)) << i;
         }
         for (; triggers != 0; triggers &= triggers - 1) {
             const std::uint32_t subset = masks[std::countr_zero(triggers)];
