@@ -117,11 +117,10 @@ int FindNakedSubset(SudokuBoard& board, SolveStep& step, UnitKind kind, int k,
         std::uint32_t masks[kMaxSize] = {};
         std::uint32_t empty = 0, triggers = 0;
         for (int i = 0; i < board.size; ++i) {
-            // Without branches: whether a cell is empty is hard to predict.
             const BoardCell& cell = board.cells[UnitCellIndex(board, kind, unit, i)];
-            const std::uint32_t isEmpty = cell.IsEmpty();
-            masks[i] = cell.candidates & (0u - isEmpty);
-            empty |= isEmpty << i;
+            const std::uint32_t isEmpty = EmptyMask(cell);
+            masks[i] = cell.candidates & isEmpty;
+            empty |= (isEmpty & 1u) << i;
             triggers |= (isEmpty & static_cast<std::uint32_t>(cell.candidateNbr == k)) << i;
         }
         for (; triggers != 0; triggers &= triggers - 1) {

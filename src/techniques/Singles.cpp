@@ -70,11 +70,10 @@ int FindSingle(SudokuBoard& board, SolveStep& step, UnitKind kind, TechniqueId t
                                   : kind == ColumnUnit ? placed.inColumn
                                                        : placed.inBox;
     return FindUnitSingle(board, step, kind, technique, inUnit, [&](int index) -> std::uint32_t {
-        if (!board.cells[index].IsEmpty()) return 0;
         std::uint32_t blocked = 0;
         if (kind != RowUnit) blocked |= placed.inRow[RowOfIndex(index)];
         if (kind != ColumnUnit) blocked |= placed.inColumn[ColumnOfIndex(index)];
-        return full & ~blocked;
+        return full & ~blocked & EmptyMask(board.cells[index]);
     });
 }
 
@@ -83,7 +82,7 @@ int FindSingle(SudokuBoard& board, SolveStep& step, UnitKind kind, TechniqueId t
 int FindHiddenSingle(SudokuBoard& board, SolveStep& step, UnitKind kind, TechniqueId technique) {
     return FindUnitSingle(board, step, kind, technique, nullptr, [&](int index) -> std::uint32_t {
         const BoardCell& cell = board.cells[index];
-        return cell.IsEmpty() ? cell.candidates : 0;
+        return cell.candidates & EmptyMask(cell);
     });
 }
 }  // namespace

@@ -36,6 +36,12 @@ inline int UnitCellIndex(const SudokuBoard& board, UnitKind kind, int unit, int 
     return UnitTableFor(board.size).cellIndex[kind][unit][i];
 }
 
+// All ones for an empty cell, else zero. Masking with it replaces a branch on emptiness, which
+// the scans take cell after cell and which is hard to predict.
+inline std::uint32_t EmptyMask(const BoardCell& cell) {
+    return 0u - static_cast<std::uint32_t>(cell.IsEmpty());
+}
+
 // Clears the bits of mask from the cell's candidates, keeping the count right. Returns the bits
 // that were actually cleared.
 inline std::uint32_t RemoveCandidates(BoardCell& cell, std::uint32_t mask) {
