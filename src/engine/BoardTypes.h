@@ -30,8 +30,11 @@ struct BoardCell {
 
 using CellGrid = std::array<BoardCell, kGridCells>;
 
-// The mask of value v (bit v - 1); 0 for v = 0. Valid for v in 0..16.
-constexpr std::uint32_t bitOf(int v) { return v <= 0 ? 0u : 1u << (v - 1); }
+// The mask of value v (bit v - 1); 0 for v = 0 and for an empty cell's -1. Valid for v up to
+// 16. Computed without a branch: scans call it on filled and empty cells alike.
+constexpr std::uint32_t bitOf(int v) {
+    return ((1u << (v & 31)) >> 1) & (0u - static_cast<std::uint32_t>(v > 0));
+}
 // 2^n - 1 for n in 0..16.
 constexpr std::uint32_t fullMask(int n) { return (1u << n) - 1u; }
 // The value a single-bit set stands for; -1 for the empty set; 0 for a set of two or more.
