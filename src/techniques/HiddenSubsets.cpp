@@ -9,7 +9,7 @@
 namespace {
 bool HasTwoBits(std::uint32_t mask) {
     const std::uint32_t rest = mask & (mask - 1);
-    return rest != 0 && (rest & (rest - 1)) == 0;
+    return (rest != 0) & ((rest & (rest - 1)) == 0);
 }
 
 // For every unit of one kind: where each value can go (bit i for the unit's i-th cell, empty
@@ -24,12 +24,12 @@ struct UnitValuePlaces {
         for (int unit = 0; unit < board.size; ++unit) {
             for (int i = 0; i < board.size; ++i) {
                 const BoardCell& cell = board.cells[UnitCellIndex(board, kind, unit, i)];
-                if (!cell.IsEmpty()) continue;
-                for (std::uint32_t m = cell.candidates & full; m != 0; m &= m - 1)
+                for (std::uint32_t m = cell.candidates & full & EmptyMask(cell); m != 0; m &= m - 1)
                     positions[unit][std::countr_zero(m)] |= 1u << i;
             }
             for (int v = 0; v < board.size; ++v)
-                if (HasTwoBits(positions[unit][v])) twoPlaceValues[unit] |= 1u << v;
+                twoPlaceValues[unit] |= static_cast<std::uint32_t>(HasTwoBits(positions[unit][v]))
+                                        << v;
         }
     }
 };

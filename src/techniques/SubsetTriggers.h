@@ -33,7 +33,8 @@ int ScanTriggers(const SudokuBoard& board, TriggerScan scan, IsTrigger isTrigger
                 index = CellIndex(board.boxColumnStart[walked] + i % n,
                                   board.boxRowStart[walked] + i / n);
             const BoardCell& cell = board.cells[index];
-            if (!cell.IsEmpty() || !isTrigger(cell.candidateNbr)) continue;
+            // One branch on both tests: triggers are few, emptiness is hard to predict.
+            if (!(cell.IsEmpty() & isTrigger(cell.candidateNbr))) continue;
             if (tryTrigger(index, UnitOfCell(board, scan.test, index))) return 1;
         }
     return 0;
