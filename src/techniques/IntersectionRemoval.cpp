@@ -8,7 +8,7 @@
 
 namespace {
 std::uint32_t EmptyCandidates(const BoardCell& cell) {
-    return cell.IsEmpty() ? cell.candidates : 0;
+    return cell.candidates & EmptyMask(cell);
 }
 
 // The rows or the columns of a board, each cut into segments of one box width (segment k of a
@@ -21,12 +21,14 @@ struct LineSegments {
 
     LineSegments(const SudokuBoard& b, UnitKind k) : board(b), kind(k) {
         const int n = board.boxSize;
+        // Segment by segment rather than dividing each position by the box width.
         for (int line = 0; line < board.size; ++line)
-            for (int p = 0; p < board.size; ++p) {
-                const BoardCell& cell = board.cells[CellAt(line, p)];
-                placed[line] |= bitOf(cell.value);
-                tally[line][p / n].Add(EmptyCandidates(cell));
-            }
+            for (int segment = 0, p = 0; segment < n; ++segment)
+                for (int j = 0; j < n; ++j, ++p) {
+                    const BoardCell& cell = board.cells[CellAt(line, p)];
+                    placed[line] |= bitOf(cell.value);
+                    tally[line][segment].Add(EmptyCandidates(cell));
+                }
     }
 
     int CellAt(int line, int position) const { return UnitCellIndex(board, kind, line, position); }
