@@ -1,20 +1,6 @@
 #!/usr/bin/env bash
 # The batch report from the command line, and its bad usage.
-set -eu
-cli=$1
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-check() { [ "$1" == "$2" ] || fail "$3: expected [$2], got [$1]"; }
-run() {
-    local expected=$1
-    shift
-    set +e
-    "$cli" "$@" >"$tmp/out" 2>"$tmp/err"
-    local status=$?
-    set -e
-    check "$status" "$expected" "status of $*"
-}
+source "$(dirname "$0")/support/scenario.bash" "$1"
 
 easy="53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79"
 broken="55..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79"

@@ -1,11 +1,6 @@
 #!/usr/bin/env bash
 # The four export layouts, byte for byte, and the export command's bad usage.
-set -eu
-cli=$1
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-check() { [ "$1" == "$2" ] || fail "$3: expected [$2], got [$1]"; }
+source "$(dirname "$0")/support/scenario.bash" "$1"
 
 p="53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79"
 printf '%s\n%s\n' "$p" "$p" > "$tmp/in.txt"
