@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-std::vector<BoardData> ReadPuzzleSet(const std::string& fileName) {
+std::vector<BoardData> ReadPuzzleSet(benchmark::State& state, const std::string& fileName) {
     std::vector<BoardData> puzzles;
     std::ifstream input(std::string(RARUDUZ_SHARED_DATA) + "/" + fileName);
     std::string line;
@@ -15,5 +15,6 @@ std::vector<BoardData> ReadPuzzleSet(const std::string& fileName) {
             data.Cell(i % 9, i / 9) = {v, v == -1 ? Empty : Clue, 0, 0};
         }
     }
+    if (puzzles.empty()) state.SkipWithError("puzzle set missing");
     return puzzles;
 }

@@ -4,7 +4,10 @@
 #include <string>
 #include <vector>
 
+#include <benchmark/benchmark.h>
+
 #include "engine/BoardTypes.h"
 
-// The puzzles of a file in the shared data folder as clue records; empty when the file is missing.
-std::vector<BoardData> ReadPuzzleSet(const std::string& fileName);
+// The puzzles of a file in the shared data folder as clue records. Empty, with the benchmark
+// marked skipped, when the file is missing.
+std::vector<BoardData> ReadPuzzleSet(benchmark::State& state, const std::string& fileName);
