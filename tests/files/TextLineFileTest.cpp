@@ -69,30 +69,6 @@ TEST(TextLineFile, WritesCrLfAndKeepsAtMost2046CharactersPerLine) {
     EXPECT_EQ(file.Line(), "a");
 }
 
-TEST(AtomicFile, AFailedOrAbandonedWriteKeepsTheOldFile) {
-    TempFolder folder;
-    WriteBytes(folder / "data", "old");
-    FileError error = FileError::None;
-    {
-        AtomicFile file;
-        ASSERT_TRUE(file.Open(folder / "data", error));
-        ASSERT_TRUE(file.Write("new", error));
-        EXPECT_EQ(EntryCount(folder.path()), 2);
-    }
-    EXPECT_EQ(ReadBytes(folder / "data"), "old");
-    EXPECT_EQ(EntryCount(folder.path()), 1);
-
-    // The rename cannot replace a folder that holds something.
-    std::filesystem::create_directories(folder / "busy" / "inside");
-    EXPECT_FALSE(WriteFileAtomically(folder / "busy", "x", error));
-    EXPECT_NE(error, FileError::None);
-    EXPECT_TRUE(std::filesystem::is_directory(folder / "busy" / "inside"));
-    EXPECT_EQ(EntryCount(folder.path()), 2);
-
-    EXPECT_TRUE(WriteFileAtomically(folder / "data", "new", error));
-    EXPECT_EQ(ReadBytes(folder / "data"), "new");
-}
-
 TEST(FileError, CausesHaveTheirTexts) {
     EXPECT_STREQ(FileErrorText(FileErrorFromErrno(ENOENT)), "File Not Found");
     EXPECT_STREQ(FileErrorText(FileErrorFromErrno(EACCES)), "Access Denied");
