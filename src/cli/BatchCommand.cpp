@@ -12,16 +12,20 @@ int RunBatch(CliArguments& arguments) {
     if (files.size() != 1) return UsageError("batch takes exactly one FILE");
 
     HeadlessPlatform platform = MakeCliPlatform();
-    std::vector<InputBoard> boards;
-    if (!ReadInputBoards(files, platform, boards)) return kExitUsage;
-    std::vector<BoardData> records;
-    records.reserve(boards.size());
-    for (InputBoard& board : boards) records.push_back(std::move(board.data));
-    boards.clear();
-
     const std::filesystem::path report =
         out ? std::filesystem::path(*out) : BatchReportPath(platform);
-    if (RunBatchProcessing(platform, records, report) != BatchOutcome::Written) return kExitUsage;
+    // Boards go through one at a time: a large collection costs no more than its text.
+    BatchRun run(platform);
+    bool started = false;
+    bool failed = false;
+    const bool read = VisitInputBoards(files, platform, [&](const InputBoard& board) {
+        if (!started) {
+            started = true;
+            failed = !run.Start(report);
+        }
+        if (!failed) failed = !run.Add(board.data);
+    });
+    if (!read || failed || !run.Finish()) return kExitUsage;
     std::cout << report.string() << '\n';
     return kExitDone;
 }

@@ -12,6 +12,7 @@ public:
     void WriteNumber(std::int32_t value);
     void WriteText(std::string_view text);
     const std::string& Bytes() const { return bytes_; }
+    void Clear() { bytes_.clear(); }
 
 private:
     void WriteUnsigned(std::uint32_t value, int byteNbr);

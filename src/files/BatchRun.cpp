@@ -82,68 +82,79 @@ std::filesystem::path BatchReportPath(Platform& platform) {
     return platform.ProgramFolder() / kBatchReportFileName;
 }
 
+BatchRun::BatchRun(Platform& platform)
+    : platform_(platform),
+      board_(std::make_unique<SudokuBoard>(platform)),
+      statistics_(std::make_unique<SolveStatistics>()),
+      total_(std::make_unique<SolveStatistics>()),
+      shortest_(std::numeric_limits<long>::max()) {}
+
+BatchRun::~BatchRun() = default;
+
+bool BatchRun::Fail(FileError error) {
+    ReportFileError(platform_, error);
+    file_.Discard();
+    return false;
+}
+
+bool BatchRun::Start(const std::filesystem::path& reportPath) {
+    start_ = platform_.TickCount();
+    FileError error = FileError::None;
+    if (!file_.Open(reportPath, error)) return Fail(error);
+    ResetStatistics(*total_);
+    return true;
+}
+
+bool BatchRun::Add(const BoardData& record) {
+    const int k = ++count_;
+    board_->Initialise(record.size, 0, "", "", &record, 0, 0);
+    const std::uint32_t t0 = platform_.TickCount();
+    text_.clear();
+    AppendFormatted(text_, "Board #%d\r\n", k);
+    ResetStatistics(*statistics_);
+    if (SolveBoard(*board_, *statistics_)) {
+        ++solvedNbr_;
+        const long time = static_cast<long>(platform_.TickCount() - t0);
+        sumTime_ += time;
+        shortest_ = std::min(shortest_, time);
+        longest_ = std::max(longest_, time);
+        board_->LevelFromScore();
+        AppendFormatted(text_, "Difficulty Level: %s   Board Score: %d\r\n",
+                        LevelName(board_->level), board_->score);
+        AppendFormatted(text_, "Solving Time: %ld ms\r\n", time);
+        AppendPadded(text_, "Original Board");
+        text_ += "Solved Board\r\n";
+    } else {
+        AppendPadded(text_, "Original Board");
+        text_ += "UnSolved Board\r\n";
+    }
+    AddCallCounts(*total_, *statistics_);
+    total_->scoreSum += statistics_->scoreSum;
+    AppendBoardRows(text_, *board_, record);
+    text_ += "\r\n";
+    FileError error = FileError::None;
+    return file_.Write(text_, error) || Fail(error);
+}
+
+bool BatchRun::Finish() {
+    text_.clear();
+    const long totalTime = static_cast<long>(platform_.TickCount() - start_);
+    AppendGlobalPart(text_, *total_, solvedNbr_, count_, totalTime, sumTime_, shortest_, longest_);
+    FileError error = FileError::None;
+    return (file_.Write(text_, error) && file_.Commit(error)) || Fail(error);
+}
+
 BatchOutcome RunBatchProcessing(Platform& platform, const std::vector<BoardData>& records,
                                 const std::filesystem::path& reportPath,
                                 const std::function<void(int, int)>& progress,
                                 const std::atomic<bool>* cancel) {
     const int count = static_cast<int>(records.size());
-    auto board = std::make_unique<SudokuBoard>(platform);
-    auto statistics = std::make_unique<SolveStatistics>();
-    auto total = std::make_unique<SolveStatistics>();
-    const std::uint32_t start = platform.TickCount();
-
-    AtomicFile file;
-    FileError error = FileError::None;
-    if (!file.Open(reportPath, error)) {
-        ReportFileError(platform, error);
-        return BatchOutcome::Failed;
-    }
-    ResetStatistics(*total);
-    int solvedNbr = 0;
-    long sumTime = 0;
-    long shortest = std::numeric_limits<long>::max();
-    long longest = 0;
-    std::string text;
+    BatchRun run(platform);
+    if (!run.Start(reportPath)) return BatchOutcome::Failed;
     for (int k = 1; k <= count; ++k) {
         if (cancel && cancel->load()) return BatchOutcome::Cancelled;
         if (progress) progress(k, count);
-        const BoardData& record = records[k - 1];
-        board->Initialise(record.size, 0, "", "", &record, 0, 0);
-        const std::uint32_t t0 = platform.TickCount();
-        text.clear();
-        AppendFormatted(text, "Board #%d\r\n", k);
-        ResetStatistics(*statistics);
-        if (SolveBoard(*board, *statistics)) {
-            ++solvedNbr;
-            const long time = static_cast<long>(platform.TickCount() - t0);
-            sumTime += time;
-            shortest = std::min(shortest, time);
-            longest = std::max(longest, time);
-            board->LevelFromScore();
-            AppendFormatted(text, "Difficulty Level: %s   Board Score: %d\r\n",
-                            LevelName(board->level), board->score);
-            AppendFormatted(text, "Solving Time: %ld ms\r\n", time);
-            AppendPadded(text, "Original Board");
-            text += "Solved Board\r\n";
-        } else {
-            AppendPadded(text, "Original Board");
-            text += "UnSolved Board\r\n";
-        }
-        AddCallCounts(*total, *statistics);
-        total->scoreSum += statistics->scoreSum;
-        AppendBoardRows(text, *board, record);
-        text += "\r\n";
-        if (!file.Write(text, error)) {
-            ReportFileError(platform, error);
-            return BatchOutcome::Failed;
-        }
+        if (!run.Add(records[k - 1])) return BatchOutcome::Failed;
     }
-    text.clear();
-    const long totalTime = static_cast<long>(platform.TickCount() - start);
-    AppendGlobalPart(text, *total, solvedNbr, count, totalTime, sumTime, shortest, longest);
-    if (!file.Write(text, error) || !file.Commit(error)) {
-        ReportFileError(platform, error);
-        return BatchOutcome::Failed;
-    }
-    return BatchOutcome::Written;
+    return run.Finish() ? BatchOutcome::Written : BatchOutcome::Failed;
 }

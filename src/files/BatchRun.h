@@ -6,15 +6,53 @@
 #include <atomic>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "engine/BoardTypes.h"
+#include "engine/SolveStatistics.h"
+#include "files/AtomicFile.h"
 #include "platform/Platform.h"
+
+class SudokuBoard;
 
 inline constexpr char kBatchReportFileName[] = "BatchProcData.txt";
 
 // "BatchProcData.txt" in the program folder.
 std::filesystem::path BatchReportPath(Platform& platform);
+
+// One run, fed one board at a time so that a collection never needs to be held in memory: the
+// report grows board by board and replaces the old one only when Finish succeeds. A report that
+// cannot be created or written is reported; the old one then stays.
+class BatchRun {
+public:
+    explicit BatchRun(Platform& platform);
+    ~BatchRun();
+    BatchRun(const BatchRun&) = delete;
+    BatchRun& operator=(const BatchRun&) = delete;
+
+    bool Start(const std::filesystem::path& reportPath);
+    // Solves the next board (numbered from 1) and writes its part of the report.
+    bool Add(const BoardData& record);
+    // The global part after the last board; the report takes the old one's place.
+    bool Finish();
+
+private:
+    bool Fail(FileError error);
+
+    Platform& platform_;
+    std::unique_ptr<SudokuBoard> board_;
+    std::unique_ptr<SolveStatistics> statistics_;
+    std::unique_ptr<SolveStatistics> total_;
+    AtomicFile file_;
+    std::string text_;
+    std::uint32_t start_ = 0;
+    int count_ = 0;
+    int solvedNbr_ = 0;
+    long sumTime_ = 0;
+    long shortest_ = 0;
+    long longest_ = 0;
+};
 
 enum class BatchOutcome { Written, Cancelled, Failed };
 

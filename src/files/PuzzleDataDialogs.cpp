@@ -27,70 +27,55 @@ std::string Formatted(const char* format, int value) {
 }
 }  // namespace
 
-bool RetrieveRecord(const std::vector<BoardData>& records, std::string_view name, bool cluesOnly,
+bool RetrieveRecord(const std::vector<PuzzleRecord>& records, std::string_view name, bool cluesOnly,
                     BoardData& result) {
     const int index = FindRecordByName(records, name);
     if (index < 0) return false;
-    result = records[index];
+    result = ToBoardData(records[index]);
     if (cluesOnly)
         for (BoardCell& cell : result.cells)
             if (cell.type == Given) cell.value = -1;
     return true;
 }
 
-void ReplaceRecordBoard(BoardData& record, const BoardData& board) {
-    record.description = board.description;
-    record.level = board.level;
-    // The size goes with the cells: a record keeping its old size would be written truncated.
-    record.size = board.size;
-    record.boxSize = board.boxSize;
-    for (int x = 0; x < board.size; ++x)
-        for (int y = 0; y < board.size; ++y) {
-            record.Cell(x, y).value = board.Cell(x, y).value;
-            record.Cell(x, y).type = board.Cell(x, y).type;
-        }
-}
-
 bool QuickSave(Platform& platform, const std::filesystem::path& file,
-               std::vector<BoardData>& records, const BoardData& board, bool saveAs) {
+               std::vector<PuzzleRecord>& records, const BoardData& board, bool saveAs) {
     if (saveAs || board.name == "Default") return false;
-    const int index = FindRecordByName(records, board.name);
-    if (index < 0) return false;
-    ReplaceRecordBoard(records[index], board);
-    WriteDataFile(platform, file, records, nullptr, false);
+    if (FindRecordByName(records, board.name) < 0) return false;
+    UpdateDataFile(platform, file, {ToPuzzleRecord(board)}, &records);
     return true;
 }
 
 SaveOutcome SaveBoard(Platform& platform, const std::filesystem::path& file,
-                      std::vector<BoardData>& records, BoardData& board, std::string_view name,
+                      std::vector<PuzzleRecord>& records, BoardData& board, std::string_view name,
                       std::string_view description, int level) {
     board.name = name;
     board.description = description;
     board.level = level;
     if (name.empty()) return SaveOutcome::NothingDone;
-    const int index = FindRecordByName(records, name);
-    if (index < 0)
-        return WriteDataFile(platform, file, records, &board, true) ? SaveOutcome::Appended
-                                                                    : SaveOutcome::Failed;
+    const auto saved = [&] {
+        return UpdateDataFile(platform, file, {ToPuzzleRecord(board)}, &records);
+    };
+    if (FindRecordByName(records, name) < 0)
+        return saved() ? SaveOutcome::Appended : SaveOutcome::Failed;
     char question[600];
     std::snprintf(question, sizeof question,
                   "Board %.500s Already exists in Raruduz Data File !!! Overwrite Existing Data ? ",
                   board.name.c_str());
     if (!platform.AskOkCancel(question, false)) return SaveOutcome::Cancelled;
-    ReplaceRecordBoard(records[index], board);
-    return WriteDataFile(platform, file, records, nullptr, false) ? SaveOutcome::Overwritten
-                                                                  : SaveOutcome::Failed;
+    return saved() ? SaveOutcome::Overwritten : SaveOutcome::Failed;
 }
 
-std::vector<std::pair<std::string, std::string>> BoardAttributes(const BoardData& record) {
+std::vector<std::pair<std::string, std::string>> BoardAttributes(const PuzzleRecord& record) {
+    const CellCounts counts = CountCells(record);
     std::vector<std::pair<std::string, std::string>> rows = {
         {"Board Name", record.name},
         {"Board Description", record.description},
         {"Board Level", LevelName(record.level)},
         {"Board Size", std::to_string(record.size)},
-        {"Number of Clues", std::to_string(record.clueNbr)},
-        {"Number of Givens", std::to_string(record.givenNbr)},
-        {"Number of Empty Cells", std::to_string(record.emptyNbr)},
+        {"Number of Clues", std::to_string(counts.clueNbr)},
+        {"Number of Givens", std::to_string(counts.givenNbr)},
+        {"Number of Empty Cells", std::to_string(counts.emptyNbr)},
         {"Board Type", record.isWordoku ? "Wordoku" : "Sudoku"},
     };
     if (!record.isWordoku) return rows;

@@ -8,34 +8,33 @@
 #include <vector>
 
 #include "engine/BoardTypes.h"
+#include "files/PuzzleRecord.h"
 #include "platform/Platform.h"
 
 class SudokuBoard;
 
 // Load dialog's OK: the first record named name into result; with cluesOnly, given cells become
 // empty and keep their type. False when no record has that name.
-bool RetrieveRecord(const std::vector<BoardData>& records, std::string_view name, bool cluesOnly,
+bool RetrieveRecord(const std::vector<PuzzleRecord>& records, std::string_view name, bool cluesOnly,
                     BoardData& result);
 
-// The board's description, level and cells (value and type) replace the record's.
-void ReplaceRecordBoard(BoardData& record, const BoardData& board);
-
 // The Save command (saveAs false) of a board whose name is not "Default" and is found in the
-// records: replaces that record, rewrites the file and returns true (no dialog). Otherwise false:
-// the dialog must be shown.
+// records: replaces that record in the file and returns true (no dialog). Otherwise false: the
+// dialog must be shown. Every write is made under the file's lock on what the file holds then,
+// so another program's change made since the dialog read it is kept; records gets the result.
 bool QuickSave(Platform& platform, const std::filesystem::path& file,
-               std::vector<BoardData>& records, const BoardData& board, bool saveAs);
+               std::vector<PuzzleRecord>& records, const BoardData& board, bool saveAs);
 
 enum class SaveOutcome { NothingDone, Overwritten, Cancelled, Appended, Failed };
 
 // The save dialog's "&Save" with the three fields, which go into board first. An existing name
 // asks before overwriting (the dialog stays open); a new name appends (the dialog closes).
 SaveOutcome SaveBoard(Platform& platform, const std::filesystem::path& file,
-                      std::vector<BoardData>& records, BoardData& board, std::string_view name,
+                      std::vector<PuzzleRecord>& records, BoardData& board, std::string_view name,
                       std::string_view description, int level);
 
 // The rows of "View Board Attributes": attribute, board data.
-std::vector<std::pair<std::string, std::string>> BoardAttributes(const BoardData& record);
+std::vector<std::pair<std::string, std::string>> BoardAttributes(const PuzzleRecord& record);
 
 inline constexpr std::string_view kRowSeparators[] = {"", " | ", " - "};
 inline constexpr const char* kRowSeparatorItems[] = {"None", " | ", " - "};

@@ -1,14 +1,18 @@
 #include "files/PuzzleDataFile.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "files/Archive.h"
 #include "files/AtomicFile.h"
+#include "files/DataFileLock.h"
 #include "files/TextLineFile.h"
 
 namespace {
 // The smallest record a file can hold: two empty texts, level, size and 81 cells.
 constexpr std::size_t kSmallestRecordBytes = 1 + 1 + 4 + 4 + 81 * 8;
+// Encoded records are handed to the file in pieces of about this size.
+constexpr std::size_t kEncodePiece = 1 << 16;
 
 bool InRange(std::int32_t value, std::int32_t low, std::int32_t high) {
     return value >= low && value <= high;
@@ -18,66 +22,54 @@ std::string FromFileText(std::string text) {
     return text == kEmptyTextMark ? std::string() : text;
 }
 
-bool ReadRecord(ArchiveReader& archive, std::int32_t version, BoardData& record) {
+bool ReadRecord(ArchiveReader& archive, std::int32_t version, PuzzleRecord& record) {
     std::int32_t level = 0;
     std::int32_t size = 0;
     if (!archive.ReadText(record.name) || !archive.ReadText(record.description) ||
         !archive.ReadNumber(level) || !archive.ReadNumber(size))
         return false;
-    if (!InRange(level, 0, 6) || (size != 9 && size != 16)) return false;
-    record.level = level;
+    if (size != 9 && size != 16) return false;
+    record.level = InRange(level, 0, 6) ? level : 0;
     record.size = size;
-    record.boxSize = size == 9 ? 3 : 4;
-    record.clueNbr = record.givenNbr = record.emptyNbr = 0;
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x) {
-            BoardCell& cell = record.Cell(x, y);
-            if (!archive.ReadNumber(cell.value) || !archive.ReadNumber(cell.type)) return false;
-            if ((cell.value != -1 && !InRange(cell.value, 1, size)) ||
-                !InRange(cell.type, Empty, Mistake))
-                return false;
-            cell.candidates = fullMask(size);
-            cell.candidateNbr = size;
-            if (cell.type == Clue)
-                ++record.clueNbr;
-            else if (cell.value == -1)
-                ++record.emptyNbr;
-            else
-                ++record.givenNbr;
-        }
+    record.cells.resize(static_cast<std::size_t>(size * size));
+    for (StoredCell& cell : record.cells) {
+        std::int32_t value = 0;
+        std::int32_t type = 0;
+        if (!archive.ReadNumber(value) || !archive.ReadNumber(type)) return false;
+        if ((value != -1 && !InRange(value, 1, size)) || !InRange(type, Empty, Mistake))
+            return false;
+        cell = {static_cast<std::int8_t>(value), static_cast<std::int8_t>(type)};
+    }
     record.isWordoku = 0;
     record.wordokuAssignType = 0;
     record.wordokuLocationKind = -1;
     record.wordokuLocationNbr = -1;
     record.wordokuString.clear();
     record.wordokuStringCopy.clear();
-    if (version >= 11 &&
-        (!archive.ReadNumber(record.isWordoku) || !InRange(record.isWordoku, 0, 1)))
-        return false;
+    if (version >= 11) {
+        if (!archive.ReadNumber(record.isWordoku)) return false;
+        if (!InRange(record.isWordoku, 0, 1)) record.isWordoku = 0;
+    }
     if (version != kPuzzleDataVersion) return true;
     if (!archive.ReadNumber(record.wordokuAssignType) ||
         !archive.ReadNumber(record.wordokuLocationKind) ||
         !archive.ReadNumber(record.wordokuLocationNbr) || !archive.ReadText(record.wordokuString) ||
         !archive.ReadText(record.wordokuStringCopy))
         return false;
-    if (!InRange(record.wordokuAssignType, 0, 2) || !InRange(record.wordokuLocationKind, -1, 3) ||
-        !InRange(record.wordokuLocationNbr, -1, kMaxSize))
-        return false;
     record.wordokuString = FromFileText(std::move(record.wordokuString));
     record.wordokuStringCopy = FromFileText(std::move(record.wordokuStringCopy));
     return true;
 }
 
-void WriteRecord(ArchiveWriter& archive, const BoardData& record) {
+void WriteRecord(ArchiveWriter& archive, const PuzzleRecord& record) {
     archive.WriteText(record.name);
     archive.WriteText(record.description);
     archive.WriteNumber(record.level);
     archive.WriteNumber(record.size);
-    for (int y = 0; y < record.size; ++y)
-        for (int x = 0; x < record.size; ++x) {
-            archive.WriteNumber(record.Cell(x, y).value);
-            archive.WriteNumber(record.Cell(x, y).type);
-        }
+    for (const StoredCell& cell : record.cells) {
+        archive.WriteNumber(cell.value);
+        archive.WriteNumber(cell.type);
+    }
     archive.WriteNumber(record.isWordoku);
     archive.WriteNumber(record.wordokuAssignType);
     archive.WriteNumber(record.wordokuLocationKind);
@@ -85,13 +77,57 @@ void WriteRecord(ArchiveWriter& archive, const BoardData& record) {
     archive.WriteText(record.wordokuString.empty() ? kEmptyTextMark : record.wordokuString);
     archive.WriteText(record.wordokuStringCopy.empty() ? kEmptyTextMark : record.wordokuStringCopy);
 }
+
+// Encodes the file and hands the bytes to sink in pieces, so that a large collection is never
+// held twice in memory. Stops at the first piece that sink refuses.
+bool Encode(std::vector<PuzzleRecord>& records, const PuzzleRecord* appended, auto&& sink) {
+    ArchiveWriter archive;
+    archive.WriteText(kPuzzleDataMagic);
+    archive.WriteNumber(kPuzzleDataVersion);
+    archive.WriteNumber(static_cast<std::int32_t>(records.size() + (appended ? 1 : 0)));
+    for (PuzzleRecord& record : records) {
+        if (record.wordokuString.empty()) record.wordokuString = kEmptyTextMark;
+        if (record.wordokuStringCopy.empty()) record.wordokuStringCopy = kEmptyTextMark;
+        WriteRecord(archive, record);
+        if (archive.Bytes().size() >= kEncodePiece) {
+            if (!sink(archive.Bytes())) return false;
+            archive.Clear();
+        }
+    }
+    if (appended) WriteRecord(archive, *appended);
+    return sink(archive.Bytes());
+}
+
+enum class DataFileState { Missing, Read, Unreadable, Damaged };
+
+DataFileState LoadDataFile(const std::filesystem::path& file, std::vector<PuzzleRecord>& records,
+                           FileError& error) {
+    records.clear();
+    std::error_code code;
+    if (!std::filesystem::exists(file, code) && !code) return DataFileState::Missing;
+    std::string bytes;
+    if (std::filesystem::is_directory(file, code)) {
+        error = FileError::AccessDenied;
+        return DataFileState::Unreadable;
+    }
+    if (!ReadWholeFile(file, bytes, error)) return DataFileState::Unreadable;
+    return ParsePuzzleData(bytes, records) ? DataFileState::Read : DataFileState::Damaged;
+}
+
+bool ReportLoad(Platform& platform, DataFileState state, FileError error) {
+    if (state == DataFileState::Unreadable)
+        platform.ShowMessage(std::string("Unable to Open File ... ") + FileErrorText(error));
+    else if (state == DataFileState::Damaged)
+        platform.ShowMessage("Invalid Puzzle Data File ...");
+    return state == DataFileState::Missing || state == DataFileState::Read;
+}
 }  // namespace
 
 std::filesystem::path PuzzleDataFilePath(Platform& platform) {
     return platform.ProgramFolder() / kPuzzleDataFileName;
 }
 
-bool ParsePuzzleData(std::string_view bytes, std::vector<BoardData>& records) {
+bool ParsePuzzleData(std::string_view bytes, std::vector<PuzzleRecord>& records) {
     ArchiveReader archive(bytes);
     std::string magic;
     std::int32_t version = 0;
@@ -101,58 +137,80 @@ bool ParsePuzzleData(std::string_view bytes, std::vector<BoardData>& records) {
         return false;
     if (count < 0 || static_cast<std::size_t>(count) > archive.Remaining() / kSmallestRecordBytes)
         return false;
-    // Grown as records arrive, so a large count in a short file costs nothing.
-    std::vector<BoardData> read;
-    BoardData record;
-    for (std::int32_t k = 0; k < count; ++k) {
+    std::vector<PuzzleRecord> read(static_cast<std::size_t>(count));
+    for (PuzzleRecord& record : read)
         if (!ReadRecord(archive, version, record)) return false;
-        read.push_back(record);
-    }
+    // Records beyond the count would be dropped by the next write: the file is damaged.
+    if (archive.Remaining() != 0) return false;
     records = std::move(read);
     return true;
 }
 
-std::string EncodePuzzleData(std::vector<BoardData>& records, const BoardData* appended) {
-    ArchiveWriter archive;
-    archive.WriteText(kPuzzleDataMagic);
-    archive.WriteNumber(kPuzzleDataVersion);
-    archive.WriteNumber(static_cast<std::int32_t>(records.size() + (appended ? 1 : 0)));
-    for (BoardData& record : records) {
-        if (record.wordokuString.empty()) record.wordokuString = kEmptyTextMark;
-        if (record.wordokuStringCopy.empty()) record.wordokuStringCopy = kEmptyTextMark;
-        WriteRecord(archive, record);
-    }
-    if (appended) WriteRecord(archive, *appended);
-    return archive.Bytes();
+std::string EncodePuzzleData(std::vector<PuzzleRecord>& records, const PuzzleRecord* appended) {
+    std::string bytes;
+    Encode(records, appended, [&bytes](std::string_view piece) {
+        bytes += piece;
+        return true;
+    });
+    return bytes;
 }
 
 int ReadDataFile(Platform& platform, const std::filesystem::path& file,
-                 std::vector<BoardData>& records) {
-    records.clear();
-    std::error_code code;
-    if (!std::filesystem::exists(file, code)) return 0;
-    std::string bytes;
+                 std::vector<PuzzleRecord>& records) {
     FileError error = FileError::None;
-    if (!ReadWholeFile(file, bytes, error) || !ParsePuzzleData(bytes, records)) {
-        platform.ShowMessage("Invalid Puzzle Data File ...");
-        records.clear();
-        return 0;
-    }
+    const DataFileState state = LoadDataFile(file, records, error);
+    if (!ReportLoad(platform, state, error)) records.clear();
     return static_cast<int>(records.size());
 }
 
 bool WriteDataFile(Platform& platform, const std::filesystem::path& file,
-                   std::vector<BoardData>& records, const BoardData* current, bool append) {
-    const std::string bytes = EncodePuzzleData(records, append ? current : nullptr);
+                   std::vector<PuzzleRecord>& records, const PuzzleRecord* current, bool append) {
+    AtomicFile output;
     FileError error = FileError::None;
-    if (WriteFileAtomically(file, bytes, error)) return true;
+    const bool written =
+        output.Open(file, error) &&
+        Encode(records, append ? current : nullptr,
+               [&output, &error](std::string_view piece) { return output.Write(piece, error); }) &&
+        output.Commit(error);
+    if (written) return true;
     platform.ShowMessage(std::string("Unable to Write File ... ") + FileErrorText(error));
     return false;
 }
 
-int FindRecordByName(const std::vector<BoardData>& records, std::string_view name) {
+int FindRecordByName(const std::vector<PuzzleRecord>& records, std::string_view name) {
     const auto found =
         std::find_if(records.begin(), records.end(),
-                     [name](const BoardData& record) { return record.name == name; });
+                     [name](const PuzzleRecord& record) { return record.name == name; });
     return found == records.end() ? -1 : static_cast<int>(found - records.begin());
+}
+
+bool UpdateDataFile(Platform& platform, const std::filesystem::path& file,
+                    std::vector<PuzzleRecord> boards, std::vector<PuzzleRecord>* records) {
+    DataFileLock lock;
+    FileError error = FileError::None;
+    if (!lock.Acquire(file, error)) {
+        platform.ShowMessage(std::string("Unable to Write File ... ") + FileErrorText(error));
+        return false;
+    }
+    std::vector<PuzzleRecord> current;
+    if (!ReportLoad(platform, LoadDataFile(file, current, error), error)) return false;
+    // The first record of each name, so that a large collection is not scanned per board.
+    std::unordered_map<std::string, std::size_t> byName;
+    byName.reserve(current.size() + boards.size());
+    for (std::size_t k = 0; k < current.size(); ++k) byName.try_emplace(current[k].name, k);
+    for (PuzzleRecord& board : boards) {
+        const auto [entry, added] = byName.try_emplace(board.name, current.size());
+        if (added) {
+            current.push_back(std::move(board));
+            continue;
+        }
+        PuzzleRecord& record = current[entry->second];
+        record.description = std::move(board.description);
+        record.level = board.level;
+        record.size = board.size;
+        record.cells = std::move(board.cells);
+    }
+    if (!WriteDataFile(platform, file, current, nullptr, false)) return false;
+    if (records) *records = std::move(current);
+    return true;
 }

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/BoardTypes.h"
+#include "files/PuzzleRecord.h"
 #include "platform/Platform.h"
 
 inline constexpr char kPuzzleDataFileName[] = "BoardData.sbd";
@@ -20,21 +20,31 @@ inline constexpr char kEmptyTextMark[] = "None";
 // "BoardData.sbd" in the program folder.
 std::filesystem::path PuzzleDataFilePath(Platform& platform);
 
-// Decodes a whole file. False, with records left as they were, for anything that is not a
-// complete file: wrong magic, negative or impossible count, short data, values out of range.
-bool ParsePuzzleData(std::string_view bytes, std::vector<BoardData>& records);
+// Decodes a whole file. False, with records left as they were, for a file whose structure is
+// damaged: wrong magic, negative or impossible count, short data, bytes after the last record,
+// a size other than 9 or 16, a cell value or type out of range. Attributes out of range do not
+// lose the collection: a level reads as 0, a display flag as 0, the Wordoku attributes are kept.
+bool ParsePuzzleData(std::string_view bytes, std::vector<PuzzleRecord>& records);
 // Encodes records and, when given, one more record at the end. Empty Wordoku texts of records
 // become "None", in records too.
-std::string EncodePuzzleData(std::vector<BoardData>& records, const BoardData* appended);
+std::string EncodePuzzleData(std::vector<PuzzleRecord>& records, const PuzzleRecord* appended);
 
-// Replaces records by the file's. A missing file gives 0 boards silently; an unreadable or
-// invalid one shows "Invalid Puzzle Data File ..." and gives 0; the file is never changed.
+// Replaces records by the file's. A missing file gives 0 boards silently; an unreadable one
+// shows "Unable to Open File ... " and the cause, a damaged one "Invalid Puzzle Data File ...";
+// both give 0 and the file is never changed.
 int ReadDataFile(Platform& platform, const std::filesystem::path& file,
-                 std::vector<BoardData>& records);
+                 std::vector<PuzzleRecord>& records);
 // Writes records, then current when appending, replacing the file atomically. A failure is
 // reported and leaves the old file as it was.
 bool WriteDataFile(Platform& platform, const std::filesystem::path& file,
-                   std::vector<BoardData>& records, const BoardData* current, bool append);
+                   std::vector<PuzzleRecord>& records, const PuzzleRecord* current, bool append);
 
 // The first record with exactly that name (case-sensitive), or -1.
-int FindRecordByName(const std::vector<BoardData>& records, std::string_view name);
+int FindRecordByName(const std::vector<PuzzleRecord>& records, std::string_view name);
+
+// One change to the file, made under its lock on what the file holds at that moment: each board
+// replaces the description, level and cells of the first record of its name, or is appended
+// when there is none. A damaged file is reported and kept; so is a failed write. On success,
+// records (when given) holds the file's records as written.
+bool UpdateDataFile(Platform& platform, const std::filesystem::path& file,
+                    std::vector<PuzzleRecord> boards, std::vector<PuzzleRecord>* records = nullptr);

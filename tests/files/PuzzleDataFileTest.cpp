@@ -21,6 +21,10 @@ BoardData Record(const std::string& name, std::string_view text = kClassicPuzzle
     return record;
 }
 
+PuzzleRecord Stored(const std::string& name, std::string_view text = kClassicPuzzle) {
+    return ToPuzzleRecord(Record(name, text));
+}
+
 // A file as an older writer made it: 9x9 records without the fields of later versions.
 std::string OldFile(int version, const std::vector<BoardData>& records) {
     ArchiveWriter archive;
@@ -45,10 +49,11 @@ std::string OldFile(int version, const std::vector<BoardData>& records) {
 TEST(PuzzleDataFile, WritesVersion12WithNoneForEmptyTexts) {
     TempFolder folder;
     HeadlessPlatform platform;
-    std::vector<BoardData> records;
-    BoardData board = Record("First");
-    board.Cell(1, 0).value = 4;
-    board.Cell(1, 0).type = Given;
+    std::vector<PuzzleRecord> records;
+    BoardData first = Record("First");
+    first.Cell(1, 0).value = 4;
+    first.Cell(1, 0).type = Given;
+    const PuzzleRecord board = ToPuzzleRecord(first);
     ASSERT_TRUE(WriteDataFile(platform, folder / "BoardData.sbd", records, &board, true));
     const std::string bytes = ReadBytes(folder / "BoardData.sbd");
     EXPECT_EQ(bytes.substr(0, 49),
@@ -62,11 +67,13 @@ TEST(PuzzleDataFile, WritesVersion12WithNoneForEmptyTexts) {
 
     ASSERT_EQ(ReadDataFile(platform, folder / "BoardData.sbd", records), 1);
     EXPECT_EQ(records[0].name, "First");
-    EXPECT_EQ(records[0].clueNbr, 29);
-    EXPECT_EQ(records[0].givenNbr, 1);
-    EXPECT_EQ(records[0].emptyNbr, 51);
-    EXPECT_EQ(records[0].wordokuString, "");
-    EXPECT_EQ(records[0].Cell(1, 0).type, Given);
+    const BoardData read = ToBoardData(records[0]);
+    EXPECT_EQ(read.clueNbr, 29);
+    EXPECT_EQ(read.givenNbr, 1);
+    EXPECT_EQ(read.emptyNbr, 51);
+    EXPECT_EQ(read.wordokuString, "");
+    EXPECT_EQ(read.Cell(1, 0).type, Given);
+    EXPECT_EQ(read.Cell(1, 0).candidateNbr, 9);
 
     // Writing the records back marks their empty texts in memory too.
     ASSERT_TRUE(WriteDataFile(platform, folder / "BoardData.sbd", records, nullptr, false));
@@ -82,12 +89,13 @@ TEST(PuzzleDataFile, OlderVersionsAndWordokuFields) {
     wordoku.wordokuLocationNbr = 4;
     wordoku.wordokuString = "ABCDEFGHI";
     wordoku.wordokuStringCopy = "IHGFEDCBA";
-    std::vector<BoardData> records = {Record("S", std::string(256, '.')), wordoku};
-    std::vector<BoardData> read;
+    std::vector<PuzzleRecord> records = {Stored("S", std::string(256, '.')),
+                                         ToPuzzleRecord(wordoku)};
+    std::vector<PuzzleRecord> read;
     ASSERT_TRUE(ParsePuzzleData(EncodePuzzleData(records, nullptr), read));
     ASSERT_EQ(read.size(), 2u);
     EXPECT_EQ(read[0].size, 16);
-    EXPECT_EQ(read[0].emptyNbr, 256);
+    EXPECT_EQ(CountCells(read[0]).emptyNbr, 256);
     EXPECT_EQ(read[1].isWordoku, 1);
     EXPECT_EQ(read[1].wordokuAssignType, 2);
     EXPECT_EQ(read[1].wordokuLocationKind, 3);
@@ -102,14 +110,14 @@ TEST(PuzzleDataFile, OlderVersionsAndWordokuFields) {
         EXPECT_EQ(read[1].wordokuLocationKind, -1);
         EXPECT_EQ(read[1].wordokuLocationNbr, -1);
         EXPECT_EQ(read[1].wordokuString, "");
-        EXPECT_EQ(read[1].Cell(0, 0).value, 5);
+        EXPECT_EQ(ToBoardData(read[1]).Cell(0, 0).value, 5);
     }
 }
 
 TEST(PuzzleDataFile, DamagedFilesAreRejectedAndLeftAlone) {
     TempFolder folder;
     HeadlessPlatform platform;
-    std::vector<BoardData> good = {Record("A"), Record("B")};
+    std::vector<PuzzleRecord> good = {Stored("A"), Stored("B")};
     const std::string bytes = EncodePuzzleData(good, nullptr);
     auto patched = [&bytes](std::size_t at, std::string_view with) {
         std::string copy = bytes;
@@ -118,38 +126,98 @@ TEST(PuzzleDataFile, DamagedFilesAreRejectedAndLeftAlone) {
     };
     const std::size_t sizeAt = 49 + 2 + 1 + 4;
     const std::vector<std::string> damaged = {
-        patched(1, "X"),                                       // magic
-        bytes.substr(0, bytes.size() - 1),                     // short
-        bytes.substr(0, 30),                                   // short magic
-        patched(45, std::string("\xFF\xFF\xFF\xFF", 4)),       // count -1
-        patched(45, std::string("\x00\x00\x10\x00", 4)),       // count beyond the data
-        patched(49, std::string("\xFF\xF0\xFF", 3)),           // name longer than the file
-        patched(sizeAt, std::string("\x0A", 1)),               // size 10
-        patched(sizeAt - 4, std::string("\x07", 1)),           // level 7
-        patched(sizeAt + 4, std::string("\x0A", 1)),           // value 10 in a 9x9 board
-        patched(sizeAt + 8, std::string("\x04", 1)),           // cell type 4
-        patched(sizeAt + 4 + 81 * 8, std::string("\x02", 1)),  // isWordoku 2
+        patched(1, "X"),                                  // magic
+        bytes.substr(0, bytes.size() - 1),                // short
+        bytes.substr(0, 30),                              // short magic
+        patched(45, std::string("\xFF\xFF\xFF\xFF", 4)),  // count -1
+        patched(45, std::string("\x00\x00\x10\x00", 4)),  // count beyond the data
+        patched(45, std::string("\x01", 1)),              // count below the records
+        bytes + '\0',                                     // a byte after the last record
+        patched(49, std::string("\xFF\xF0\xFF", 3)),      // name longer than the file
+        patched(sizeAt, std::string("\x0A", 1)),          // size 10
+        patched(sizeAt + 4, std::string("\x0A", 1)),      // value 10 in a 9x9 board
+        patched(sizeAt + 4, std::string("\x00", 1)),      // value 0
+        patched(sizeAt + 8, std::string("\x04", 1)),      // cell type 4
     };
-    std::vector<BoardData> read = {Record("kept")};
+    std::vector<PuzzleRecord> read = {Stored("kept")};
     for (std::size_t i = 0; i < damaged.size(); ++i) {
         EXPECT_FALSE(ParsePuzzleData(damaged[i], read)) << i;
         EXPECT_EQ(read.size(), 1u);
     }
-    WriteBytes(folder / "BoardData.sbd", damaged[4]);
-    EXPECT_EQ(ReadDataFile(platform, folder / "BoardData.sbd", read), 0);
+    const auto file = folder / "BoardData.sbd";
+    WriteBytes(file, damaged[5]);
+    EXPECT_EQ(ReadDataFile(platform, file, read), 0);
     EXPECT_TRUE(read.empty());
     EXPECT_EQ(platform.messages, (std::vector<std::string>{"Invalid Puzzle Data File ..."}));
-    EXPECT_EQ(ReadBytes(folder / "BoardData.sbd"), damaged[4]);
-    // No file: no boards and nothing said.
+    // A change is refused too: the next write would drop the record beyond the count.
+    EXPECT_FALSE(UpdateDataFile(platform, file, {Stored("C")}));
+    EXPECT_EQ(ReadBytes(file), damaged[5]);
+    EXPECT_EQ(EntryCount(folder.path()), 2);  // the file and its lock
+
+    // No file: no boards and nothing said. A file that cannot be read says why.
+    platform.messages.clear();
     EXPECT_EQ(ReadDataFile(platform, folder / "none.sbd", read), 0);
-    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages.empty());
+    std::filesystem::create_directory(folder / "folder.sbd");
+    EXPECT_EQ(ReadDataFile(platform, folder / "folder.sbd", read), 0);
+    EXPECT_EQ(platform.messages,
+              (std::vector<std::string>{"Unable to Open File ... Access Denied"}));
+}
+
+TEST(PuzzleDataFile, AttributesOutOfRangeKeepTheCollection) {
+    PuzzleRecord odd = Stored("Odd");
+    odd.isWordoku = 1;
+    odd.wordokuAssignType = 9;
+    odd.wordokuLocationKind = 7;
+    odd.wordokuLocationNbr = 99;
+    std::vector<PuzzleRecord> records = {Stored("A"), odd, Stored("B", std::string(256, '.'))};
+    std::string bytes = EncodePuzzleData(records, nullptr);
+    // The name, an empty description, then the level.
+    const std::size_t levelAt = bytes.find(std::string("\x03Odd\0", 5)) + 5;
+    bytes.replace(levelAt, 4, std::string("\x07\0\0\0", 4));
+    const std::size_t displayAt = levelAt + 8 + 81 * 8;
+
+    std::vector<PuzzleRecord> read;
+    ASSERT_TRUE(ParsePuzzleData(bytes, read));
+    ASSERT_EQ(read.size(), 3u);
+    EXPECT_EQ(read[1].level, 0);
+    EXPECT_EQ(read[2].size, 16);
+    // Kept as they are, so the attributes dialog can tell, and written back unchanged.
+    EXPECT_EQ(read[1].wordokuAssignType, 9);
+    EXPECT_EQ(read[1].wordokuLocationKind, 7);
+    auto rows = BoardAttributes(read[1]);
+    ASSERT_EQ(rows.size(), 13u);
+    EXPECT_EQ(rows[8].second, "Unknown Assignment !!!");
+    EXPECT_EQ(rows[9].second, "Unknown Location Assignment !!!");
+    EXPECT_EQ(rows[10].second, "99");
+    const std::string written = EncodePuzzleData(read, nullptr);
+    std::vector<PuzzleRecord> again;
+    ASSERT_TRUE(ParsePuzzleData(written, again));
+    EXPECT_EQ(EncodePuzzleData(again, nullptr), written);
+
+    // As the board, the location is chosen afresh.
+    BoardData board = ToBoardData(read[1]);
+    EXPECT_EQ(board.wordokuLocationKind, -1);
+    EXPECT_EQ(board.wordokuLocationNbr, -1);
+    read[1].wordokuLocationKind = 2;
+    read[1].wordokuLocationNbr = 9;
+    board = ToBoardData(read[1]);
+    EXPECT_EQ(board.wordokuLocationKind, 2);
+    EXPECT_EQ(board.wordokuLocationNbr, 9);
+    read[1].wordokuLocationNbr = 10;
+    EXPECT_EQ(ToBoardData(read[1]).wordokuLocationNbr, -1);
+
+    // A display flag other than 0 or 1 reads as Sudoku display.
+    bytes.replace(displayAt, 4, std::string("\x05\0\0\0", 4));
+    ASSERT_TRUE(ParsePuzzleData(bytes, read));
+    EXPECT_EQ(read[1].isWordoku, 0);
 }
 
 TEST(PuzzleDataDialogs, LoadSaveAndOverwrite) {
     TempFolder folder;
     HeadlessPlatform platform;
     const auto file = folder / "BoardData.sbd";
-    std::vector<BoardData> records;
+    std::vector<PuzzleRecord> records;
     BoardData board = Record("Default");
     board.Cell(2, 0).value = 4;
     board.Cell(2, 0).type = Given;
@@ -161,11 +229,17 @@ TEST(PuzzleDataDialogs, LoadSaveAndOverwrite) {
     EXPECT_EQ(SaveBoard(platform, file, records, board, "", "d", 2), SaveOutcome::NothingDone);
     EXPECT_EQ(SaveBoard(platform, file, records, board, "Twin", "first", 2), SaveOutcome::Appended);
     EXPECT_EQ(board.name, "Twin");
-    ReadDataFile(platform, file, records);
+    // Another program's change since the dialog read the file is kept.
+    ASSERT_TRUE(UpdateDataFile(platform, file, {Stored("Elsewhere")}));
     board.description = "second";
     EXPECT_EQ(SaveBoard(platform, file, records, board, "Other", "second", 3),
               SaveOutcome::Appended);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[1].name, "Elsewhere");
     ReadDataFile(platform, file, records);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[2].name, "Other");
+    records.erase(records.begin() + 1);
     records.push_back(records[0]);
     records.back().description = "duplicate";
     WriteDataFile(platform, file, records, nullptr, false);
@@ -202,16 +276,17 @@ TEST(PuzzleDataDialogs, LoadSaveAndOverwrite) {
     EXPECT_EQ(loaded.Cell(2, 0).value, 4);
 
     // A 16x16 board saved over a 9x9 record keeps all its cells.
-    BoardData big = Record("Twin", std::string(255, '.') + "G");
-    ReplaceRecordBoard(records[0], big);
-    WriteDataFile(platform, file, records, nullptr, false);
+    EXPECT_TRUE(
+        QuickSave(platform, file, records, Record("Twin", std::string(255, '.') + "G"), false));
     ReadDataFile(platform, file, records);
-    EXPECT_EQ(records[0].size, 16);
-    EXPECT_EQ(records[0].Cell(15, 15).value, 16);
+    ASSERT_TRUE(RetrieveRecord(records, "Twin", false, loaded));
+    EXPECT_EQ(loaded.size, 16);
+    EXPECT_EQ(loaded.Cell(15, 15).value, 16);
+    EXPECT_EQ(loaded.emptyNbr, 255);
 }
 
 TEST(PuzzleDataDialogs, AttributesAndMultipleSolutions) {
-    BoardData record = Record("Name");
+    PuzzleRecord record = Stored("Name");
     record.level = 5;
     auto rows = BoardAttributes(record);
     ASSERT_EQ(rows.size(), 8u);
