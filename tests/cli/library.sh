@@ -60,6 +60,45 @@ done
 run 2 library --file "$tmp/huge.sbd" list
 check "$(cat "$tmp/err")" "Invalid Puzzle Data File ..." "impossible count"
 
+# A count below the records would let the next write drop the rest.
+cp "$lib" "$tmp/extra.sbd"
+printf '\x05' | dd of="$tmp/extra.sbd" bs=1 seek=45 conv=notrunc status=none
+cp "$tmp/extra.sbd" "$tmp/extra.copy"
+run 2 library --file "$tmp/extra.sbd" list
+check "$(cat "$tmp/err")" "Invalid Puzzle Data File ..." "count below the records"
+run 2 library --file "$tmp/extra.sbd" add --name X "$tmp/one.txt"
+cmp "$tmp/extra.sbd" "$tmp/extra.copy" || fail "file with a short count changed"
+
+# A file that cannot be read says why.
+run 2 library --file "$tmp" list
+check "$(cat "$tmp/err")" "Unable to Open File ... Access Denied" "folder as file"
+if [ "$(id -u)" != 0 ]; then
+    cp "$lib" "$tmp/locked.sbd"
+    chmod 000 "$tmp/locked.sbd"
+    run 2 library --file "$tmp/locked.sbd" show First
+    check "$(cat "$tmp/err")" "Unable to Open File ... Access Denied" "unreadable file"
+fi
+
+# Reading creates no program folder.
+RARUDUZ_HOME="$tmp/nowhere" run 0 library list
+check "$(cat "$tmp/out")$(cat "$tmp/err")" "" "list of no folder"
+RARUDUZ_HOME="$tmp/nowhere" run 2 library show First
+[ ! -e "$tmp/nowhere" ] || fail "folder created by reading"
+
+# The file keeps its permission bits.
+chmod 600 "$lib"
+run 0 library --file "$lib" add --name Private "$tmp/one.txt"
+check "$(stat -c %a "$lib")" 600 "mode kept"
+
+# Names and descriptions stay on their field of their line.
+run 2 library --file "$lib" add --name $'Two\nLines' "$tmp/one.txt"
+check "$(head -n 1 "$tmp/err")" "raruduz-cli: a board name cannot hold control characters (TAB, CR, LF, ...)" "control character in a name"
+run 2 library --file "$lib" add --name $'Tab\there' "$tmp/one.txt"
+run 0 library --file "$lib" add --name 'Back\slash' --description $'1\t2\r\n3\\' "$tmp/one.txt"
+run 0 library --file "$lib" list
+check "$(tail -n 1 "$tmp/out")" $'8\tBack\\\\slash\t1\\t2\\r\\n3\\\\\tUnknown' "escaped fields"
+check "$(wc -l < "$tmp/out")" 8 "one line per record"
+
 run 2 library --file "$lib"
 check "$(head -n 1 "$tmp/err")" "raruduz-cli: library needs list, show NAME or add --name NAME FILE" "no action"
 run 2 library --file "$lib" add "$tmp/one.txt"
