@@ -8,7 +8,6 @@
 // so a killed run leaves nothing behind; otherwise it is named after the target and this
 // process's id, and a later write to the same target removes it once that process is gone.
 
-#include <sys/types.h>
 #include <filesystem>
 #include <string>
 #include <string_view>

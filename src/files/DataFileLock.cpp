@@ -1,9 +1,10 @@
 #include "files/DataFileLock.h"
 
+#include <cerrno>
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
-#include <cerrno>
 
 #include "files/AtomicFile.h"
 

@@ -1,9 +1,10 @@
 #include "files/AtomicFile.h"
 
+#include <csignal>
+
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <csignal>
 
 #include <gtest/gtest.h>
 
