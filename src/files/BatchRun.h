@@ -4,9 +4,11 @@
 // of each board, global times and technique counts go to "BatchProcData.txt".
 
 #include <atomic>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "engine/BoardTypes.h"
