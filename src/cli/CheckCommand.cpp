@@ -9,11 +9,40 @@
 #include "engine/SudokuBoard.h"
 
 namespace {
-enum class Verdict { Sound, Unsound, NotUnique };
+enum class Verdict { Sound, Unsound, NotUnique, Invalid };
+const char* const kVerdictNames[] = {"OK", "UNSOUND", "NOT-UNIQUE", "INVALID"};
+
+// The first clue, in reading order, whose value an earlier clue of its row, column or block
+// already holds: "clues repeat V in row R" (or "column C", "block B"). False when there is none.
+bool FindRepeatedClue(const BoardData& input, std::string& detail) {
+    std::uint32_t rows[kMaxSize] = {}, columns[kMaxSize] = {}, blocks[kMaxSize] = {};
+    for (int y = 0; y < input.size; ++y)
+        for (int x = 0; x < input.size; ++x) {
+            const int v = input.Cell(x, y).value;
+            if (v < 1 || v > input.size) continue;
+            const int block = x / input.boxSize + y / input.boxSize * input.boxSize;
+            const struct {
+                const char* name;
+                std::uint32_t& seen;
+                int number;
+            } units[] = {
+                {"row", rows[y], y}, {"column", columns[x], x}, {"block", blocks[block], block}};
+            const std::uint32_t bit = bitOf(v);
+            for (const auto& unit : units)
+                if (unit.seen & bit) {
+                    detail = std::string("clues repeat ") + ValueSymbol(v) + " in " + unit.name +
+                             " " + std::to_string(unit.number + 1);
+                    return true;
+                }
+            for (const auto& unit : units) unit.seen |= bit;
+        }
+    return false;
+}
 
 // Steps through the board as `steps` does. Returns the verdict and its detail text.
 Verdict CheckBoard(SudokuBoard& board, SolveStep& step, const BoardData& input, bool withGuess,
                    std::string& detail) {
+    if (FindRepeatedClue(input, detail)) return Verdict::Invalid;
     board.Initialise(input.size, 0, "", "", &input, 0, 0);
     board.SolveBruteForce(3);
     if (board.solutionNbr != 1) {
@@ -49,22 +78,15 @@ Verdict CheckBoard(SudokuBoard& board, SolveStep& step, const BoardData& input, 
 
 int RunCheck(CliArguments& arguments) {
     const bool withGuess = arguments.TakeFlag("--with-guess");
-    const std::vector<std::string> files = arguments.TakeFiles();
-    if (!arguments.error().empty()) return UsageError(arguments.error());
-
-    HeadlessPlatform platform = MakeCliPlatform();
-    auto board = std::make_unique<SudokuBoard>(platform);
     auto step = std::make_unique<SolveStep>();
-    bool anyUnsound = false;
-    const bool read = VisitInputBoards(files, platform, [&](const InputBoard& input) {
-        std::string detail;
-        const Verdict verdict = CheckBoard(*board, *step, input.data, withGuess, detail);
-        anyUnsound = anyUnsound || verdict == Verdict::Unsound;
-        const char* const verdictName = verdict == Verdict::Sound     ? "OK"
-                                        : verdict == Verdict::Unsound ? "UNSOUND"
-                                                                      : "NOT-UNIQUE";
-        std::cout << input.index << '\t' << verdictName << '\t' << detail << '\n';
-    });
-    if (!read) return kExitUsage;
-    return anyUnsound ? kExitCheckFailed : kExitDone;
+    bool anyFailed = false;
+    const int status =
+        RunOverInputBoards(arguments, [&](SudokuBoard& board, const InputBoard& input) {
+            std::string detail;
+            const Verdict verdict = CheckBoard(board, *step, input.data, withGuess, detail);
+            anyFailed = anyFailed || verdict == Verdict::Unsound || verdict == Verdict::Invalid;
+            std::cout << input.index << '\t' << kVerdictNames[static_cast<int>(verdict)] << '\t'
+                      << detail << '\n';
+        });
+    return status == kExitDone && anyFailed ? kExitCheckFailed : status;
 }

@@ -10,6 +10,8 @@
 #include "engine/BoardTypes.h"
 #include "platform/HeadlessPlatform.h"
 
+class SudokuBoard;
+
 // Exit statuses of every command.
 inline constexpr int kExitDone = 0;
 inline constexpr int kExitCheckFailed = 1;
@@ -60,8 +62,20 @@ std::string BoardLine(const BoardData& data, const CellGrid& grid);
 // Prints "raruduz-cli: MESSAGE" and the hint to --help on standard error; returns kExitUsage.
 int UsageError(const std::string& message);
 
-// A platform for one run: messages go to standard error, settings stay in memory.
+// A platform for one run: messages go to standard error, settings stay in memory, a Ctrl-C
+// ends the run at the next message pump.
 HeadlessPlatform MakeCliPlatform();
+
+// What a command does with each board of its input, on the run's one board.
+using BoardCommand = std::function<void(SudokuBoard& board, const InputBoard& input)>;
+// What Ctrl-C does while a command runs over its input.
+enum class CtrlC { EndsRun, StopsSolve };
+
+// The shape of every command that reads boards: once the command has taken its options, the
+// arguments left must be inputs; a platform and a board are made for the run and every board of
+// the input is handed to run in turn. Returns kExitUsage for bad usage or input, else kExitDone.
+int RunOverInputBoards(CliArguments& arguments, const BoardCommand& run,
+                       CtrlC ctrlC = CtrlC::EndsRun);
 
 struct CliCommand {
     const char* name;

@@ -1,7 +1,10 @@
 #include <charconv>
 #include <iostream>
+#include <memory>
 
 #include "cli/CliCommands.h"
+#include "cli/Interruption.h"
+#include "engine/SudokuBoard.h"
 
 bool CliArguments::TakeFlag(const std::string& flag) {
     for (auto it = arguments_.begin(); it != arguments_.end(); ++it)
@@ -74,5 +77,21 @@ int UsageError(const std::string& message) {
 HeadlessPlatform MakeCliPlatform() {
     HeadlessPlatform platform;
     platform.echoToStandardError = true;
+    platform.onPump = EndRunIfInterrupted;
     return platform;
+}
+
+int RunOverInputBoards(CliArguments& arguments, const BoardCommand& run, CtrlC ctrlC) {
+    const std::vector<std::string> files = arguments.TakeFiles();
+    if (!arguments.error().empty()) return UsageError(arguments.error());
+    HeadlessPlatform platform = MakeCliPlatform();
+    auto board = std::make_unique<SudokuBoard>(platform);
+    // Until the input is read, no solve has begun that a Ctrl-C could stop.
+    bool stopsArmed = ctrlC != CtrlC::StopsSolve;
+    const bool read = VisitInputBoards(files, platform, [&](const InputBoard& input) {
+        if (!stopsArmed) StopSolvesOnInterrupt(platform, *board);
+        stopsArmed = true;
+        run(*board, input);
+    });
+    return read ? kExitDone : kExitUsage;
 }

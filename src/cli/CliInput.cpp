@@ -1,10 +1,35 @@
 #include "cli/CliInput.h"
 
-#include <iostream>
-#include <iterator>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+
+#include "cli/Interruption.h"
 #include "files/BoardImport.h"
 #include "files/TextLineFile.h"
+
+namespace {
+// The whole of standard input. A Ctrl-C while it waits for the terminal ends the run.
+bool ReadStandardInput(std::string& text) {
+    char buffer[65536];
+    for (;;) {
+        const ssize_t read = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (read > 0) {
+            text.append(buffer, static_cast<std::size_t>(read));
+        } else if (read == 0) {
+            return true;
+        } else if (errno == EINTR) {
+            EndRunIfInterrupted();
+        } else {
+            std::cerr << "raruduz-cli: unable to read standard input: " << std::strerror(errno)
+                      << "\n";
+            return false;
+        }
+    }
+}
+}  // namespace
 
 int ScanInputBoards(std::string_view text, HeadlessPlatform& platform, int firstIndex,
                     const InputBoardVisitor& visit, bool report) {
@@ -15,6 +40,7 @@ int ScanInputBoards(std::string_view text, HeadlessPlatform& platform, int first
         if (visit) {
             board.data = record;
             visit(board);
+            EndRunIfInterrupted();
         }
         ++board.index;
     });
@@ -29,8 +55,7 @@ bool VisitInputBoards(const std::vector<std::string>& files, HeadlessPlatform& p
     std::vector<std::string> texts;
     for (const std::string& name : names) {
         if (name == "-") {
-            texts.emplace_back(std::istreambuf_iterator<char>(std::cin),
-                               std::istreambuf_iterator<char>());
+            if (!ReadStandardInput(texts.emplace_back())) return false;
             continue;
         }
         TextLineFile file(platform);

@@ -1,29 +1,28 @@
 // raruduz-cli export: each board's export file content.
 
 #include <iostream>
+#include <optional>
 
 #include "cli/CliCommands.h"
+#include "engine/SudokuBoard.h"
 #include "files/BoardExport.h"
 #include "files/TextLineFile.h"
 
 int RunExport(CliArguments& arguments) {
     const int layout = arguments.TakeInteger("--layout", 0, 3, -1);
     const std::string content = arguments.TakeValue("--content").value_or("clues");
-    const std::vector<std::string> files = arguments.TakeFiles();
     if (!arguments.error().empty()) return UsageError(arguments.error());
     if (layout < 0) return UsageError("option --layout is required");
     if (content != "clues" && content != "all")
         return UsageError("option --content takes clues or all, not '" + content + "'");
 
-    HeadlessPlatform platform = MakeCliPlatform();
-    // Boards read from text are never solved, so "all" warns once, as the dialog does.
-    const int choice = content == "all" ? ChooseExportAll(platform, 0) : CluesOnly;
+    std::optional<int> choice;
     std::string text;
-    const bool read = VisitInputBoards(files, platform, [&](const InputBoard& input) {
+    return RunOverInputBoards(arguments, [&](SudokuBoard& board, const InputBoard& input) {
+        // Boards read from text are never solved, so "all" warns once, as the dialog does.
+        if (!choice) choice = content == "all" ? ChooseExportAll(board.platform(), 0) : CluesOnly;
         text.clear();
-        AppendWithCrLf(text, ExportPreview({&input.data, 0, false}, layout, choice));
+        AppendWithCrLf(text, ExportPreview({&input.data, 0, false}, layout, *choice));
         std::cout << text << "\r\n";
     });
-    if (!read) return kExitUsage;
-    return kExitDone;
 }

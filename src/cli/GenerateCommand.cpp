@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/CliCommands.h"
+#include "cli/Interruption.h"
 #include "engine/BoardLevel.h"
 #include "engine/SudokuBoard.h"
 #include "generation/GradedGeneration.h"
@@ -46,6 +47,7 @@ int RunGenerate(CliArguments& arguments) {
     auto board = std::make_unique<SudokuBoard>(platform);
     for (int k = 0; k < count; ++k) {
         GenerationControl control;
+        control.progress = [](int) { EndRunIfInterrupted(); };
         const std::uint32_t start = platform.TickCount();
         generator.Generate(*board, level, style, 0, &control);
         const std::uint32_t elapsed = platform.TickCount() - start;

@@ -44,46 +44,42 @@ int RunSolve(CliArguments& arguments) {
     const bool withGuess = arguments.TakeFlag("--with-guess");
     int limit = 2;
     if (!ReadLimit(arguments, 2, limit)) return kExitUsage;
-    const std::vector<std::string> files = arguments.TakeFiles();
-    if (!arguments.error().empty()) return UsageError(arguments.error());
     const HumanLikeDriver driver = DriverForMethod(method);
     if (method != "brute" && !driver) return UsageError("unknown method '" + method + "'");
 
-    HeadlessPlatform platform = MakeCliPlatform();
-    auto board = std::make_unique<SudokuBoard>(platform);
-    const bool read = VisitInputBoards(files, platform, [&](const InputBoard& input) {
-        if (!driver) {
-            board->Initialise(input.data.size, 0, "", "", &input.data, 0, 0);
-            const SolveStatus status = board->SolveBruteForce(SolveModeForLimit(limit));
-            std::cout << input.index << '\t' << kSolveStatusNames[status] << '\t'
-                      << board->solutionNbr << "\t-\t-\t" << BoardLine(*board, board->cells)
-                      << '\n';
-            return;
-        }
-        PrepareStepping(*board, input.data, withGuess);
-        const bool solved = driver(*board, board->statistics) == SolutionFound;
-        std::cout << input.index << '\t' << (solved ? "Solved" : "NoSolutionFound") << "\t-\t"
-                  << board->score << '\t' << LevelName(LevelForScore(board->score)) << '\t'
-                  << BoardLine(*board, board->cells) << '\n';
-    });
-    return read ? kExitDone : kExitUsage;
+    if (!driver)
+        return RunOverInputBoards(
+            arguments,
+            [limit](SudokuBoard& board, const InputBoard& input) {
+                board.Initialise(input.data.size, 0, "", "", &input.data, 0, 0);
+                const SolveStatus status = board.SolveBruteForce(SolveModeForLimit(limit));
+                std::cout << input.index << '\t' << kSolveStatusNames[status] << '\t'
+                          << board.solutionNbr << "\t-\t-\t" << BoardLine(board, board.cells)
+                          << '\n';
+            },
+            CtrlC::StopsSolve);
+    return RunOverInputBoards(
+        arguments, [driver, withGuess](SudokuBoard& board, const InputBoard& input) {
+            PrepareStepping(board, input.data, withGuess);
+            const bool solved = driver(board, board.statistics) == SolutionFound;
+            std::cout << input.index << '\t' << (solved ? "Solved" : "NoSolutionFound") << "\t-\t"
+                      << board.score << '\t' << LevelName(LevelForScore(board.score)) << '\t'
+                      << BoardLine(board, board.cells) << '\n';
+        });
 }
 
 int RunSolutions(CliArguments& arguments) {
     int limit = 50;
     if (!ReadLimit(arguments, 50, limit)) return kExitUsage;
-    const std::vector<std::string> files = arguments.TakeFiles();
-    if (!arguments.error().empty()) return UsageError(arguments.error());
-
-    HeadlessPlatform platform = MakeCliPlatform();
-    auto board = std::make_unique<SudokuBoard>(platform);
-    const bool read = VisitInputBoards(files, platform, [&](const InputBoard& input) {
-        board->Initialise(input.data.size, 0, "", "", &input.data, 0, 0);
-        board->SolveBruteForce(SolveModeForLimit(limit));
-        const int stored = std::min(board->solutionNbr, kStoredSolutionCapacity);
-        for (int k = 0; k < stored; ++k)
-            std::cout << input.index << '\t' << k + 1 << '\t'
-                      << BoardLine(*board, board->solutions[k]) << '\n';
-    });
-    return read ? kExitDone : kExitUsage;
+    return RunOverInputBoards(
+        arguments,
+        [limit](SudokuBoard& board, const InputBoard& input) {
+            board.Initialise(input.data.size, 0, "", "", &input.data, 0, 0);
+            board.SolveBruteForce(SolveModeForLimit(limit));
+            const int stored = std::min(board.solutionNbr, kStoredSolutionCapacity);
+            for (int k = 0; k < stored; ++k)
+                std::cout << input.index << '\t' << k + 1 << '\t'
+                          << BoardLine(board, board.solutions[k]) << '\n';
+        },
+        CtrlC::StopsSolve);
 }

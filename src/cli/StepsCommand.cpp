@@ -9,23 +9,17 @@
 
 int RunSteps(CliArguments& arguments) {
     const bool withGuess = arguments.TakeFlag("--with-guess");
-    const std::vector<std::string> files = arguments.TakeFiles();
-    if (!arguments.error().empty()) return UsageError(arguments.error());
-
-    HeadlessPlatform platform = MakeCliPlatform();
-    auto board = std::make_unique<SudokuBoard>(platform);
     auto step = std::make_unique<SolveStep>();
-    const bool read = VisitInputBoards(files, platform, [&](const InputBoard& input) {
-        PrepareStepping(*board, input.data, withGuess);
+    return RunOverInputBoards(arguments, [&](SudokuBoard& board, const InputBoard& input) {
+        PrepareStepping(board, input.data, withGuess);
         std::cout << "# board " << input.index << '\n';
-        StepToEnd(*board, *step, [](int number, const SolveStep& done, const auto& effects) {
+        StepToEnd(board, *step, [](int number, const SolveStep& done, const auto& effects) {
             const int technique = IsValidTechniqueId(done.technique) ? done.technique : 0;
             std::cout << number << '\t' << technique << '\t' << kTechniques[technique].name << '\t'
                       << StepEffectsText(effects) << '\n';
             return true;
         });
-        std::cout << "# end " << (board->emptyNbr == 0 ? "Solved" : "Stuck") << '\t'
-                  << BoardLine(*board, board->cells) << '\n';
+        std::cout << "# end " << (board.emptyNbr == 0 ? "Solved" : "Stuck") << '\t'
+                  << BoardLine(board, board.cells) << '\n';
     });
-    return read ? kExitDone : kExitUsage;
 }

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "cli/CliCommands.h"
+#include "cli/Interruption.h"
+#include "cli/StandardOutput.h"
 
 namespace {
 // Every command, in the order --help lists them.
@@ -38,10 +40,8 @@ void PrintHelp() {
     for (const CliCommand& command : kCommands) std::cout << "  " << command.usage << "\n";
     std::cout << "\n'raruduz-cli COMMAND --help' describes one command.\n";
 }
-}  // namespace
 
-int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
+int RunCommand(int argc, char** argv) {
     if (argc < 2) return UsageError("no command given");
     const std::string name = argv[1];
     if (name == "--help" || name == "-h") {
@@ -58,4 +58,15 @@ int main(int argc, char** argv) {
         return command.run(arguments);
     }
     return UsageError("unknown command '" + name + "'");
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    UseLineFlushingStandardOutput();
+    InstallInterruptHandler();
+    const int status = RunCommand(argc, argv);
+    std::cout.flush();
+    EndRunIfInterrupted();
+    return status;
 }

@@ -1,0 +1,24 @@
+#pragma once
+// Ctrl-C in raruduz-cli. The signal handler only counts; the run acts on the count where it is
+// safe to: in the message pump of a running exhaustive solve, between boards and after each
+// line written. The first Ctrl-C stops an exhaustive solve whose result the command prints, as
+// the desktop's Stop does; any other Ctrl-C ends the run with kExitInterrupted.
+
+#include "engine/SudokuBoard.h"
+#include "platform/HeadlessPlatform.h"
+
+inline constexpr int kExitInterrupted = 130;
+
+// Installs the counting handler of SIGINT. A blocking read or write is interrupted by it (so a
+// run waiting for its input can end) and must be retried by its caller.
+void InstallInterruptHandler();
+
+// Lets the first Ctrl-C stop the exhaustive solve of board (platform's board), running or next
+// to run, instead of ending the run: the pump clears the board's running flag.
+void StopSolvesOnInterrupt(HeadlessPlatform& platform, SudokuBoard& board);
+
+// Ends the run when a Ctrl-C came that nothing is left to absorb.
+void EndRunIfInterrupted();
+
+// Writes out the standard output held so far and ends the process with status at once.
+[[noreturn]] void EndRun(int status);
