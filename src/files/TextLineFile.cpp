@@ -9,7 +9,14 @@ bool IsGraphic(char c) {
 }
 constexpr std::size_t kLineLimit = TextLineFile::kBufferSize - 1;
 constexpr std::size_t kWriteLimit = TextLineFile::kBufferSize - 2;
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 }  // namespace
+
+TextLineReader::TextLineReader(std::string_view text) : text_(text) {
+    // Editors elsewhere put a byte-order mark first; it would hide a comment mark behind it.
+    if (text_.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
+        position_ = kUtf8ByteOrderMark.size();
+}
 
 bool TextLineReader::ReadLine(std::string_view& line) {
     if (position_ >= text_.size()) return false;
@@ -19,13 +26,13 @@ bool TextLineReader::ReadLine(std::string_view& line) {
     while (position_ < text_.size() && characters < kLineLimit) {
         const char c = text_[position_];
         ++characters;
-        // Text mode: CR LF reads as one line feed.
-        if (c == '\r' && position_ + 1 < text_.size() && text_[position_ + 1] == '\n') {
-            position_ += 2;
-            break;
-        }
         ++position_;
         if (c == '\n') break;
+        // CR LF reads as one line break, as does a CR alone (files from older Macs).
+        if (c == '\r') {
+            if (position_ < text_.size() && text_[position_] == '\n') ++position_;
+            break;
+        }
         end = position_;
     }
     line = text_.substr(start, end - start);

@@ -14,9 +14,11 @@
 // The lines of a text in memory, as TextLineFile::ReadLine hands them out.
 class TextLineReader {
 public:
-    explicit TextLineReader(std::string_view text) : text_(text) {}
+    // A UTF-8 byte-order mark at the start of text is skipped.
+    explicit TextLineReader(std::string_view text);
     // The next line of at most 2047 characters (a longer line comes in pieces), cut at a NUL
-    // byte, without its trailing non-graphic characters. False at the end of the text.
+    // byte, without its trailing non-graphic characters. LF, CR LF and CR end a line. False at
+    // the end of the text.
     bool ReadLine(std::string_view& line);
 
 private:

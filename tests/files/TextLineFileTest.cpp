@@ -20,8 +20,10 @@ TEST(TextLineFile, LinesLoseTrailingBlanksAndLongLinesComeInPieces) {
     EXPECT_EQ(Lines("ab c \t\r\n\r\n  x\n last"),
               (std::vector<std::string>{"ab c", "", "  x", " last"}));
     EXPECT_TRUE(Lines("").empty());
-    // A lone CR is part of the line and, being blank, is trimmed.
-    EXPECT_EQ(Lines("a\rb\r"), (std::vector<std::string>{"a\rb"}));
+    // Line ends of every system; a byte-order mark only counts first.
+    EXPECT_EQ(Lines("a\rb\r\rc\r\nd"), (std::vector<std::string>{"a", "b", "", "c", "d"}));
+    EXPECT_EQ(Lines("\xEF\xBB\xBF# x\n\xEF\xBB\xBF# y"),
+              (std::vector<std::string>{"# x", "\xEF\xBB\xBF# y"}));
     // Accented letters are not graphic characters in the classic locale.
     EXPECT_EQ(Lines("abc\xE9\n"), (std::vector<std::string>{"abc"}));
     EXPECT_EQ(Lines(std::string("ab\0cd\n", 6)), (std::vector<std::string>{"ab"}));
