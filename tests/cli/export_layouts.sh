@@ -46,19 +46,8 @@ out=$(head -n 1 "$tmp/in.txt" | "$cli" export --layout 0 --content all 2>"$tmp/e
 check "$out" "$p" "all"
 check "$(cat "$tmp/err")" "Board Yet Unsolved ... Clues and Givens Export Not Available ... Please Make Raruduz Solve the Board before Proceeding .. " "all warning"
 
-usage_case() {
-    local message=$1
-    shift
-    set +e
-    "$cli" export "$@" < "$tmp/in.txt" >"$tmp/out" 2>"$tmp/err"
-    local status=$?
-    set -e
-    check "$status" 2 "status of export $*"
-    check "$(head -n 1 "$tmp/err")" "$message" "message of export $*"
-    check "$(cat "$tmp/out")" "" "output of export $*"
-}
-usage_case "raruduz-cli: option --layout is required"
-usage_case "raruduz-cli: option --layout takes a whole number from 0 to 3, not '4'" --layout 4
-usage_case "raruduz-cli: option --content takes clues or all, not 'givens'" --layout 0 --content givens
-usage_case "raruduz-cli: unknown option '--wide'" --layout 0 --wide
+usage_error "option --layout is required" export "$tmp/in.txt"
+usage_error "option --layout takes a whole number from 0 to 3, not '4'" export --layout 4 "$tmp/in.txt"
+usage_error "option --content takes clues or all, not 'givens'" export --layout 0 --content givens "$tmp/in.txt"
+usage_error "unknown option '--wide'" export --layout 0 --wide "$tmp/in.txt"
 echo OK

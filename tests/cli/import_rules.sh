@@ -31,19 +31,21 @@ out=$("$cli" export --layout 0 "$tmp/bad.txt" 2>"$tmp/err" | tr -d '\r')
 check "$out" "$p1" "skipped boards"
 check "$(cat "$tmp/err")" "2 Boards Skipped ... Symbols Out of Range for the Board Size !!!" "skip message"
 
+# Files from other systems: a UTF-8 byte-order mark before a comment line, CR line ends.
+{
+    printf '\xef\xbb\xbf# saved by another editor\r'
+    for row in 0 1 2 3 4 5 6 7 8; do printf '%s\r' "${p1:row*9:9}"; done
+    printf '; second\r%s\r' "$p2"
+} >"$tmp/other.txt"
+run 0 export --layout 0 "$tmp/other.txt"
+check "$(tr -d '\r' <"$tmp/out")" "$p1"$'\n'"$p2" "byte-order mark and CR line ends"
+
 # Unreadable input and input without a board.
-set +e
-"$cli" solve "$tmp/missing.txt" >"$tmp/out" 2>"$tmp/err"
-status=$?
-set -e
-check "$status" 2 "missing file status"
+run 2 solve "$tmp/missing.txt"
 check "$(cat "$tmp/err")" "Unable to Open File ... File Not Found
 Unable to Read Sudoku File $tmp/missing.txt... " "missing file message"
-set +e
-printf 'Puzzle one\n%s\n' "$p1" | "$cli" solve >"$tmp/out" 2>"$tmp/err"
-status=$?
-set -e
-check "$status" 2 "no board status"
+run 2 solve - <<<"Puzzle one
+$p1"
 check "$(cat "$tmp/err")" "raruduz-cli: no board found in the input" "no board message"
 check "$(cat "$tmp/out")" "" "no output"
 echo OK

@@ -1,22 +1,16 @@
 #!/usr/bin/env bash
 # log and solve --method human tell the same story: the summary's weighted counts give the score
 # that solve prints, and the step log lists every step up to its 256 entries.
-set -euo pipefail
-cli=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-data="$RARUDUZ_SHARED_DATA/magictour_top1465.txt"
+source "$(dirname "$0")/support/scenario.bash" "$1"
+data="${RARUDUZ_SHARED_DATA:-}/magictour_top1465.txt"
 [[ -r "$data" ]] || { echo "SKIP: $data missing"; exit 0; }
-awk 'NR % 37 == 1' "$data" > "$work/sample.txt"
+awk 'NR % 37 == 1' "$data" > "$tmp/sample.txt"
 
-"$cli" solve --method human "$work/sample.txt" > "$work/solve.out"
-"$cli" log "$work/sample.txt" > "$work/log.out"
+"$cli" solve --method human "$tmp/sample.txt" > "$tmp/solve.out"
+"$cli" log "$tmp/sample.txt" > "$tmp/log.out"
 
 # Every line of the log sections ends in CR LF, as in SolveLog.txt.
-if grep -v '^# board ' "$work/log.out" | grep -q -v $'\r$'; then
-    echo "FAIL: a log line without CR LF" >&2
-    exit 1
-fi
+check "$(grep -v '^# board ' "$tmp/log.out" | grep -c -v $'\r$' || true)" 0 "log lines without CR LF"
 
 awk -F'\t' '
 BEGIN {
@@ -62,5 +56,5 @@ FILENAME == ARGV[2] {
 END {
     if (checked == 0) { print "FAIL: no board checked"; bad = 1 }
     exit bad
-}' "$work/sample.txt" "$work/log.out" "$work/solve.out"
+}' "$tmp/sample.txt" "$tmp/log.out" "$tmp/solve.out"
 echo OK

@@ -1,6 +1,6 @@
 # Shared by the raruduz-cli scenarios: source it with the path of raruduz-cli as $1.
 # Sets $cli and a temporary folder $tmp (removed on exit), and the helpers below.
-set -eu
+set -euo pipefail
 cli=$1
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -10,9 +10,17 @@ check() { [ "$1" == "$2" ] || fail "$3: expected [$2], got [$1]"; }
 run() {
     local expected=$1
     shift
-    set +e
-    "$cli" "$@" >"$tmp/out" 2>"$tmp/err"
-    local status=$?
-    set -e
+    local status=0
+    "$cli" "$@" >"$tmp/out" 2>"$tmp/err" || status=$?
     check "$status" "$expected" "status of $*"
+}
+# usage_error MESSAGE ARGS...: raruduz-cli ARGS is bad usage: status 2, nothing on standard
+# output, "raruduz-cli: MESSAGE" and the hint to --help on standard error.
+usage_error() {
+    local message=$1
+    shift
+    run 2 "$@"
+    check "$(cat "$tmp/err")" "raruduz-cli: $message
+Try 'raruduz-cli --help'." "message of $*"
+    check "$(cat "$tmp/out")" "" "output of $*"
 }
