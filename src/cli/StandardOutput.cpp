@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <streambuf>
+#include <string>
 
 #include "cli/CliCommands.h"
 #include "cli/Interruption.h"
@@ -44,7 +46,23 @@ void WriteAll(int descriptor, const char* text, std::size_t size) {
         EndOnWriteFailure(errno);
     }
 }
-}  // namespace
+
+class LineFlushingOutput : public std::streambuf {
+public:
+    explicit LineFlushingOutput(int descriptor) : descriptor_(descriptor) {}
+
+protected:
+    int_type overflow(int_type c) override;
+    std::streamsize xsputn(const char* text, std::streamsize count) override;
+    int sync() override;
+
+private:
+    // Writes the held text up to its last line break (all of it with whole set).
+    void WriteHeld(bool whole);
+
+    int descriptor_;
+    std::string held_;
+};
 
 LineFlushingOutput::int_type LineFlushingOutput::overflow(int_type c) {
     if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
@@ -73,6 +91,8 @@ void LineFlushingOutput::WriteHeld(bool whole) {
     WriteAll(descriptor_, out.data(), out.size());
     EndRunIfInterrupted();
 }
+
+}  // namespace
 
 void UseLineFlushingStandardOutput() {
     static LineFlushingOutput output(STDOUT_FILENO);
