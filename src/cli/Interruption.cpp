@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "engine/SudokuBoard.h"
+
 namespace {
 volatile std::sig_atomic_t interruptNbr = 0;
 // Ctrl-Cs the run absorbs without ending: 1 while a command's solves may be stopped.

@@ -4,8 +4,9 @@
 // line written. The first Ctrl-C stops an exhaustive solve whose result the command prints, as
 // the desktop's Stop does; any other Ctrl-C ends the run with kExitInterrupted.
 
-#include "engine/SudokuBoard.h"
 #include "platform/HeadlessPlatform.h"
+
+class SudokuBoard;
 
 inline constexpr int kExitInterrupted = 130;
 

@@ -95,6 +95,7 @@ void LineFlushingOutput::WriteHeld(bool whole) {
 }  // namespace
 
 void UseLineFlushingStandardOutput() {
-    static LineFlushingOutput output(STDOUT_FILENO);
-    std::cout.rdbuf(&output);
+    // Never destroyed: std::cout is flushed once more after the static objects are gone.
+    static LineFlushingOutput* const output = new LineFlushingOutput(STDOUT_FILENO);
+    std::cout.rdbuf(output);
 }
