@@ -72,20 +72,20 @@ check "$(cut -f1 "$tmp/out" | tr '\n' ' ')" "$(seq 1 6003 | tr '\n' ' ')" "every
 check "$(sed 1,3d "$tmp/out" | cut -f2,3 | grep -cvx $'SolutionFound\t50' || true)" 1 "one solve stopped"
 check "$(cat "$tmp/err")" "" "no message"
 
-# The second Ctrl-C ends the run; what was printed stays, in whole lines.
+# The second Ctrl-C ends the run; what was printed stays, in whole lines. (Ctrl-Cs that come
+# before the run gets to take them count as one, hence one until it ends.)
 start solutions --limit 50 "$tmp/slow.txt"
 wait_for . 1
-kill -INT "$pid"
-sleep 0.05
-kill -INT "$pid"
+while kill -INT "$pid" 2>/dev/null; do sleep 0.05; done
 finish 130
 [ -s "$tmp/out" ] || fail "nothing kept"
 check "$(grep -cv $'^[0-9]*\t[0-9]*\t[1-9]\\{81\\}$' "$tmp/out" || true)" 0 "whole lines"
 
 # Without an exhaustive solve, the first Ctrl-C ends the run.
-start rate "$tmp/many.txt"
+repeat 3000 "$(sed -n 1p "$(dirname "$0")/../data/golden/thinned16.txt")" >"$tmp/16.txt"
+start rate "$tmp/16.txt"
 wait_for . 1
 kill -INT "$pid"
 finish 130
-check "$(grep -cvx $'[0-9]*\tSolved\t100\tVery Easy' "$tmp/out" || true)" 0 "whole lines of rate"
+check "$(cut -f2- "$tmp/out" | sort -u)" $'Unsolved\t866\tUnknown' "whole lines of rate"
 echo OK
