@@ -137,3 +137,40 @@ int FindForcedChains(SudokuBoard& board, SolveStep& step) {
         }
     return 0;
 }
+
+const StepDescription kForcedChainsDescription = {"Common Candidate(s) removed in Cell%s", 0,
+                                                  CellListing::All};
+
+namespace {
+// A branch's nodes run up to the first unused one (the search clears them before each attempt).
+void ShowBranch(const Chain& chain, int branch, const ChainsSection& section,
+                StepDisplay& display) {
+    const int first = display.chainNodeNbr;
+    for (int i = 0; i < SolveStep::kChainCapacity && chain[i].column >= 0; ++i) {
+        const SolveStep::ChainNode& node = chain[i];
+        const bool agreed = i > 0 && IsResult(section, node.column, node.row);
+        display.chain[display.chainNodeNbr++] = {node.column,
+                                                 node.row,
+                                                 node.value,
+                                                 node.excludedValue,
+                                                 i == 0 ? -1 : first + node.parent,
+                                                 branch,
+                                                 i == 0   ? ChainRoot
+                                                 : agreed ? ChainAgreed
+                                                          : ChainForced};
+    }
+}
+}  // namespace
+
+void ShowForcedChains(const SolveStep& step, StepDisplay& display) {
+    const ChainsSection& section = step.forcedChains;
+    display.Begin(step.technique, ForcedChainsPage);
+    display.AddPatternCell({section.startColumn, section.startRow});
+    const int results = std::clamp(section.resultCount, 0, kDisplayChangeCapacity);
+    for (int i = 0; i < results; ++i) {
+        const SolveStep::ChainResult& result = section.results[i];
+        display.AddChange(result.column, result.row, result.excludedMask, result.value);
+    }
+    ShowBranch(section.chainA, 0, section, display);
+    ShowBranch(section.chainB, 1, section, display);
+}

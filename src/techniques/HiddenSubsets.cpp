@@ -163,3 +163,29 @@ int FindHiddenTripleInColumn(SudokuBoard& board, SolveStep& step) {
     // Triggers are visited row by row; each is tested in its column.
     return FindHiddenTriple(board, step, {RowUnit, ColumnUnit, false}, HiddenTripleInColumn);
 }
+
+const StepDescription kHiddenPairDescription = {"Candidates other than %s and %s removed in Cells ",
+                                                2, CellListing::FirstTwo};
+const StepDescription kHiddenTripleDescription = {
+    "Candidates other than %s, %s and %s removed in Cell%s", 3, CellListing::All};
+
+void ShowHiddenPair(const SolveStep& step, StepDisplay& display) {
+    const auto& section = step.hiddenPair;
+    display.Begin(step.technique, HiddenPairPage);
+    display.AddValue(section.valueA);
+    display.AddValue(section.valueB);
+    for (int i = 0; i < 2; ++i) {
+        display.AddPatternCell(section.cells[i]);
+        display.AddChange(section.cells[i].column, section.cells[i].row, section.removedMasks[i]);
+    }
+}
+
+void ShowHiddenTriple(const SolveStep& step, StepDisplay& display) {
+    const auto& section = step.hiddenTriple;
+    display.Begin(step.technique, HiddenTriplePage);
+    for (int i = 0; i < 3; ++i) {
+        display.AddValue(section.values[i]);
+        display.AddPatternCell(section.cells[i]);
+    }
+    display.AddChanges(section.removals, section.removalCount);
+}

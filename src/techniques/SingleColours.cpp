@@ -165,3 +165,14 @@ int FindSingleColours(SudokuBoard& board, SolveStep& step) {
     }
     return 0;
 }
+
+void ShowSingleColours(const SolveStep& step, StepDisplay& display) {
+    const ColoursSection& section = step.singleColours;
+    display.Begin(step.technique, NoHintPage);
+    display.AddValue(section.value);
+    display.colour = section.colour;
+    for (const auto& column : section.colour)
+        for (const std::int32_t colour : column) display.colouredNbr += colour != 0;
+    if (step.technique == SingleColoursType2) display.falseColour = section.falseColour;
+    display.AddChanges(section.removals, section.removalCount);
+}

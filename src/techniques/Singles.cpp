@@ -128,3 +128,25 @@ int FindNakedSingle(SudokuBoard& board, SolveStep& step) {
         }
     return 0;
 }
+
+const StepDescription kPlacementDescription = {"Given %s solved at ", 1, CellListing::FirstOnly};
+
+void ShowSingle(const SolveStep& step, StepDisplay& display) {
+    display.Begin(step.technique, PlacementPage);
+    display.AddValue(step.value);
+    display.AddPatternCell({step.column, step.row});
+    display.placedValue = step.value;
+    display.placedCell = {step.column, step.row};
+    display.logsPlacement = 1;
+    // The singles that read placed values only cross their unit's other cells with lines.
+    if (step.technique == SingleInBox) {
+        display.singleUnitKind = BoxUnit;
+        display.singleUnit = step.unitBox;
+    } else if (step.technique == SingleInRow) {
+        display.singleUnitKind = RowUnit;
+        display.singleUnit = step.row;
+    } else if (step.technique == SingleInColumn) {
+        display.singleUnitKind = ColumnUnit;
+        display.singleUnit = step.column;
+    }
+}

@@ -128,3 +128,22 @@ int FindUniqueRectangle(SudokuBoard& board, SolveStep& step) {
         }
     return 0;
 }
+
+const StepDescription kRectangleType1Description = {"Candidates %s and %s removed in Cell ", 2,
+                                                    CellListing::FirstOnly};
+
+void ShowUniqueRectangle(const SolveStep& step, StepDisplay& display) {
+    const RectangleSection& section = step.uniqueRectangle;
+    if (step.technique == UniqueRectangleType1) {
+        display.Begin(step.technique, UniqueRectangleType1Page);
+        display.AddValue(section.valueA);
+        display.AddValue(section.valueB);
+        for (const StepCell& corner : section.corners) display.AddPatternCell(corner);
+        display.AddChange(section.targetColumn, section.targetRow, section.pairMask);
+        return;
+    }
+    display.Begin(step.technique, UniqueRectangleType2Page);
+    display.AddValue(section.extraValue);
+    for (const StepCell& corner : section.roofCorners) display.AddPatternCell(corner);
+    display.AddChanges(section.removals, section.removalCount);
+}

@@ -8,6 +8,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <span>
 
 #include "engine/SudokuBoard.h"
 
@@ -22,6 +23,21 @@ extern const UnitTable kUnitTable16;
 // The table of a board of size 9 or 16.
 inline const UnitTable& UnitTableFor(int size) {
     return size == 16 ? kUnitTable16 : kUnitTable9;
+}
+
+// For one board size: the grid indexes of every cell's peers (the other cells of its column, of
+// its row and of its box), in the order column by row, row by column, then the rest of the box
+// row by row.
+inline constexpr int kPeerCapacity = 3 * kMaxSize - 9;
+struct PeerTable {
+    int peerNbr = 0;
+    std::array<std::array<std::uint8_t, kPeerCapacity>, kGridCells> peers{};
+};
+extern const PeerTable kPeerTable9;
+extern const PeerTable kPeerTable16;
+inline std::span<const std::uint8_t> PeersOf(int size, int index) {
+    const PeerTable& table = size == 16 ? kPeerTable16 : kPeerTable9;
+    return {table.peers[index].data(), static_cast<std::size_t>(table.peerNbr)};
 }
 
 constexpr int ColumnOfIndex(int index) {

@@ -114,3 +114,15 @@ int FindYWings(SudokuBoard& board, SolveStep& step) {
         }
     return 0;
 }
+
+void ShowYWings(const SolveStep& step, StepDisplay& display) {
+    const auto& section = step.yWings;
+    display.Begin(step.technique, YWingsPage);
+    display.AddValue(section.valueZ);
+    display.keyValues = {section.valueA, section.valueB};
+    display.keyValueNbr = 2;
+    display.AddPatternCell({section.pivotColumn, section.pivotRow});
+    display.AddPatternCell({section.wing1Column, section.wing1Row});
+    display.AddPatternCell({section.wing2Column, section.wing2Row});
+    display.AddChanges(section.removals, section.removalCount);
+}

@@ -9,11 +9,9 @@
 
 #include <set>
 
-#include "TestSupport.h"
-#include "cli/StepEffects.h"
+#include "CandidateFixtures.h"
 #include "engine/StepLog.h"
 #include "files/SolveLog.h"
-#include "techniques/TechniqueOrder.h"
 #include "techniques/UnitQueries.h"
 
 namespace {
@@ -24,16 +22,6 @@ struct RegressionCase {
     std::vector<std::string> removals;
     std::string expected;  // effects text, or "none"
 };
-
-// The routine that produces a technique: types II of unique rectangles and single colours come
-// from the routine of type I.
-TechniqueRoutine RoutineFor(int technique) {
-    if (technique == UniqueRectangleType2) technique = UniqueRectangleType1;
-    if (technique == SingleColoursType2) technique = SingleColoursType1;
-    for (const OrderedRoutine& routine : kDriverOrder)
-        if (routine.technique == technique) return routine.find;
-    return nullptr;
-}
 
 std::vector<RegressionCase> ReadCases(const std::string& path) {
     std::vector<RegressionCase> cases;
@@ -79,8 +67,10 @@ int SymbolValue(char symbol) {
 // placed ones, the removed ones, or (for hidden subsets) the ones the cells keep.
 void ExpectLogTellsTheSameStory(const SudokuBoard& board, const SolveStep& step,
                                 const std::string& effects) {
+    auto display = std::make_unique<StepDisplay>();
+    ShowStep(step, *display);
     StepLogEntry entry;
-    FillStepLogEntry(static_cast<TechniqueId>(step.technique), step, entry);
+    FillStepLogEntry(*display, entry);
     std::set<std::string> logged, changed;
     std::vector<const BoardCell*> loggedCells;
     for (int i = 0; i < std::min(entry.cellNbr, kStepLogCellCapacity); ++i) {
@@ -125,24 +115,20 @@ TEST(RegressionLibrary, EveryCaseGivesItsExpectedStep) {
     HeadlessPlatform platform;
     for (const RegressionCase& item : cases) {
         SCOPED_TRACE("techniques.txt line " + std::to_string(item.lineNumber));
-        const TechniqueRoutine routine = RoutineFor(item.technique);
+        // Types II come from the routine of type I.
+        const OrderedRoutine* routine = RoutineOf(item.technique);
         ASSERT_NE(routine, nullptr) << "no routine for technique " << item.technique;
         ASSERT_TRUE(item.board.size() == 81 || item.board.size() == 256);
         ASSERT_FALSE(item.expected.empty()) << "no expected effects";
         auto board = MakeBoard(platform, item.board);
         for (const std::string& removal : item.removals) ASSERT_TRUE(ApplyRemoval(*board, removal));
 
-        const CellGrid before = board->cells;
         SolveStep step;
-        const int found = routine(*board, step);
-        const std::string effects = StepEffectsText(
-            CollectStepEffects(*board, before, board->cells, ImpliedRemovals::Omitted));
+        const std::string effects = RunRoutine(routine->find, *board, step);
         if (item.expected == "none") {
-            EXPECT_EQ(found, 0);
             EXPECT_EQ(effects, "");
             continue;
         }
-        EXPECT_EQ(found, 1);
         EXPECT_EQ(step.technique, item.technique);
         EXPECT_EQ(effects, item.expected);
         ExpectLogTellsTheSameStory(*board, step, effects);
