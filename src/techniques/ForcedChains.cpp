@@ -41,17 +41,8 @@ private:
 
     // A unit whose only other two-candidate cell holding the value is one cell forces that cell.
     void Propagate(int x, int y, int value, int index) {
-        const int box = board_.BoxIndex(x, y);
-        const std::uint32_t inRow = bivalues_.Of(RowUnit, y, value) & ~(1u << x);
-        if (std::has_single_bit(inRow)) Follow(std::countr_zero(inRow), y, value, index);
-        const std::uint32_t inColumn = bivalues_.Of(ColumnUnit, x, value) & ~(1u << y);
-        if (std::has_single_bit(inColumn)) Follow(x, std::countr_zero(inColumn), value, index);
-        const std::uint32_t inBox =
-            bivalues_.Of(BoxUnit, box, value) & ~(1u << bivalues_.BoxPosition(x, y));
-        if (std::has_single_bit(inBox)) {
-            const int cell = UnitCellIndex(board_, BoxUnit, box, std::countr_zero(inBox));
-            Follow(ColumnOfIndex(cell), RowOfIndex(cell), value, index);
-        }
+        bivalues_.ForEachLink(board_, x, y, value,
+                              [&](int column, int row) { Follow(column, row, value, index); });
     }
 
     // The two-candidate cell (x, y) cannot hold `value`, so it holds its other candidate. A cell
@@ -117,7 +108,7 @@ int FindForcedChains(SudokuBoard& board, SolveStep& step) {
             const BoardCell& start = board.Cell(x, y);
             if (!start.IsEmpty() || start.candidateNbr != 2) continue;
             int values[2];
-            SudokuBoard::MaskToList(start.candidates, values, n);
+            MaskValues(start.candidates, values, 2);
             ResetSection(section, usedA, usedB);
             ChainBuilder branchA(board, bivalues, section, section.chainA);
             const bool grewA = branchA.Build(x, y, values[0], values[1]);

@@ -63,7 +63,7 @@ int FindHiddenPair(SudokuBoard& board, SolveStep& step, TriggerScan scan, Techni
             // of them spoils it. Values with another number of places can be left out without
             // changing which pair comes first.
             int values[kMaxSize] = {};
-            const int count = ValuesOfMask(
+            const int count = MaskValues(
                 board.cells[trigger].candidates & places.twoPlaceValues[unit], values, kMaxSize);
             for (int a = 0; a < count; ++a)
                 for (int b = a + 1; b < count; ++b) {
@@ -103,8 +103,8 @@ int FindHiddenTriple(SudokuBoard& board, SolveStep& step, TriggerScan scan, Tech
         board, scan, [](int count) { return count == 4 || count == 5; },
         [&](int trigger, int unit) {
             int values[kMaxSize] = {};
-            const int count = ValuesOfMask(board.cells[trigger].candidates & fullMask(board.size),
-                                           values, kMaxSize);
+            const int count = MaskValues(board.cells[trigger].candidates & fullMask(board.size),
+                                         values, kMaxSize);
             if (count != 4 && count != 5) return false;
             const std::uint32_t* positions = places.positions[unit];
             const int tripleCount = count == 4 ? 4 : 10;

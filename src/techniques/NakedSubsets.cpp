@@ -105,7 +105,7 @@ int FindNakedSubset(SudokuBoard& board, SolveStep& step, UnitKind kind, int k,
         }
         if (list.count == 0) return false;
         int values[kMaxSubset] = {};
-        ValuesOfMask(subset, values, kMaxSubset);
+        MaskValues(subset, values, kMaxSubset);
         NoteSubset(step, k, values, cells);
         step.technique = technique;
         return true;

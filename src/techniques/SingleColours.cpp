@@ -88,17 +88,8 @@ private:
     // A unit whose only other place of the value is one cell links that cell.
     void ColourFrom(int x, int y) {
         const int opposite = section_.colour[x][y] == 1 ? 2 : 1;
-        const int v = section_.value, box = board_.BoxIndex(x, y);
-        const std::uint32_t inRow = places_.Of(RowUnit, y, v) & ~(1u << x);
-        if (std::has_single_bit(inRow)) ColourLinked(std::countr_zero(inRow), y, opposite);
-        const std::uint32_t inColumn = places_.Of(ColumnUnit, x, v) & ~(1u << y);
-        if (std::has_single_bit(inColumn)) ColourLinked(x, std::countr_zero(inColumn), opposite);
-        const std::uint32_t inBox =
-            places_.Of(BoxUnit, box, v) & ~(1u << places_.BoxPosition(x, y));
-        if (std::has_single_bit(inBox)) {
-            const int index = UnitCellIndex(board_, BoxUnit, box, std::countr_zero(inBox));
-            ColourLinked(ColumnOfIndex(index), RowOfIndex(index), opposite);
-        }
+        places_.ForEachLink(board_, x, y, section_.value,
+                            [&](int column, int row) { ColourLinked(column, row, opposite); });
     }
 
     void ColourLinked(int x, int y, int colour) {

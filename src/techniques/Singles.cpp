@@ -118,7 +118,7 @@ int FindNakedSingle(SudokuBoard& board, SolveStep& step) {
             const BoardCell& cell = board.Cell(x, y);
             if (!cell.IsEmpty() || cell.candidateNbr != 1) continue;
             int value = 0;
-            ValuesOfMask(cell.candidates, &value, 1);
+            MaskValues(cell.candidates, &value, 1);
             PlaceValue(board, x, y, value);
             step.value = value;
             step.column = x;

@@ -46,7 +46,7 @@ void ApplyTypeOne(SudokuBoard& board, const Rectangle& rectangle, SolveStep& ste
         break;
     }
     int values[2];
-    SudokuBoard::MaskToList(rectangle.pair, values, board.size);
+    MaskValues(rectangle.pair, values, 2);
     section.valueA = values[0];
     section.valueB = values[1];
     section.pairMask = static_cast<std::int32_t>(rectangle.pair);

@@ -67,14 +67,6 @@ inline std::uint32_t RemoveCandidates(BoardCell& cell, std::uint32_t mask) {
     return removed;
 }
 
-// The values of a candidate set, ascending, at most capacity of them. Returns how many.
-inline int ValuesOfMask(std::uint32_t mask, int* values, int capacity) {
-    int count = 0;
-    for (; mask != 0 && count < capacity; mask &= mask - 1)
-        values[count++] = std::countr_zero(mask) + 1;
-    return count;
-}
-
 // Which values occur in the masks fed to Add: at all, at least twice, exactly once.
 class CandidateTally {
 public:
@@ -112,6 +104,22 @@ public:
     // The position of cell (column, row) in the walking order of its box.
     int BoxPosition(int column, int row) const {
         return (column % boxSize_) * boxSize_ + row % boxSize_;
+    }
+    // Calls link(column, row) for each unit of cell (x, y), its row, its column, then its box, in
+    // which v has exactly one place besides the cell: the cell's conjugate (or, over two-candidate
+    // cells, the cell it forces) in that unit.
+    template <class Link>
+    void ForEachLink(const SudokuBoard& board, int x, int y, int v, Link link) const {
+        const int box = board.BoxIndex(x, y);
+        const std::uint32_t inRow = Of(RowUnit, y, v) & ~(1u << x);
+        if (std::has_single_bit(inRow)) link(std::countr_zero(inRow), y);
+        const std::uint32_t inColumn = Of(ColumnUnit, x, v) & ~(1u << y);
+        if (std::has_single_bit(inColumn)) link(x, std::countr_zero(inColumn));
+        const std::uint32_t inBox = Of(BoxUnit, box, v) & ~(1u << BoxPosition(x, y));
+        if (std::has_single_bit(inBox)) {
+            const int index = UnitCellIndex(board, BoxUnit, box, std::countr_zero(inBox));
+            link(ColumnOfIndex(index), RowOfIndex(index));
+        }
     }
 
 private:

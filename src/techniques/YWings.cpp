@@ -101,7 +101,7 @@ int FindYWings(SudokuBoard& board, SolveStep& step) {
             if (!IsBivalue(pivot)) continue;
             auto& section = step.yWings;
             int values[2];
-            SudokuBoard::MaskToList(pivot.candidates, values, n);
+            MaskValues(pivot.candidates, values, 2);
             section.pivotColumn = x;
             section.pivotRow = y;
             section.valueA = values[0];

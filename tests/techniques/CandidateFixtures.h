@@ -21,7 +21,7 @@ inline std::unique_ptr<SudokuBoard> OpenBoard(HeadlessPlatform& platform, int si
 // The candidates of cell (x, y) become the listed value symbols ("127", "9AG").
 inline void SetCandidates(SudokuBoard& board, int x, int y, std::string_view symbols) {
     std::uint32_t mask = 0;
-    for (const char c : symbols) mask |= bitOf(c <= '9' ? c - '0' : c - 'A' + 10);
+    for (const char c : symbols) mask |= bitOf(SymbolValue(c));
     board.Cell(x, y).candidates = mask;
     board.Cell(x, y).candidateNbr = BitCount(mask);
 }

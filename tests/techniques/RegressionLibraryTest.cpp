@@ -41,12 +41,6 @@ std::vector<RegressionCase> ReadCases(const std::string& path) {
     return cases;
 }
 
-int SymbolValue(char symbol) {
-    if (symbol >= '1' && symbol <= '9') return symbol - '0';
-    if (symbol >= 'A' && symbol <= 'G') return symbol - 'A' + 10;
-    return -1;
-}
-
 // Applies "rRcC-SSS": the cell must be empty and hold every candidate named.
 ::testing::AssertionResult ApplyRemoval(SudokuBoard& board, const std::string& token) {
     int row = 0, column = 0, consumed = 0;
