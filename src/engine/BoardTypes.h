@@ -11,15 +11,11 @@ inline constexpr int kGridSide = 16;
 inline constexpr int kGridCells = kGridSide * kGridSide;
 inline constexpr int kMaxSize = 16;
 
-constexpr int CellIndex(int column, int row) {
-    return column * kGridSide + row;
-}
+constexpr int CellIndex(int column, int row) { return column * kGridSide + row; }
 
 // The symbol of value v at position v; "." for an empty cell.
 inline constexpr char kValueSymbols[] = ".123456789ABCDEFG";
-inline char ValueSymbol(int v) {
-    return v >= 1 && v <= 16 ? kValueSymbols[v] : '.';
-}
+inline char ValueSymbol(int v) { return v >= 1 && v <= 16 ? kValueSymbols[v] : '.'; }
 // The value of a board symbol: "1".."9" and "A".."G" give 1..16, anything else 0.
 constexpr int SymbolValue(char symbol) {
     if (symbol >= '1' && symbol <= '9') return symbol - '0';
@@ -47,18 +43,14 @@ constexpr std::uint32_t bitOf(int v) {
     return ((1u << (v & 31)) >> 1) & (0u - static_cast<std::uint32_t>(v > 0));
 }
 // 2^n - 1 for n in 0..16.
-constexpr std::uint32_t fullMask(int n) {
-    return (1u << n) - 1u;
-}
+constexpr std::uint32_t fullMask(int n) { return (1u << n) - 1u; }
 // The value a single-bit set stands for; -1 for the empty set; 0 for a set of two or more.
 constexpr int valueOfBit(std::uint32_t mask) {
     if (mask == 0) return -1;
     if (!std::has_single_bit(mask)) return 0;
     return std::countr_zero(mask) + 1;
 }
-constexpr int BitCount(std::uint32_t mask) {
-    return std::popcount(mask);
-}
+constexpr int BitCount(std::uint32_t mask) { return std::popcount(mask); }
 // The values of a candidate set, ascending, at most capacity of them. Returns how many.
 inline int MaskValues(std::uint32_t mask, int* values, int capacity) {
     int count = 0;
@@ -80,7 +72,7 @@ struct BoardData {
     CellGrid cells{};
     CellGrid solution{};
     std::int32_t isWordoku = 0;
-    std::int32_t wordokuAssignType = 0;  // 0 random letters, 1 word from the list, 2 user-defined
+    std::int32_t wordokuAssignType = 0;    // 0 random letters, 1 word from the list, 2 user-defined
     std::int32_t wordokuLocationKind = -1;  // 0 random, 1 row, 2 column, 3 block; -1 none
     std::int32_t wordokuLocationNbr = -1;
     std::string wordokuString;

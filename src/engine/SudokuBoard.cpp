@@ -22,8 +22,8 @@ SudokuBoard::~SudokuBoard() {
 }
 
 int SudokuBoard::Initialise(int newSize, int newLevel, std::string_view newName,
-                            std::string_view newDescription, const BoardData* source, int cluesOnly,
-                            int newIsWordoku) {
+                            std::string_view newDescription, const BoardData* source,
+                            int cluesOnly, int newIsWordoku) {
     size = newSize == 16 ? 16 : 9;
     boxSize = size == 9 ? 3 : 4;
     for (int k = 0; k < size; ++k) BoxOrigin(k, boxColumnStart[k], boxRowStart[k]);
@@ -138,12 +138,12 @@ int SudokuBoard::PlaceAndPropagate(int x, int y) {
 int SudokuBoard::RestoreCandidate(int x, int y, int v) {
     const std::uint32_t bit = bitOf(v);
     for (int j = 0; j < size; ++j)
-        if (!IsValueInRow(j, v) &&
-            !IsValueInBox(boxColumnStart[BoxIndex(x, j)], boxRowStart[BoxIndex(x, j)], v))
+        if (!IsValueInRow(j, v) && !IsValueInBox(boxColumnStart[BoxIndex(x, j)],
+                                                  boxRowStart[BoxIndex(x, j)], v))
             AddCandidate(Cell(x, j), bit);
     for (int i = 0; i < size; ++i)
-        if (!IsValueInColumn(i, v) &&
-            !IsValueInBox(boxColumnStart[BoxIndex(i, y)], boxRowStart[BoxIndex(i, y)], v))
+        if (!IsValueInColumn(i, v) && !IsValueInBox(boxColumnStart[BoxIndex(i, y)],
+                                                     boxRowStart[BoxIndex(i, y)], v))
             AddCandidate(Cell(i, y), bit);
     const int x0 = (x / boxSize) * boxSize, y0 = (y / boxSize) * boxSize;
     for (int i = x0; i < x0 + boxSize; ++i)
