@@ -42,7 +42,10 @@ constexpr UnitTable kUnitTable16 = MakeUnitTable(16, 4);
 constexpr PeerTable kPeerTable9 = MakePeerTable(9, 3);
 constexpr PeerTable kPeerTable16 = MakePeerTable(16, 4);
 
-UnitPlaces::UnitPlaces(const SudokuBoard& board, bool bivalueOnly) : boxSize_(board.boxSize) {
+UnitPlaces::UnitPlaces(const SudokuBoard& board, bool bivalueOnly, int kinds)
+    : boxSize_(board.boxSize) {
+    const bool rows = kinds & (1 << RowUnit), columns = kinds & (1 << ColumnUnit),
+               boxes = kinds & (1 << BoxUnit);
     const std::uint32_t values = fullMask(board.size);
     for (int x = 0; x < board.size; ++x)
         for (int y = 0; y < board.size; ++y) {
@@ -59,9 +62,9 @@ UnitPlaces::UnitPlaces(const SudokuBoard& board, bool bivalueOnly) : boxSize_(bo
             const int position = BoxPosition(x, y);
             for (std::uint32_t rest = cell.candidates & values; rest != 0; rest &= rest - 1) {
                 const int v = std::countr_zero(rest);
-                places_[RowUnit][y][v] |= static_cast<std::uint16_t>(1u << x);
-                places_[ColumnUnit][x][v] |= static_cast<std::uint16_t>(1u << y);
-                places_[BoxUnit][box][v] |= static_cast<std::uint16_t>(1u << position);
+                if (rows) places_[RowUnit][y][v] |= static_cast<std::uint16_t>(1u << x);
+                if (columns) places_[ColumnUnit][x][v] |= static_cast<std::uint16_t>(1u << y);
+                if (boxes) places_[BoxUnit][box][v] |= static_cast<std::uint16_t>(1u << position);
             }
         }
 }

@@ -88,9 +88,11 @@ private:
 // bivalueOnly, only cells of exactly two candidates count). One pass over the board replaces the
 // per-query unit scans; the masks describe the board as it was built and are rebuilt after any
 // change. Lowest bit first is walking order, so the first place found by a scan is the lowest bit.
+// A search that reads one kind of unit only asks for that kind (bit 1 << kind of `kinds`).
+inline constexpr int kAllUnitKinds = 7;
 class UnitPlaces {
 public:
-    UnitPlaces(const SudokuBoard& board, bool bivalueOnly);
+    UnitPlaces(const SudokuBoard& board, bool bivalueOnly, int kinds = kAllUnitKinds);
 
     std::uint32_t Of(UnitKind kind, int unit, int v) const { return places_[kind][unit][v - 1]; }
     // The values placed in the unit.
