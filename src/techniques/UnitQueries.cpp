@@ -44,8 +44,10 @@ constexpr PeerTable kPeerTable16 = MakePeerTable(16, 4);
 
 UnitPlaces::UnitPlaces(const SudokuBoard& board, bool bivalueOnly, int kinds)
     : boxSize_(board.boxSize) {
-    const bool rows = kinds & (1 << RowUnit), columns = kinds & (1 << ColumnUnit),
-               boxes = kinds & (1 << BoxUnit);
+    // Kinds not asked for get empty masks; masking keeps the scatter free of branches.
+    const std::uint32_t rows = 0u - ((kinds >> RowUnit) & 1u),
+                        columns = 0u - ((kinds >> ColumnUnit) & 1u),
+                        boxes = 0u - ((kinds >> BoxUnit) & 1u);
     const std::uint32_t values = fullMask(board.size);
     for (int x = 0; x < board.size; ++x)
         for (int y = 0; y < board.size; ++y) {
@@ -62,9 +64,9 @@ UnitPlaces::UnitPlaces(const SudokuBoard& board, bool bivalueOnly, int kinds)
             const int position = BoxPosition(x, y);
             for (std::uint32_t rest = cell.candidates & values; rest != 0; rest &= rest - 1) {
                 const int v = std::countr_zero(rest);
-                if (rows) places_[RowUnit][y][v] |= static_cast<std::uint16_t>(1u << x);
-                if (columns) places_[ColumnUnit][x][v] |= static_cast<std::uint16_t>(1u << y);
-                if (boxes) places_[BoxUnit][box][v] |= static_cast<std::uint16_t>(1u << position);
+                places_[RowUnit][y][v] |= static_cast<std::uint16_t>((1u << x) & rows);
+                places_[ColumnUnit][x][v] |= static_cast<std::uint16_t>((1u << y) & columns);
+                places_[BoxUnit][box][v] |= static_cast<std::uint16_t>((1u << position) & boxes);
             }
         }
 }
