@@ -12,7 +12,7 @@
 
 #include "engine/HumanLikeSolving.h"
 #include "platform/HeadlessPlatform.h"
-#include "techniques/TechniqueRoutines.h"
+#include "techniques/TechniqueTable.h"
 
 namespace {
 struct StepState {
@@ -65,10 +65,16 @@ void RunRoutine(benchmark::State& state, TechniqueRoutine routine) {
     state.counters["found"] = benchmark::Counter(found, benchmark::Counter::kAvgIterations);
 }
 
-BENCHMARK_CAPTURE(RunRoutine, UniqueRectangle, FindUniqueRectangle);
-BENCHMARK_CAPTURE(RunRoutine, XWings, FindXWings);
-BENCHMARK_CAPTURE(RunRoutine, YWings, FindYWings);
-BENCHMARK_CAPTURE(RunRoutine, SingleColours, FindSingleColours);
-BENCHMARK_CAPTURE(RunRoutine, ForcedChains, FindForcedChains);
-BENCHMARK_CAPTURE(RunRoutine, BruteForceGuess, FindBruteForceGuess);
+// One benchmark per routine of the table from the unique rectangles on, named after its technique
+// without blanks or hyphens ("RunRoutine/XWings").
+const bool kRegistered = [] {
+    for (const OrderedRoutine& routine : kDriverOrder) {
+        if (routine.technique < UniqueRectangleType1) continue;
+        std::string name = "RunRoutine/";
+        for (const char c : std::string(kTechniques[routine.technique].name))
+            if (c != ' ' && c != '-') name += c;
+        benchmark::RegisterBenchmark(name.c_str(), RunRoutine, routine.find);
+    }
+    return true;
+}();
 }  // namespace

@@ -59,14 +59,7 @@ std::vector<std::string> CliArguments::TakeFiles() {
 }
 
 std::string BoardLine(const BoardData& data, const CellGrid& grid) {
-    std::string line;
-    line.reserve(data.size * data.size);
-    for (int y = 0; y < data.size; ++y)
-        for (int x = 0; x < data.size; ++x) {
-            const int v = grid[CellIndex(x, y)].value;
-            line += v >= 1 && v <= data.size ? kValueSymbols[v] : '.';
-        }
-    return line;
+    return GridText(data.size, grid);
 }
 
 int UsageError(const std::string& message) {

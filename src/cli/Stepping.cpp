@@ -1,5 +1,7 @@
 #include "cli/Stepping.h"
 
+#include <memory>
+
 #include "engine/HumanLikeSolving.h"
 
 void PrepareStepping(SudokuBoard& board, const BoardData& input, bool withGuess) {
@@ -9,13 +11,15 @@ void PrepareStepping(SudokuBoard& board, const BoardData& input, bool withGuess)
 }
 
 int StepToEnd(SudokuBoard& board, SolveStep& step, const StepVisitor& visit) {
+    auto display = std::make_unique<StepDisplay>();
     int number = 0;
     for (;;) {
         const CellGrid before = board.cells;
         if (SolveOneStep(board, step) == 0) return number;
         ++number;
+        ShowStep(step, *display);
         const std::vector<CellEffect> effects =
-            CollectStepEffects(board, before, board.cells, ImpliedRemovals::Listed);
+            StepEffects(*display, board, before, ImpliedRemovals::Listed);
         // A step that changed nothing would be found again for ever.
         if (!visit(number, step, effects) || effects.empty()) return number;
     }

@@ -4,9 +4,9 @@
 #include <functional>
 #include <vector>
 
-#include "cli/StepEffects.h"
 #include "engine/SudokuBoard.h"
 #include "techniques/SolveStep.h"
+#include "techniques/StepEffects.h"
 
 // Puts the input on the board with only its clues; with withGuess, the exhaustive solver first
 // finds the solution the guess technique takes its values from.

@@ -15,6 +15,13 @@ constexpr int CellIndex(int column, int row) { return column * kGridSide + row; 
 
 // The symbol of value v at position v; "." for an empty cell.
 inline constexpr char kValueSymbols[] = ".123456789ABCDEFG";
+inline char ValueSymbol(int v) { return v >= 1 && v <= 16 ? kValueSymbols[v] : '.'; }
+// The value of a board symbol: "1".."9" and "A".."G" give 1..16, anything else 0.
+constexpr int SymbolValue(char symbol) {
+    if (symbol >= '1' && symbol <= '9') return symbol - '0';
+    if (symbol >= 'A' && symbol <= 'G') return symbol - 'A' + 10;
+    return 0;
+}
 
 enum CellType : std::int32_t { Empty = 0, Clue = 1, Given = 2, Mistake = 3 };
 
@@ -44,6 +51,13 @@ constexpr int valueOfBit(std::uint32_t mask) {
     return std::countr_zero(mask) + 1;
 }
 constexpr int BitCount(std::uint32_t mask) { return std::popcount(mask); }
+// The values of a candidate set, ascending, at most capacity of them. Returns how many.
+inline int MaskValues(std::uint32_t mask, int* values, int capacity) {
+    int count = 0;
+    for (; mask != 0 && count < capacity; mask &= mask - 1)
+        values[count++] = std::countr_zero(mask) + 1;
+    return count;
+}
 
 struct BoardData {
     std::string name;
@@ -67,3 +81,12 @@ struct BoardData {
     BoardCell& Cell(int column, int row) { return cells[CellIndex(column, row)]; }
     const BoardCell& Cell(int column, int row) const { return cells[CellIndex(column, row)]; }
 };
+
+// The size x size cells of a grid as one line of symbols in reading order.
+inline std::string GridText(int size, const CellGrid& grid) {
+    std::string text;
+    text.reserve(size * size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) text += ValueSymbol(grid[CellIndex(x, y)].value);
+    return text;
+}

@@ -15,10 +15,6 @@ int FinishSolve(SudokuBoard& board, const SolveStatistics& statistics) {
             : static_cast<std::int32_t>(std::int64_t{statistics.scoreSum} * 100 / board.givenNbr);
     return board.emptyNbr == 0 ? SolutionFound : NoSolutionFound;
 }
-
-bool IsUniqueRectangleStep(const SolveStep& step) {
-    return step.technique == UniqueRectangleType1 || step.technique == UniqueRectangleType2;
-}
 }  // namespace
 
 int SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics, const RoutineOrder& order) {
@@ -28,6 +24,7 @@ int SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics, const Routin
     board.solutionNbr = 0;
 
     SolveStep step;
+    StepDisplay display;
     int position = 0;
     while (position < kRoutineCount) {
         const OrderedRoutine& routine = order[position];
@@ -35,12 +32,15 @@ int SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics, const Routin
             ++position;
             continue;
         }
-        const TechniqueId technique = StepTechnique(routine, step);
+        const TechniqueId technique = routine.Counted(step);
         ++statistics.callNbr[technique];
         statistics.scoreSum += board.techniqueWeight[technique];
         // A long 16 x 16 solve keeps counting; the log keeps its first entries.
-        if (statistics.stepNbr < kStepLogCapacity)
-            FillStepLogEntry(technique, step, statistics.steps[statistics.stepNbr++]);
+        if (statistics.stepNbr < kStepLogCapacity) {
+            routine.show(step, display);
+            display.technique = technique;
+            FillStepLogEntry(display, statistics.steps[statistics.stepNbr++]);
+        }
         position = 0;
     }
     return FinishSolve(board, statistics);
@@ -54,17 +54,16 @@ int SolveProgressive(SudokuBoard& board, SolveStatistics& statistics, const Rout
     int position = 0;
     while (position < kRoutineCount) {
         const OrderedRoutine& routine = order[position];
-        bool succeeded = false;
-        bool rectangleFound = false;
+        // Back to the first routine after a success that reported one of the routine's own
+        // techniques (every real one does).
+        bool restart = false;
         while (routine.find(board, step)) {
-            succeeded = true;
-            rectangleFound = rectangleFound || IsUniqueRectangleStep(step);
-            const TechniqueId technique = StepTechnique(routine, step);
+            restart = restart || routine.Reports(step.technique);
+            const TechniqueId technique = routine.Counted(step);
             ++statistics.callNbr[technique];
             if (position < kFirstUnweightedPosition)
                 statistics.scoreSum += board.techniqueWeight[technique];
         }
-        const bool restart = succeeded && (position != kUniqueRectanglePosition || rectangleFound);
         position = restart ? 0 : position + 1;
     }
     return FinishSolve(board, statistics);

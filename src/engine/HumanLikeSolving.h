@@ -5,7 +5,7 @@
 #include "engine/SolveStatistics.h"
 #include "engine/SudokuBoard.h"
 #include "techniques/SolveStep.h"
-#include "techniques/TechniqueOrder.h"
+#include "techniques/TechniqueTable.h"
 
 // The iterative driver: from the clues, one step, then back to the first routine; every step is
 // counted, weighted and logged. 0 when the board ends full, NoSolutionFound (3) otherwise.
@@ -17,6 +17,5 @@ int SolveOneStep(SudokuBoard& board, SolveStep& step);
 
 // The two drivers over another routine table of the same shape, so that their bookkeeping can be
 // checked with scripted routines. The forms above use kDriverOrder.
-using RoutineOrder = std::array<OrderedRoutine, kRoutineCount>;
 int SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics, const RoutineOrder& order);
 int SolveProgressive(SudokuBoard& board, SolveStatistics& statistics, const RoutineOrder& order);

@@ -1,7 +1,7 @@
 // The hint driver: one step with the first routine that finds its pattern.
 
 #include "engine/HumanLikeSolving.h"
-#include "techniques/TechniqueOrder.h"
+#include "techniques/TechniqueTable.h"
 
 int SolveOneStep(SudokuBoard& board, SolveStep& step) {
     for (const OrderedRoutine& routine : kHintOrder)

@@ -1,5 +1,7 @@
 #include "engine/SudokuBoard.h"
 
+#include <algorithm>
+
 #include "platform/SettingsNames.h"
 
 SudokuBoard::SudokuBoard(Platform& platform) : platform_(&platform) {
@@ -189,8 +191,5 @@ int SudokuBoard::CandidateList(int x, int y, int* list, int max) const {
 }
 
 int SudokuBoard::MaskToList(std::uint32_t set, int* list, int max) {
-    int count = 0;
-    for (int v = 1; v <= max && v <= kMaxSize; ++v)
-        if (set & bitOf(v)) list[count++] = v;
-    return count;
+    return MaskValues(set & fullMask(std::clamp(max, 0, kMaxSize)), list, kMaxSize);
 }

@@ -21,10 +21,9 @@ bool IsLetter(char c) {
 
 // The value of a symbol of a digit board: 0 empty, -2 no meaning.
 int DigitBoardValue(char c) {
-    if (c >= '1' && c <= '9') return c - '0';
     if (c == '0' || c == '.' || c == 'X') return 0;
-    if (c >= 'A' && c <= 'G') return c - 'A' + 10;
-    return -2;
+    const int v = SymbolValue(c);
+    return v > 0 ? v : -2;
 }
 }  // namespace
 

@@ -6,55 +6,9 @@
 
 #include "engine/BoardLevel.h"
 #include "files/AtomicFile.h"
+#include "techniques/TechniqueTable.h"
 
 namespace {
-// How a description ends: every listed cell, the first two joined by " & ", or the first alone.
-enum class CellListing { All, FirstTwo, FirstOnly };
-
-struct StepDescription {
-    const char* text;  // "%s" stands for the values, then for the plural suffix
-    int valueCount;
-    CellListing cells;
-};
-
-constexpr StepDescription kPlacement = {"Given %s solved at ", 1, CellListing::FirstOnly};
-constexpr StepDescription kOneCandidate = {"Candidate %s removed in Cell%s", 1, CellListing::All};
-constexpr StepDescription kNakedPair = {"Candidates %s and/or %s removed in Cell%s", 2,
-                                        CellListing::All};
-constexpr StepDescription kHiddenPair = {"Candidates other than %s and %s removed in Cells ", 2,
-                                         CellListing::FirstTwo};
-constexpr StepDescription kNakedTriple = {"Candidates %s, %s and/or %s removed in Cell%s", 3,
-                                          CellListing::All};
-constexpr StepDescription kHiddenTriple = {"Candidates other than %s, %s and %s removed in Cell%s",
-                                           3, CellListing::All};
-constexpr StepDescription kNakedQuad = {"Candidates %s, %s, %s and %s removed in Cell%s", 4,
-                                        CellListing::All};
-constexpr StepDescription kRectangleType1 = {"Candidates %s and %s removed in Cell ", 2,
-                                             CellListing::FirstOnly};
-constexpr StepDescription kForcedChains = {"Common Candidate(s) removed in Cell%s", 0,
-                                           CellListing::All};
-constexpr StepDescription kNoDescription = {nullptr, 0, CellListing::All};
-
-// Indexed by TechniqueId. Single colours type II reads like type I.
-constexpr std::array<StepDescription, kTechniqueIdCount> kStepDescriptions = {
-    kNoDescription,                                  // 0
-    kPlacement,      kPlacement,     kPlacement,     // 1-3
-    kPlacement,      kPlacement,     kPlacement,     // 4-6
-    kPlacement,                                      // 7
-    kOneCandidate,   kOneCandidate,                  // 8, 9
-    kOneCandidate,   kOneCandidate,                  // 10, 11
-    kNakedPair,      kNakedPair,     kNakedPair,     // 12-14
-    kHiddenPair,     kHiddenPair,    kHiddenPair,    // 15-17
-    kNakedTriple,    kNakedTriple,   kNakedTriple,   // 18-20
-    kHiddenTriple,   kHiddenTriple,  kHiddenTriple,  // 21-23
-    kNakedQuad,      kNakedQuad,     kNakedQuad,     // 24-26
-    kRectangleType1, kOneCandidate,                  // 27, 28
-    kNoDescription,  kNoDescription,                 // 29, 30
-    kOneCandidate,   kOneCandidate,                  // 31, 32
-    kOneCandidate,   kOneCandidate,                  // 33, 34
-    kForcedChains,   kOneCandidate,                  // 35, 36
-};
-
 // The order of the technique summary.
 // clang-format off
 constexpr std::array<TechniqueId, 34> kSummaryOrder = {
@@ -139,15 +93,14 @@ int LoggedSteps(const SolveStatistics& statistics) {
 }  // namespace
 
 std::string DescribeStep(const StepLogEntry& entry, std::string_view letters) {
-    if (!IsValidTechniqueId(entry.techniqueId)) return {};
-    const StepDescription& description = kStepDescriptions[entry.techniqueId];
-    if (!description.text) return {};
+    const StepDescription* description = DescriptionOf(entry.techniqueId);
+    if (!description) return {};
     const std::int32_t values[] = {entry.value1, entry.value2, entry.value3, entry.value4};
     std::vector<std::string> arguments;
-    for (int i = 0; i < description.valueCount; ++i)
+    for (int i = 0; i < description->valueCount; ++i)
         arguments.push_back(Symbol(values[i], letters));
     arguments.push_back(ListedCells(entry) == 1 ? " " : "s ");
-    return Substitute(description.text, arguments) + CellList(entry, description.cells);
+    return Substitute(description->text, arguments) + CellList(entry, description->cells);
 }
 
 SolveDataPage FillSolveDataPage(SudokuBoard& board, std::string_view letters) {

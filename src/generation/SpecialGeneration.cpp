@@ -24,20 +24,6 @@ std::int32_t SortValue(const SpecialResultRow& row, SpecialSortKey key) {
     return row.index;
 }
 
-// The value of a board symbol on a board of side size; 0 for anything else.
-int SymbolValue(char symbol, int size) {
-    int value = 0;
-    if (symbol >= '1' && symbol <= '9') value = symbol - '0';
-    if (symbol >= 'A' && symbol <= 'G') value = symbol - 'A' + 10;
-    return value <= size ? value : 0;
-}
-
-std::string PuzzleText(const SudokuBoard& board) {
-    std::string text;
-    for (int y = 0; y < board.size; ++y)
-        for (int x = 0; x < board.size; ++x) text += ValueSymbol(board.Cell(x, y).value);
-    return text;
-}
 }  // namespace
 
 void SortSpecialResults(std::vector<SpecialResultRow>& rows, SpecialSortKey key, bool descending) {
@@ -56,8 +42,9 @@ int ReadSpecialResultBoard(std::string_view text, int size, BoardData& target) {
     target.boxSize = size == 9 ? 3 : 4;
     int clues = 0;
     for (int position = 0; position < size * size; ++position) {
-        const int value =
-            position < static_cast<int>(text.size()) ? SymbolValue(text[position], size) : 0;
+        const int symbolValue =
+            position < static_cast<int>(text.size()) ? SymbolValue(text[position]) : 0;
+        const int value = symbolValue <= size ? symbolValue : 0;
         BoardCell& cell = target.Cell(position % size, position / size);
         if (value > 0) {
             cell = BoardCell{value, Clue, 0, 0};
@@ -113,7 +100,7 @@ int SpecialGeneration::Run(const SpecialCriteria& criteria) {
                     board->ClearGivens();
                     rows_.push_back({found, attempt, board->clueNbr, count,
                                      LevelName(LevelForScore(board->score)), board->score,
-                                     PuzzleText(*board)});
+                                     GridText(board->size, board->cells)});
                     SortSpecialResults(rows_, sortKey, sortDescending);
                 }
             }

@@ -8,16 +8,7 @@
 namespace {
 using GuessSection = SolveStep::BruteForceGuessSection;
 
-void NotePeer(const SudokuBoard& board, int x, int y, int s, GuessSection& guess) {
-    const BoardCell& peer = board.Cell(x, y);
-    if (!peer.IsEmpty() || !(peer.candidates & bitOf(s))) return;
-    guess.peers[guess.peerListCount++] = {x, y, static_cast<std::int32_t>(bitOf(s))};
-    ++guess.peerCount;
-    if (peer.candidateNbr == 2) ++guess.bivalueScore;
-}
-
-// Scores placing s in (x, y): the peers that would lose s, visited column first, then row, then
-// the rest of the box row by row.
+// Scores placing s in (x, y): the peers that would lose s, in the peer table's order.
 void ScoreGuess(const SudokuBoard& board, int x, int y, int s, GuessSection& guess) {
     guess.column = x;
     guess.row = y;
@@ -25,15 +16,14 @@ void ScoreGuess(const SudokuBoard& board, int x, int y, int s, GuessSection& gue
     guess.bivalueScore = 0;
     guess.peerCount = 0;
     guess.peerListCount = 0;
-    for (int r = 0; r < board.size; ++r)
-        if (r != y) NotePeer(board, x, r, s, guess);
-    for (int c = 0; c < board.size; ++c)
-        if (c != x) NotePeer(board, c, y, s, guess);
-    int firstColumn = 0, firstRow = 0;
-    board.BoxOrigin(board.BoxIndex(x, y), firstColumn, firstRow);
-    for (int r = firstRow; r < firstRow + board.boxSize; ++r)
-        for (int c = firstColumn; c < firstColumn + board.boxSize; ++c)
-            if (r != y && c != x) NotePeer(board, c, r, s, guess);
+    for (const int index : PeersOf(board.size, CellIndex(x, y))) {
+        const BoardCell& peer = board.cells[index];
+        if (!peer.IsEmpty() || !(peer.candidates & bitOf(s))) continue;
+        guess.peers[guess.peerListCount++] = {ColumnOfIndex(index), RowOfIndex(index),
+                                              static_cast<std::int32_t>(bitOf(s))};
+        ++guess.peerCount;
+        if (peer.candidateNbr == 2) ++guess.bivalueScore;
+    }
     ++guess.bivalueScore;
 }
 
@@ -70,4 +60,14 @@ int FindBruteForceGuess(SudokuBoard& board, SolveStep& step) {
     step.bruteForceGuess = best;
     step.technique = BruteForceGuess;
     return 1;
+}
+
+void ShowBruteForceGuess(const SolveStep& step, StepDisplay& display) {
+    const GuessSection& guess = step.bruteForceGuess;
+    display.Begin(step.technique, BruteForceGuessPage);
+    display.AddValue(guess.value);
+    display.AddPatternCell({guess.column, guess.row});
+    display.placedValue = guess.value;
+    display.placedCell = {guess.column, guess.row};
+    display.AddChanges(guess.peers, guess.peerListCount);
 }

@@ -41,17 +41,8 @@ private:
 
     // A unit whose only other two-candidate cell holding the value is one cell forces that cell.
     void Propagate(int x, int y, int value, int index) {
-        const int box = board_.BoxIndex(x, y);
-        const std::uint32_t inRow = bivalues_.Of(RowUnit, y, value) & ~(1u << x);
-        if (std::has_single_bit(inRow)) Follow(std::countr_zero(inRow), y, value, index);
-        const std::uint32_t inColumn = bivalues_.Of(ColumnUnit, x, value) & ~(1u << y);
-        if (std::has_single_bit(inColumn)) Follow(x, std::countr_zero(inColumn), value, index);
-        const std::uint32_t inBox =
-            bivalues_.Of(BoxUnit, box, value) & ~(1u << bivalues_.BoxPosition(x, y));
-        if (std::has_single_bit(inBox)) {
-            const int cell = UnitCellIndex(board_, BoxUnit, box, std::countr_zero(inBox));
-            Follow(ColumnOfIndex(cell), RowOfIndex(cell), value, index);
-        }
+        bivalues_.ForEachLink(board_, x, y, value,
+                              [&](int column, int row) { Follow(column, row, value, index); });
     }
 
     // The two-candidate cell (x, y) cannot hold `value`, so it holds its other candidate. A cell
@@ -117,7 +108,7 @@ int FindForcedChains(SudokuBoard& board, SolveStep& step) {
             const BoardCell& start = board.Cell(x, y);
             if (!start.IsEmpty() || start.candidateNbr != 2) continue;
             int values[2];
-            SudokuBoard::MaskToList(start.candidates, values, n);
+            MaskValues(start.candidates, values, 2);
             ResetSection(section, usedA, usedB);
             ChainBuilder branchA(board, bivalues, section, section.chainA);
             const bool grewA = branchA.Build(x, y, values[0], values[1]);
@@ -136,4 +127,41 @@ int FindForcedChains(SudokuBoard& board, SolveStep& step) {
             return 1;
         }
     return 0;
+}
+
+const StepDescription kForcedChainsDescription = {"Common Candidate(s) removed in Cell%s", 0,
+                                                  CellListing::All};
+
+namespace {
+// A branch's nodes run up to the first unused one (the search clears them before each attempt).
+void ShowBranch(const Chain& chain, int branch, const ChainsSection& section,
+                StepDisplay& display) {
+    const int first = display.chainNodeNbr;
+    for (int i = 0; i < SolveStep::kChainCapacity && chain[i].column >= 0; ++i) {
+        const SolveStep::ChainNode& node = chain[i];
+        const bool agreed = i > 0 && IsResult(section, node.column, node.row);
+        display.chain[display.chainNodeNbr++] = {node.column,
+                                                 node.row,
+                                                 node.value,
+                                                 node.excludedValue,
+                                                 i == 0 ? -1 : first + node.parent,
+                                                 branch,
+                                                 i == 0   ? ChainRoot
+                                                 : agreed ? ChainAgreed
+                                                          : ChainForced};
+    }
+}
+}  // namespace
+
+void ShowForcedChains(const SolveStep& step, StepDisplay& display) {
+    const ChainsSection& section = step.forcedChains;
+    display.Begin(step.technique, ForcedChainsPage);
+    display.AddPatternCell({section.startColumn, section.startRow});
+    const int results = std::clamp(section.resultCount, 0, kDisplayChangeCapacity);
+    for (int i = 0; i < results; ++i) {
+        const SolveStep::ChainResult& result = section.results[i];
+        display.AddChange(result.column, result.row, result.excludedMask, result.value);
+    }
+    ShowBranch(section.chainA, 0, section, display);
+    ShowBranch(section.chainB, 1, section, display);
 }

@@ -7,44 +7,35 @@
 #include "techniques/TechniqueRoutines.h"
 
 namespace {
-bool HasTwoBits(std::uint32_t mask) {
-    const std::uint32_t rest = mask & (mask - 1);
-    return (rest != 0) & ((rest & (rest - 1)) == 0);
-}
-
-// For every unit of one kind: where each value can go (bit i for the unit's i-th cell, empty
-// cells only), and the values that can go in exactly two cells. Gathered once per search: the
-// board does not change until a step is applied.
-struct UnitValuePlaces {
-    std::uint32_t positions[kMaxSize][kMaxSize] = {};  // [unit][value - 1]
+// The places of every value in every unit of the scan's kind, and per unit the values with
+// exactly two places. Gathered once per search: the board does not change until a step is
+// applied.
+struct KindPlaces {
+    UnitKind kind;
+    UnitPlaces places;
     std::uint32_t twoPlaceValues[kMaxSize] = {};
 
-    UnitValuePlaces(const SudokuBoard& board, UnitKind kind) {
-        const std::uint32_t full = fullMask(board.size);
-        for (int unit = 0; unit < board.size; ++unit) {
-            for (int i = 0; i < board.size; ++i) {
-                const BoardCell& cell = board.cells[UnitCellIndex(board, kind, unit, i)];
-                for (std::uint32_t m = cell.candidates & full & EmptyMask(cell); m != 0; m &= m - 1)
-                    positions[unit][std::countr_zero(m)] |= 1u << i;
-            }
-            for (int v = 0; v < board.size; ++v)
-                twoPlaceValues[unit] |= static_cast<std::uint32_t>(HasTwoBits(positions[unit][v]))
-                                        << v;
-        }
+    KindPlaces(const SudokuBoard& board, UnitKind k) : kind(k), places(board, false, 1 << k) {
+        for (int unit = 0; unit < board.size; ++unit)
+            for (int v = 1; v <= board.size; ++v)
+                twoPlaceValues[unit] |= static_cast<std::uint32_t>(std::popcount(Of(unit, v)) == 2)
+                                        << (v - 1);
     }
+    std::uint32_t Of(int unit, int v) const { return places.Of(kind, unit, v); }
 };
 
 // Whether some unit has two values sharing the same two places, one of them a cell with more
 // candidates than the two. Every pair the trigger scan can find is such a one (its trigger is
 // one of the two cells), so without one the scan would find nothing.
-bool MayHoldHiddenPair(const SudokuBoard& board, const UnitValuePlaces& places, UnitKind kind) {
+bool MayHoldHiddenPair(const SudokuBoard& board, const KindPlaces& places) {
     for (int unit = 0; unit < board.size; ++unit)
         for (std::uint32_t a = places.twoPlaceValues[unit]; a != 0; a &= a - 1) {
-            const std::uint32_t both = places.positions[unit][std::countr_zero(a)];
+            const std::uint32_t both = places.Of(unit, std::countr_zero(a) + 1);
             for (std::uint32_t b = a & (a - 1); b != 0; b &= b - 1) {
-                if (places.positions[unit][std::countr_zero(b)] != both) continue;
+                if (places.Of(unit, std::countr_zero(b) + 1) != both) continue;
                 for (std::uint32_t rest = both; rest != 0; rest &= rest - 1) {
-                    const int index = UnitCellIndex(board, kind, unit, std::countr_zero(rest));
+                    const int index =
+                        UnitCellIndex(board, places.kind, unit, std::countr_zero(rest));
                     if (board.cells[index].candidateNbr > 2) return true;
                 }
             }
@@ -54,8 +45,8 @@ bool MayHoldHiddenPair(const SudokuBoard& board, const UnitValuePlaces& places, 
 
 int FindHiddenPair(SudokuBoard& board, SolveStep& step, TriggerScan scan, TechniqueId technique) {
     auto& section = step.hiddenPair;
-    const UnitValuePlaces places(board, scan.test);
-    if (!MayHoldHiddenPair(board, places, scan.test)) return 0;
+    const KindPlaces places(board, scan.test);
+    if (!MayHoldHiddenPair(board, places)) return 0;
     return ScanTriggers(
         board, scan, [](int count) { return count > 2; },
         [&](int trigger, int unit) {
@@ -63,12 +54,12 @@ int FindHiddenPair(SudokuBoard& board, SolveStep& step, TriggerScan scan, Techni
             // of them spoils it. Values with another number of places can be left out without
             // changing which pair comes first.
             int values[kMaxSize] = {};
-            const int count = ValuesOfMask(
+            const int count = MaskValues(
                 board.cells[trigger].candidates & places.twoPlaceValues[unit], values, kMaxSize);
             for (int a = 0; a < count; ++a)
                 for (int b = a + 1; b < count; ++b) {
-                    const std::uint32_t both = places.positions[unit][values[a] - 1];
-                    if (places.positions[unit][values[b] - 1] != both) continue;
+                    const std::uint32_t both = places.Of(unit, values[a]);
+                    if (places.Of(unit, values[b]) != both) continue;
                     const std::uint32_t pair = bitOf(values[a]) | bitOf(values[b]);
                     section.valueA = values[a];
                     section.valueB = values[b];
@@ -98,21 +89,20 @@ constexpr int kTriplesOfFive[][3] = {{0, 1, 2}, {0, 1, 3}, {0, 1, 4}, {1, 2, 3},
 
 int FindHiddenTriple(SudokuBoard& board, SolveStep& step, TriggerScan scan, TechniqueId technique) {
     auto& section = step.hiddenTriple;
-    const UnitValuePlaces places(board, scan.test);
+    const KindPlaces places(board, scan.test);
     return ScanTriggers(
         board, scan, [](int count) { return count == 4 || count == 5; },
         [&](int trigger, int unit) {
             int values[kMaxSize] = {};
-            const int count = ValuesOfMask(board.cells[trigger].candidates & fullMask(board.size),
-                                           values, kMaxSize);
+            const int count = MaskValues(board.cells[trigger].candidates & fullMask(board.size),
+                                         values, kMaxSize);
             if (count != 4 && count != 5) return false;
-            const std::uint32_t* positions = places.positions[unit];
             const int tripleCount = count == 4 ? 4 : 10;
             for (int t = 0; t < tripleCount; ++t) {
                 const int* triple = count == 4 ? kTriplesOfFour[t] : kTriplesOfFive[t];
-                const std::uint32_t a = positions[values[triple[0]] - 1];
-                const std::uint32_t b = positions[values[triple[1]] - 1];
-                const std::uint32_t c = positions[values[triple[2]] - 1];
+                const std::uint32_t a = places.Of(unit, values[triple[0]]);
+                const std::uint32_t b = places.Of(unit, values[triple[1]]);
+                const std::uint32_t c = places.Of(unit, values[triple[2]]);
                 // Cells holding exactly one of the three values spoil the triple; the others
                 // hold two (partial) or three (full).
                 const std::uint32_t any = a | b | c;
@@ -162,4 +152,30 @@ int FindHiddenTripleInRow(SudokuBoard& board, SolveStep& step) {
 int FindHiddenTripleInColumn(SudokuBoard& board, SolveStep& step) {
     // Triggers are visited row by row; each is tested in its column.
     return FindHiddenTriple(board, step, {RowUnit, ColumnUnit, false}, HiddenTripleInColumn);
+}
+
+const StepDescription kHiddenPairDescription = {"Candidates other than %s and %s removed in Cells ",
+                                                2, CellListing::FirstTwo};
+const StepDescription kHiddenTripleDescription = {
+    "Candidates other than %s, %s and %s removed in Cell%s", 3, CellListing::All};
+
+void ShowHiddenPair(const SolveStep& step, StepDisplay& display) {
+    const auto& section = step.hiddenPair;
+    display.Begin(step.technique, HiddenPairPage);
+    display.AddValue(section.valueA);
+    display.AddValue(section.valueB);
+    for (int i = 0; i < 2; ++i) {
+        display.AddPatternCell(section.cells[i]);
+        display.AddChange(section.cells[i].column, section.cells[i].row, section.removedMasks[i]);
+    }
+}
+
+void ShowHiddenTriple(const SolveStep& step, StepDisplay& display) {
+    const auto& section = step.hiddenTriple;
+    display.Begin(step.technique, HiddenTriplePage);
+    for (int i = 0; i < 3; ++i) {
+        display.AddValue(section.values[i]);
+        display.AddPatternCell(section.cells[i]);
+    }
+    display.AddChanges(section.removals, section.removalCount);
 }

@@ -94,6 +94,7 @@ int FindPointingPair(SudokuBoard& board, SolveStep& step, UnitKind kind, Techniq
                 if (segments.OnLine(index, line) && (EmptyCandidates(board.cells[index]) & bit))
                     section.pointingCells[noted++] = {ColumnOfIndex(index), RowOfIndex(index)};
             }
+            section.pointingCellCount = noted;
         }
         section.removalCount = 0;
         for (int p = 0; p < board.size; ++p) {
@@ -171,4 +172,21 @@ int FindBoxLineReductionInRow(SudokuBoard& board, SolveStep& step) {
 
 int FindBoxLineReductionInColumn(SudokuBoard& board, SolveStep& step) {
     return FindBoxLineReduction(board, step, ColumnUnit, BoxLineReductionInColumn);
+}
+
+void ShowPointingPair(const SolveStep& step, StepDisplay& display) {
+    const auto& section = step.pointingPair;
+    display.Begin(step.technique, PointingPairPage);
+    display.AddValue(section.value);
+    for (int i = 0; i < section.pointingCellCount; ++i)
+        display.AddPatternCell(section.pointingCells[i]);
+    display.AddChanges(section.removals, section.removalCount);
+}
+
+void ShowBoxLineReduction(const SolveStep& step, StepDisplay& display) {
+    const auto& section = step.boxLine;
+    display.Begin(step.technique, BoxLineReductionPage);
+    display.AddValue(section.value);
+    for (int i = 0; i < section.lineCellCount; ++i) display.AddPatternCell(section.lineCells[i]);
+    display.AddChanges(section.removals, section.removalCount);
 }

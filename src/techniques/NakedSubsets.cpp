@@ -105,7 +105,7 @@ int FindNakedSubset(SudokuBoard& board, SolveStep& step, UnitKind kind, int k,
         }
         if (list.count == 0) return false;
         int values[kMaxSubset] = {};
-        ValuesOfMask(subset, values, kMaxSubset);
+        MaskValues(subset, values, kMaxSubset);
         NoteSubset(step, k, values, cells);
         step.technique = technique;
         return true;
@@ -165,4 +165,39 @@ int FindNakedQuadInRow(SudokuBoard& board, SolveStep& step) {
 }
 int FindNakedQuadInColumn(SudokuBoard& board, SolveStep& step) {
     return FindNakedSubset(board, step, ColumnUnit, 4, NakedQuadInColumn);
+}
+
+const StepDescription kNakedPairDescription = {"Candidates %s and/or %s removed in Cell%s", 2,
+                                               CellListing::All};
+const StepDescription kNakedTripleDescription = {"Candidates %s, %s and/or %s removed in Cell%s", 3,
+                                                 CellListing::All};
+const StepDescription kNakedQuadDescription = {"Candidates %s, %s, %s and %s removed in Cell%s", 4,
+                                               CellListing::All};
+
+namespace {
+template <class Section>
+void ShowSubset(const SolveStep& step, const Section& section, HintPage page,
+                StepDisplay& display) {
+    display.Begin(step.technique, page);
+    for (std::size_t i = 0; i < section.values.size(); ++i) {
+        display.AddValue(section.values[i]);
+        display.AddPatternCell(section.cells[i]);
+    }
+    display.AddChanges(section.removals, section.removalCount);
+}
+}  // namespace
+
+void ShowNakedPair(const SolveStep& step, StepDisplay& display) {
+    const auto& section = step.nakedPair;
+    display.Begin(step.technique, NakedPairPage);
+    display.AddValue(section.valueA);
+    display.AddValue(section.valueB);
+    for (const StepCell& cell : section.cells) display.AddPatternCell(cell);
+    display.AddChanges(section.removals, section.removalCount);
+}
+void ShowNakedTriple(const SolveStep& step, StepDisplay& display) {
+    ShowSubset(step, step.nakedTriple, NakedTriplePage, display);
+}
+void ShowNakedQuad(const SolveStep& step, StepDisplay& display) {
+    ShowSubset(step, step.nakedQuad, NakedQuadPage, display);
 }

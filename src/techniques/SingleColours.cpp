@@ -88,17 +88,8 @@ private:
     // A unit whose only other place of the value is one cell links that cell.
     void ColourFrom(int x, int y) {
         const int opposite = section_.colour[x][y] == 1 ? 2 : 1;
-        const int v = section_.value, box = board_.BoxIndex(x, y);
-        const std::uint32_t inRow = places_.Of(RowUnit, y, v) & ~(1u << x);
-        if (std::has_single_bit(inRow)) ColourLinked(std::countr_zero(inRow), y, opposite);
-        const std::uint32_t inColumn = places_.Of(ColumnUnit, x, v) & ~(1u << y);
-        if (std::has_single_bit(inColumn)) ColourLinked(x, std::countr_zero(inColumn), opposite);
-        const std::uint32_t inBox =
-            places_.Of(BoxUnit, box, v) & ~(1u << places_.BoxPosition(x, y));
-        if (std::has_single_bit(inBox)) {
-            const int index = UnitCellIndex(board_, BoxUnit, box, std::countr_zero(inBox));
-            ColourLinked(ColumnOfIndex(index), RowOfIndex(index), opposite);
-        }
+        places_.ForEachLink(board_, x, y, section_.value,
+                            [&](int column, int row) { ColourLinked(column, row, opposite); });
     }
 
     void ColourLinked(int x, int y, int colour) {
@@ -164,4 +155,15 @@ int FindSingleColours(SudokuBoard& board, SolveStep& step) {
         }
     }
     return 0;
+}
+
+void ShowSingleColours(const SolveStep& step, StepDisplay& display) {
+    const ColoursSection& section = step.singleColours;
+    display.Begin(step.technique, NoHintPage);
+    display.AddValue(section.value);
+    display.colour = section.colour;
+    for (const auto& column : section.colour)
+        for (const std::int32_t colour : column) display.colouredNbr += colour != 0;
+    if (step.technique == SingleColoursType2) display.falseColour = section.falseColour;
+    display.AddChanges(section.removals, section.removalCount);
 }

@@ -118,7 +118,7 @@ int FindNakedSingle(SudokuBoard& board, SolveStep& step) {
             const BoardCell& cell = board.Cell(x, y);
             if (!cell.IsEmpty() || cell.candidateNbr != 1) continue;
             int value = 0;
-            ValuesOfMask(cell.candidates, &value, 1);
+            MaskValues(cell.candidates, &value, 1);
             PlaceValue(board, x, y, value);
             step.value = value;
             step.column = x;
@@ -127,4 +127,26 @@ int FindNakedSingle(SudokuBoard& board, SolveStep& step) {
             return 1;
         }
     return 0;
+}
+
+const StepDescription kPlacementDescription = {"Given %s solved at ", 1, CellListing::FirstOnly};
+
+void ShowSingle(const SolveStep& step, StepDisplay& display) {
+    display.Begin(step.technique, PlacementPage);
+    display.AddValue(step.value);
+    display.AddPatternCell({step.column, step.row});
+    display.placedValue = step.value;
+    display.placedCell = {step.column, step.row};
+    display.logsPlacement = 1;
+    // The singles that read placed values only cross their unit's other cells with lines.
+    if (step.technique == SingleInBox) {
+        display.singleUnitKind = BoxUnit;
+        display.singleUnit = step.unitBox;
+    } else if (step.technique == SingleInRow) {
+        display.singleUnitKind = RowUnit;
+        display.singleUnit = step.row;
+    } else if (step.technique == SingleInColumn) {
+        display.singleUnitKind = ColumnUnit;
+        display.singleUnit = step.column;
+    }
 }

@@ -63,6 +63,7 @@ struct SolveStep {
     struct PointingPairSection {
         std::int32_t value = 0;
         std::array<StepCell, kLineCellCapacity> pointingCells{};
+        std::int32_t pointingCellCount = 0;  // those of the box that acts
         std::array<StepRemoval, kUnitRemovalCapacity> removals{};
         std::int32_t removalCount = 0;
     } pointingPair;

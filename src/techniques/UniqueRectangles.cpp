@@ -46,7 +46,7 @@ void ApplyTypeOne(SudokuBoard& board, const Rectangle& rectangle, SolveStep& ste
         break;
     }
     int values[2];
-    SudokuBoard::MaskToList(rectangle.pair, values, board.size);
+    MaskValues(rectangle.pair, values, 2);
     section.valueA = values[0];
     section.valueB = values[1];
     section.pairMask = static_cast<std::int32_t>(rectangle.pair);
@@ -127,4 +127,23 @@ int FindUniqueRectangle(SudokuBoard& board, SolveStep& step) {
             }
         }
     return 0;
+}
+
+const StepDescription kRectangleType1Description = {"Candidates %s and %s removed in Cell ", 2,
+                                                    CellListing::FirstOnly};
+
+void ShowUniqueRectangle(const SolveStep& step, StepDisplay& display) {
+    const RectangleSection& section = step.uniqueRectangle;
+    if (step.technique == UniqueRectangleType1) {
+        display.Begin(step.technique, UniqueRectangleType1Page);
+        display.AddValue(section.valueA);
+        display.AddValue(section.valueB);
+        for (const StepCell& corner : section.corners) display.AddPatternCell(corner);
+        display.AddChange(section.targetColumn, section.targetRow, section.pairMask);
+        return;
+    }
+    display.Begin(step.technique, UniqueRectangleType2Page);
+    display.AddValue(section.extraValue);
+    for (const StepCell& corner : section.roofCorners) display.AddPatternCell(corner);
+    display.AddChanges(section.removals, section.removalCount);
 }

@@ -16,12 +16,38 @@ constexpr UnitTable MakeUnitTable(int size, int boxSize) {
     return table;
 }
 
+constexpr PeerTable MakePeerTable(int size, int boxSize) {
+    PeerTable table;
+    table.peerNbr = 3 * size - 2 * boxSize - 1;
+    for (int x = 0; x < size; ++x)
+        for (int y = 0; y < size; ++y) {
+            auto& peers = table.peers[CellIndex(x, y)];
+            int count = 0;
+            for (int r = 0; r < size; ++r)
+                if (r != y) peers[count++] = static_cast<std::uint8_t>(CellIndex(x, r));
+            for (int c = 0; c < size; ++c)
+                if (c != x) peers[count++] = static_cast<std::uint8_t>(CellIndex(c, y));
+            const int firstColumn = x / boxSize * boxSize, firstRow = y / boxSize * boxSize;
+            for (int r = firstRow; r < firstRow + boxSize; ++r)
+                for (int c = firstColumn; c < firstColumn + boxSize; ++c)
+                    if (r != y && c != x)
+                        peers[count++] = static_cast<std::uint8_t>(CellIndex(c, r));
+        }
+    return table;
+}
 }  // namespace
 
 constexpr UnitTable kUnitTable9 = MakeUnitTable(9, 3);
 constexpr UnitTable kUnitTable16 = MakeUnitTable(16, 4);
+constexpr PeerTable kPeerTable9 = MakePeerTable(9, 3);
+constexpr PeerTable kPeerTable16 = MakePeerTable(16, 4);
 
-UnitPlaces::UnitPlaces(const SudokuBoard& board, bool bivalueOnly) : boxSize_(board.boxSize) {
+UnitPlaces::UnitPlaces(const SudokuBoard& board, bool bivalueOnly, int kinds)
+    : boxSize_(board.boxSize) {
+    // Kinds not asked for get empty masks; masking keeps the scatter free of branches.
+    const std::uint32_t rows = 0u - ((kinds >> RowUnit) & 1u),
+                        columns = 0u - ((kinds >> ColumnUnit) & 1u),
+                        boxes = 0u - ((kinds >> BoxUnit) & 1u);
     const std::uint32_t values = fullMask(board.size);
     for (int x = 0; x < board.size; ++x)
         for (int y = 0; y < board.size; ++y) {
@@ -38,9 +64,9 @@ UnitPlaces::UnitPlaces(const SudokuBoard& board, bool bivalueOnly) : boxSize_(bo
             const int position = BoxPosition(x, y);
             for (std::uint32_t rest = cell.candidates & values; rest != 0; rest &= rest - 1) {
                 const int v = std::countr_zero(rest);
-                places_[RowUnit][y][v] |= static_cast<std::uint16_t>(1u << x);
-                places_[ColumnUnit][x][v] |= static_cast<std::uint16_t>(1u << y);
-                places_[BoxUnit][box][v] |= static_cast<std::uint16_t>(1u << position);
+                places_[RowUnit][y][v] |= static_cast<std::uint16_t>((1u << x) & rows);
+                places_[ColumnUnit][x][v] |= static_cast<std::uint16_t>((1u << y) & columns);
+                places_[BoxUnit][box][v] |= static_cast<std::uint16_t>((1u << position) & boxes);
             }
         }
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <span>
 
 #include "engine/SudokuBoard.h"
 
@@ -22,6 +23,21 @@ extern const UnitTable kUnitTable16;
 // The table of a board of size 9 or 16.
 inline const UnitTable& UnitTableFor(int size) {
     return size == 16 ? kUnitTable16 : kUnitTable9;
+}
+
+// For one board size: the grid indexes of every cell's peers (the other cells of its column, of
+// its row and of its box), in the order column by row, row by column, then the rest of the box
+// row by row.
+inline constexpr int kPeerCapacity = 3 * kMaxSize - 9;
+struct PeerTable {
+    int peerNbr = 0;
+    std::array<std::array<std::uint8_t, kPeerCapacity>, kGridCells> peers{};
+};
+extern const PeerTable kPeerTable9;
+extern const PeerTable kPeerTable16;
+inline std::span<const std::uint8_t> PeersOf(int size, int index) {
+    const PeerTable& table = size == 16 ? kPeerTable16 : kPeerTable9;
+    return {table.peers[index].data(), static_cast<std::size_t>(table.peerNbr)};
 }
 
 constexpr int ColumnOfIndex(int index) {
@@ -51,14 +67,6 @@ inline std::uint32_t RemoveCandidates(BoardCell& cell, std::uint32_t mask) {
     return removed;
 }
 
-// The values of a candidate set, ascending, at most capacity of them. Returns how many.
-inline int ValuesOfMask(std::uint32_t mask, int* values, int capacity) {
-    int count = 0;
-    for (; mask != 0 && count < capacity; mask &= mask - 1)
-        values[count++] = std::countr_zero(mask) + 1;
-    return count;
-}
-
 // Which values occur in the masks fed to Add: at all, at least twice, exactly once.
 class CandidateTally {
 public:
@@ -80,9 +88,11 @@ private:
 // bivalueOnly, only cells of exactly two candidates count). One pass over the board replaces the
 // per-query unit scans; the masks describe the board as it was built and are rebuilt after any
 // change. Lowest bit first is walking order, so the first place found by a scan is the lowest bit.
+// A search that reads one kind of unit only asks for that kind (bit 1 << kind of `kinds`).
+inline constexpr int kAllUnitKinds = 7;
 class UnitPlaces {
 public:
-    UnitPlaces(const SudokuBoard& board, bool bivalueOnly);
+    UnitPlaces(const SudokuBoard& board, bool bivalueOnly, int kinds = kAllUnitKinds);
 
     std::uint32_t Of(UnitKind kind, int unit, int v) const { return places_[kind][unit][v - 1]; }
     // The values placed in the unit.
@@ -96,6 +106,22 @@ public:
     // The position of cell (column, row) in the walking order of its box.
     int BoxPosition(int column, int row) const {
         return (column % boxSize_) * boxSize_ + row % boxSize_;
+    }
+    // Calls link(column, row) for each unit of cell (x, y), its row, its column, then its box, in
+    // which v has exactly one place besides the cell: the cell's conjugate (or, over two-candidate
+    // cells, the cell it forces) in that unit.
+    template <class Link>
+    void ForEachLink(const SudokuBoard& board, int x, int y, int v, Link link) const {
+        const int box = board.BoxIndex(x, y);
+        const std::uint32_t inRow = Of(RowUnit, y, v) & ~(1u << x);
+        if (std::has_single_bit(inRow)) link(std::countr_zero(inRow), y);
+        const std::uint32_t inColumn = Of(ColumnUnit, x, v) & ~(1u << y);
+        if (std::has_single_bit(inColumn)) link(x, std::countr_zero(inColumn));
+        const std::uint32_t inBox = Of(BoxUnit, box, v) & ~(1u << BoxPosition(x, y));
+        if (std::has_single_bit(inBox)) {
+            const int index = UnitCellIndex(board, BoxUnit, box, std::countr_zero(inBox));
+            link(ColumnOfIndex(index), RowOfIndex(index));
+        }
     }
 
 private:

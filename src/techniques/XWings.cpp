@@ -110,3 +110,11 @@ int FindXWings(SudokuBoard& board, SolveStep& step) {
                ? 1
                : 0;
 }
+
+void ShowXWings(const SolveStep& step, StepDisplay& display) {
+    const XWingsSection& section = step.xWings;
+    display.Begin(step.technique, XWingsPage);
+    display.AddValue(section.value);
+    for (const StepCell& corner : section.corners) display.AddPatternCell(corner);
+    display.AddChanges(section.removals, section.removalCount);
+}

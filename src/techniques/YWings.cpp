@@ -101,7 +101,7 @@ int FindYWings(SudokuBoard& board, SolveStep& step) {
             if (!IsBivalue(pivot)) continue;
             auto& section = step.yWings;
             int values[2];
-            SudokuBoard::MaskToList(pivot.candidates, values, n);
+            MaskValues(pivot.candidates, values, 2);
             section.pivotColumn = x;
             section.pivotRow = y;
             section.valueA = values[0];
@@ -113,4 +113,16 @@ int FindYWings(SudokuBoard& board, SolveStep& step) {
             if (TryBranch(board, Orientation{false}, y, x, step, hasFirstWing)) return 1;
         }
     return 0;
+}
+
+void ShowYWings(const SolveStep& step, StepDisplay& display) {
+    const auto& section = step.yWings;
+    display.Begin(step.technique, YWingsPage);
+    display.AddValue(section.valueZ);
+    display.keyValues = {section.valueA, section.valueB};
+    display.keyValueNbr = 2;
+    display.AddPatternCell({section.pivotColumn, section.pivotRow});
+    display.AddPatternCell({section.wing1Column, section.wing1Row});
+    display.AddPatternCell({section.wing2Column, section.wing2Row});
+    display.AddChanges(section.removals, section.removalCount);
 }

@@ -40,8 +40,8 @@ TEST(HumanLikeDrivers, IterativeCountsWeighsAndLogsEachStepThenRestarts) {
     board->solutionNbr = 7;
     Script() = {};
     Script().placements[0] = 51;
-    Script().steps[26] = {{UniqueRectangleType1, 0, 0}};
-    Script().steps[27] = {{XWings, 0, 3}};
+    Script().steps[26] = {{UniqueRectangleType1, 0}};
+    Script().steps[27] = {{XWings, 3}};
 
     SolveStatistics statistics;
     EXPECT_EQ(SolveHumanLike(*board, statistics, ScriptedOrder()), SolutionFound);
@@ -72,11 +72,13 @@ TEST(HumanLikeDrivers, LongSolveKeepsCountingWhileTheLogKeepsItsFirstEntries) {
     Script() = {};
     // Single colours first: ten steps of 40 removals each, types I and II alternating.
     for (int i = 0; i < 10; ++i)
-        Script().steps[0].push_back({0, i % 2 ? SingleColoursType2 : SingleColoursType1, 40});
+        Script().steps[0].push_back({i % 2 ? SingleColoursType2 : SingleColoursType1, 40});
     Script().placements[1] = 256;
     RoutineOrder order = ScriptedOrder();
-    order[0].technique = SingleColoursType1;
-    order[1].technique = SingleInBox;
+    order[1] = order[0];
+    order[1].find = ScriptedOrder()[1].find;
+    order[0] = kDriverOrder[29];
+    order[0].find = ScriptedOrder()[0].find;
 
     SolveStatistics statistics;
     EXPECT_EQ(SolveHumanLike(board, statistics, order), SolutionFound);
@@ -103,10 +105,10 @@ TEST(HumanLikeDrivers, ProgressiveRepeatsARoutineAndWeighsOnlyTheSimplerOnes) {
     board->statistics.stepNbr = 5;
     Script() = {};
     Script().placements[0] = 2;
-    Script().steps[3] = {{}, {}, {}};
+    Script().steps[3] = {{HiddenSingleInRow, 0}, {HiddenSingleInRow, 0}, {HiddenSingleInRow, 0}};
     // A unique-rectangle success that reports neither type does not send the driver back.
-    Script().steps[26] = {{UnknownTechnique, 0, 0}, {UnknownTechnique, 0, 0}};
-    Script().steps[27] = {{XWings, 0, 2}, {XWings, 0, 2}};
+    Script().steps[26] = {{UnknownTechnique, 0}, {UnknownTechnique, 0}};
+    Script().steps[27] = {{XWings, 2}, {XWings, 2}};
 
     SolveStatistics statistics;
     EXPECT_EQ(SolveProgressive(*board, statistics, ScriptedOrder()), NoSolutionFound);
@@ -134,7 +136,7 @@ TEST(HumanLikeDrivers, ProgressiveRestartsAfterAUniqueRectangle) {
     HeadlessPlatform platform;
     auto board = MakeBoard(platform, kHalfBoard);
     Script() = {};
-    Script().steps[26] = {{UniqueRectangleType2, 0, 1}};
+    Script().steps[26] = {{UniqueRectangleType2, 1}};
     SolveStatistics statistics;
     SolveProgressive(*board, statistics, ScriptedOrder());
     EXPECT_EQ(Script().calls, Join({Positions(0, 26), {26}, Positions(0, 31)}));

@@ -42,7 +42,6 @@ int Scripted(SudokuBoard& board, SolveStep& step) {
     const ScriptedStep scripted = steps.front();
     steps.pop_front();
     step.technique = scripted.technique;
-    step.singleColours.colourTechnique = scripted.colourTechnique;
     step.xWings.value = 4;
     step.singleColours.value = 6;
     ListRemovals(step.xWings.removals, step.xWings.removalCount, scripted.removalCount);
@@ -53,7 +52,9 @@ int Scripted(SudokuBoard& board, SolveStep& step) {
 
 template <std::size_t... Position>
 RoutineOrder MakeScriptedOrder(std::index_sequence<Position...>) {
-    return {{OrderedRoutine{Scripted<Position>, kDriverOrder[Position].technique}...}};
+    RoutineOrder order = kDriverOrder;
+    ((order[Position].find = Scripted<Position>), ...);
+    return order;
 }
 }  // namespace
 

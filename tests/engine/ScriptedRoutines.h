@@ -9,9 +9,8 @@
 #include "engine/HumanLikeSolving.h"
 
 struct ScriptedStep {
-    int technique = 0;        // written to the step's `technique`
-    int colourTechnique = 0;  // written to the single-colours section
-    int removalCount = 0;     // removals listed in the X-Wings and single-colours sections
+    int technique = 0;     // written to the step's `technique`
+    int removalCount = 0;  // removals listed in the X-Wings and single-colours sections
 };
 
 struct RoutineScript {
@@ -25,5 +24,5 @@ struct RoutineScript {
 
 // The script the routines of ScriptedOrder() follow; reset it before each use.
 RoutineScript& Script();
-// kDriverOrder's techniques, each position served by its scripted routine.
+// kDriverOrder with each position's routine replaced by its scripted one.
 const RoutineOrder& ScriptedOrder();

@@ -2,7 +2,7 @@
 
 #include "TestSupport.h"
 #include "engine/HumanLikeSolving.h"
-#include "techniques/TechniqueOrder.h"
+#include "techniques/TechniqueTable.h"
 #include "techniques/UnitQueries.h"
 
 namespace {

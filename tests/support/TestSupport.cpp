@@ -11,10 +11,7 @@ std::unique_ptr<SudokuBoard> MakeBoard(HeadlessPlatform& platform, std::string_v
     board->Initialise(size, 0, "", "", nullptr, 0, 0);
     for (int i = 0; i < size * size && i < static_cast<int>(symbols.size()); ++i) {
         const char c = symbols[i];
-        int v = -1;
-        if (c >= '1' && c <= '9') v = c - '0';
-        if (c >= 'A' && c <= 'G') v = c - 'A' + 10;
-        if (v != -1) {
+        if (const int v = SymbolValue(c)) {
             board->Cell(i % size, i / size).value = v;
             board->Cell(i % size, i / size).type = Clue;
         }
@@ -22,13 +19,6 @@ std::unique_ptr<SudokuBoard> MakeBoard(HeadlessPlatform& platform, std::string_v
     board->RecomputeCandidates();
     board->Recount();
     return board;
-}
-
-std::string GridText(const SudokuBoard& board, const CellGrid& grid) {
-    std::string text;
-    for (int y = 0; y < board.size; ++y)
-        for (int x = 0; x < board.size; ++x) text += ValueSymbol(grid[CellIndex(x, y)].value);
-    return text;
 }
 
 std::vector<std::string> ReadPuzzleLines(const std::string& path, std::size_t maxLines) {

@@ -13,7 +13,9 @@
 std::unique_ptr<SudokuBoard> MakeBoard(HeadlessPlatform& platform, std::string_view text);
 
 // The grid's values as a string of N x N symbols in reading order.
-std::string GridText(const SudokuBoard& board, const CellGrid& grid);
+inline std::string GridText(const SudokuBoard& board, const CellGrid& grid) {
+    return GridText(board.size, grid);
+}
 inline std::string BoardText(const SudokuBoard& board) {
     return GridText(board, board.cells);
 }

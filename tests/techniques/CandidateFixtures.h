@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "TestSupport.h"
-#include "cli/StepEffects.h"
-#include "techniques/SolveStep.h"
+#include "techniques/StepEffects.h"
+#include "techniques/TechniqueTable.h"
 
 // Every cell empty with the full candidate set.
 inline std::unique_ptr<SudokuBoard> OpenBoard(HeadlessPlatform& platform, int size = 9) {
@@ -21,7 +21,7 @@ inline std::unique_ptr<SudokuBoard> OpenBoard(HeadlessPlatform& platform, int si
 // The candidates of cell (x, y) become the listed value symbols ("127", "9AG").
 inline void SetCandidates(SudokuBoard& board, int x, int y, std::string_view symbols) {
     std::uint32_t mask = 0;
-    for (const char c : symbols) mask |= bitOf(c <= '9' ? c - '0' : c - 'A' + 10);
+    for (const char c : symbols) mask |= bitOf(SymbolValue(c));
     board.Cell(x, y).candidates = mask;
     board.Cell(x, y).candidateNbr = BitCount(mask);
 }
@@ -51,16 +51,35 @@ inline void Transpose(SudokuBoard& board) {
         for (int y = x + 1; y < board.size; ++y) std::swap(board.Cell(x, y), board.Cell(y, x));
 }
 
-// Runs a routine and returns what it changed, as raruduz-cli steps shows it ("" when it found
-// nothing).
+// Every change between two boards, as raruduz-cli steps lists them: what a step's display must
+// account for.
+inline std::string BoardChanges(const SudokuBoard& board, const CellGrid& before) {
+    std::vector<CellEffect> changes;
+    for (int y = 0; y < board.size; ++y)
+        for (int x = 0; x < board.size; ++x) {
+            const BoardCell &was = before[CellIndex(x, y)], &now = board.Cell(x, y);
+            if (now.value >= 1 && now.value != was.value)
+                changes.push_back({x, y, now.value, 0});
+            else if (now.IsEmpty() && (was.candidates & ~now.candidates))
+                changes.push_back({x, y, -1, was.candidates & ~now.candidates});
+        }
+    return StepEffectsText(changes);
+}
+
+// Runs a routine and returns what its step shows it changed, implied removals omitted ("" when it
+// found nothing). The display must account for every change on the board.
 template <typename Routine>
 std::string RunRoutine(Routine routine, SudokuBoard& board, SolveStep& step) {
     const CellGrid before = board.cells;
     const int found = routine(board, step);
-    const std::string changes =
-        StepEffectsText(CollectStepEffects(board, before, board.cells, ImpliedRemovals::Omitted));
-    return found ? changes
-                 : (changes.empty() ? std::string() : "changed without a step: " + changes);
+    const std::string changes = BoardChanges(board, before);
+    if (!found) return changes.empty() ? std::string() : "changed without a step: " + changes;
+    auto display = std::make_unique<StepDisplay>();
+    ShowStep(step, *display);
+    const std::string shown =
+        StepEffectsText(StepEffects(*display, board, before, ImpliedRemovals::Listed));
+    if (shown != changes) return "shown " + shown + " but changed " + changes;
+    return StepEffectsText(StepEffects(*display, board, before, ImpliedRemovals::Omitted));
 }
 
 // Four cells as their columns, then their rows, as the step records list them.

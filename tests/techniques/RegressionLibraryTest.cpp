@@ -9,11 +9,9 @@
 
 #include <set>
 
-#include "TestSupport.h"
-#include "cli/StepEffects.h"
+#include "CandidateFixtures.h"
 #include "engine/StepLog.h"
 #include "files/SolveLog.h"
-#include "techniques/TechniqueOrder.h"
 #include "techniques/UnitQueries.h"
 
 namespace {
@@ -24,16 +22,6 @@ struct RegressionCase {
     std::vector<std::string> removals;
     std::string expected;  // effects text, or "none"
 };
-
-// The routine that produces a technique: types II of unique rectangles and single colours come
-// from the routine of type I.
-TechniqueRoutine RoutineFor(int technique) {
-    if (technique == UniqueRectangleType2) technique = UniqueRectangleType1;
-    if (technique == SingleColoursType2) technique = SingleColoursType1;
-    for (const OrderedRoutine& routine : kDriverOrder)
-        if (routine.technique == technique) return routine.find;
-    return nullptr;
-}
 
 std::vector<RegressionCase> ReadCases(const std::string& path) {
     std::vector<RegressionCase> cases;
@@ -51,12 +39,6 @@ std::vector<RegressionCase> ReadCases(const std::string& path) {
         cases.push_back(item);
     }
     return cases;
-}
-
-int SymbolValue(char symbol) {
-    if (symbol >= '1' && symbol <= '9') return symbol - '0';
-    if (symbol >= 'A' && symbol <= 'G') return symbol - 'A' + 10;
-    return -1;
 }
 
 // Applies "rRcC-SSS": the cell must be empty and hold every candidate named.
@@ -77,10 +59,10 @@ int SymbolValue(char symbol) {
 
 // The step log names exactly the changed cells, and the values its description names are the
 // placed ones, the removed ones, or (for hidden subsets) the ones the cells keep.
-void ExpectLogTellsTheSameStory(const SudokuBoard& board, const SolveStep& step,
+void ExpectLogTellsTheSameStory(const SudokuBoard& board, const StepDisplay& display,
                                 const std::string& effects) {
     StepLogEntry entry;
-    FillStepLogEntry(static_cast<TechniqueId>(step.technique), step, entry);
+    FillStepLogEntry(display, entry);
     std::set<std::string> logged, changed;
     std::vector<const BoardCell*> loggedCells;
     for (int i = 0; i < std::min(entry.cellNbr, kStepLogCellCapacity); ++i) {
@@ -118,6 +100,45 @@ void ExpectLogTellsTheSameStory(const SudokuBoard& board, const SolveStep& step,
     }
 }
 
+// What the hint marks draw holds together: a frame for every pattern but single colours, whose
+// cells carry colour classes instead; chains whose links point back into their own branch, with
+// the agreed nodes on exactly the changed cells.
+void ExpectMarksHoldTogether(const SudokuBoard& board, const StepDisplay& display) {
+    const bool colours =
+        display.technique == SingleColoursType1 || display.technique == SingleColoursType2;
+    EXPECT_EQ(display.patternCellNbr == 0, colours);
+    EXPECT_EQ(display.page == NoHintPage, colours);
+    for (int i = 0; i < display.patternCellNbr; ++i) {
+        EXPECT_LT(display.patternCells[i].column, board.size);
+        EXPECT_LT(display.patternCells[i].row, board.size);
+    }
+    if (colours) {
+        EXPECT_GE(display.colouredNbr, 3);
+        for (int i = 0; i < display.changeNbr; ++i) {
+            const int colour = display.colour[display.changes[i].column][display.changes[i].row];
+            EXPECT_EQ(colour, display.falseColour);  // 0 for type I: the cell sees both colours
+        }
+    }
+    std::set<int> agreed, changedCells;
+    for (int i = 0; i < display.changeNbr; ++i)
+        changedCells.insert(CellIndex(display.changes[i].column, display.changes[i].row));
+    for (int i = 0; i < display.chainNodeNbr; ++i) {
+        const ChainMark& node = display.chain[i];
+        if (node.role == ChainRoot) {
+            EXPECT_EQ(node.parent, -1);
+            continue;
+        }
+        ASSERT_GE(node.parent, 0);
+        ASSERT_LT(node.parent, i);
+        EXPECT_EQ(display.chain[node.parent].branch, node.branch);
+        if (node.role == ChainAgreed) agreed.insert(CellIndex(node.column, node.row));
+    }
+    if (display.technique == ForcedChains) {
+        EXPECT_EQ(agreed, changedCells);
+        EXPECT_EQ(display.chain[0].role, ChainRoot);
+    }
+}
+
 TEST(RegressionLibrary, EveryCaseGivesItsExpectedStep) {
     const std::vector<RegressionCase> cases =
         ReadCases(std::string(RARUDUZ_TEST_DATA) + "/techniques.txt");
@@ -125,27 +146,26 @@ TEST(RegressionLibrary, EveryCaseGivesItsExpectedStep) {
     HeadlessPlatform platform;
     for (const RegressionCase& item : cases) {
         SCOPED_TRACE("techniques.txt line " + std::to_string(item.lineNumber));
-        const TechniqueRoutine routine = RoutineFor(item.technique);
+        // Types II come from the routine of type I.
+        const OrderedRoutine* routine = RoutineOf(item.technique);
         ASSERT_NE(routine, nullptr) << "no routine for technique " << item.technique;
         ASSERT_TRUE(item.board.size() == 81 || item.board.size() == 256);
         ASSERT_FALSE(item.expected.empty()) << "no expected effects";
         auto board = MakeBoard(platform, item.board);
         for (const std::string& removal : item.removals) ASSERT_TRUE(ApplyRemoval(*board, removal));
 
-        const CellGrid before = board->cells;
         SolveStep step;
-        const int found = routine(*board, step);
-        const std::string effects = StepEffectsText(
-            CollectStepEffects(*board, before, board->cells, ImpliedRemovals::Omitted));
+        const std::string effects = RunRoutine(routine->find, *board, step);
         if (item.expected == "none") {
-            EXPECT_EQ(found, 0);
             EXPECT_EQ(effects, "");
             continue;
         }
-        EXPECT_EQ(found, 1);
         EXPECT_EQ(step.technique, item.technique);
         EXPECT_EQ(effects, item.expected);
-        ExpectLogTellsTheSameStory(*board, step, effects);
+        auto display = std::make_unique<StepDisplay>();
+        ShowStep(step, *display);
+        ExpectLogTellsTheSameStory(*board, *display, effects);
+        ExpectMarksHoldTogether(*board, *display);
         for (int x = 0; x < board->size; ++x)
             for (int y = 0; y < board->size; ++y)
                 EXPECT_EQ(board->Cell(x, y).candidateNbr, BitCount(board->Cell(x, y).candidates));

@@ -1,12 +1,13 @@
 #pragma once
-// What one solving step did to the board, found by comparing the cells before and after it:
-// values placed and candidates removed, cell by cell in reading order.
+// What one solving step did to the board, cell by cell in reading order: values placed and
+// candidates removed, read from what the step shows.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "engine/BoardTypes.h"
+#include "techniques/StepDisplay.h"
 
 struct CellEffect {
     int column = 0;
@@ -15,13 +16,14 @@ struct CellEffect {
     std::uint32_t removed = 0;  // candidates the cell lost (an empty cell only)
 };
 
-// Whether the candidates a placement takes out of its peers by itself are listed. The command
-// line lists every change; the technique tests look at what the technique decided.
+// Whether the value a placement clears from the placed cell's peers is listed. The command line
+// lists every change; the technique tests look at the placement alone.
 enum class ImpliedRemovals { Listed, Omitted };
 
-// Every changed cell in reading order: placements, and candidates lost by cells still empty.
-std::vector<CellEffect> CollectStepEffects(const BoardData& data, const CellGrid& before,
-                                           const CellGrid& after, ImpliedRemovals implied);
+// Every changed cell in reading order: the placement, and the candidates lost by cells still
+// empty. `before` is the board before the step; only listing the implied removals reads it.
+std::vector<CellEffect> StepEffects(const StepDisplay& display, const BoardData& data,
+                                    const CellGrid& before, ImpliedRemovals implied);
 
 // "rRcC=S" for a placement, "rRcC-SSS" for removals (symbols ascending); rows and columns 1-based.
 std::string EffectText(const CellEffect& effect);
