@@ -5,9 +5,7 @@ set -euo pipefail
 cli=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-data="$RARUDUZ_SHARED_DATA/magictour_top1465.txt"
-[[ -r "$data" ]] || { echo "SKIP: $data missing"; exit 0; }
-awk 'NR % 37 == 1' "$data" > "$work/sample.txt"
+grep -v '^#' "$(dirname "$0")/../data/unique_sample.txt" > "$work/sample.txt"
 
 "$cli" solve --method human "$work/sample.txt" > "$work/solve.out"
 "$cli" log "$work/sample.txt" > "$work/log.out"
