@@ -33,8 +33,10 @@ int ScanTriggers(const SudokuBoard& board, TriggerScan scan, IsTrigger isTrigger
                 index = CellIndex(board.boxColumnStart[walked] + i % n,
                                   board.boxRowStart[walked] + i / n);
             const BoardCell& cell = board.cells[index];
-            // One branch on both tests: triggers are few, emptiness is hard to predict.
-            if (!(cell.IsEmpty() & isTrigger(cell.candidateNbr))) continue;
+            // One branch on both tests: triggers are few, emptiness is hard to predict. As
+            // integers, so that the branch-free & does not read as a mistaken &&.
+            const int empty = cell.IsEmpty(), trigger = isTrigger(cell.candidateNbr);
+            if (!(empty & trigger)) continue;
             if (tryTrigger(index, UnitOfCell(board, scan.test, index))) return 1;
         }
     return 0;

@@ -2,9 +2,7 @@
 # log and solve --method human tell the same story: the summary's weighted counts give the score
 # that solve prints, and the step log lists every step up to its 256 entries.
 source "$(dirname "$0")/support/scenario.bash" "$1"
-data="${RARUDUZ_SHARED_DATA:-}/magictour_top1465.txt"
-[[ -r "$data" ]] || { echo "SKIP: $data missing"; exit 0; }
-awk 'NR % 37 == 1' "$data" > "$tmp/sample.txt"
+grep -v '^#' "$(dirname "$0")/../data/unique_sample.txt" > "$tmp/sample.txt"
 
 "$cli" solve --method human "$tmp/sample.txt" > "$tmp/solve.out"
 "$cli" log "$tmp/sample.txt" > "$tmp/log.out"

@@ -54,12 +54,3 @@ bool ExpectSameAsReference(std::string_view text, int mode, long nodeBudget,
     ExpectSameOutcome(*reference, *board);
     return true;
 }
-
-std::vector<std::string> SamplePuzzles(const std::string& fileName, std::size_t count,
-                                       std::size_t step) {
-    const std::vector<std::string> lines =
-        ReadPuzzleLines(std::string(RARUDUZ_SHARED_DATA) + "/" + fileName, count * step);
-    std::vector<std::string> sample;
-    for (std::size_t i = 0; i < lines.size(); i += step) sample.push_back(lines[i]);
-    return sample;
-}

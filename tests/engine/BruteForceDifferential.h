@@ -5,7 +5,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "engine/SudokuBoard.h"
 #include "platform/HeadlessPlatform.h"
@@ -22,7 +21,3 @@ void ExpectSameOutcome(const SudokuBoard& expected, const SudokuBoard& actual);
 // reference needs more than nodeBudget recursive steps.
 bool ExpectSameAsReference(std::string_view text, int mode, long nodeBudget,
                            const BoardPreparation& prepare = {});
-
-// Every step-th of the first lines of a shared puzzle set; empty when the set is missing.
-std::vector<std::string> SamplePuzzles(const std::string& fileName, std::size_t count,
-                                       std::size_t step);

@@ -6,7 +6,8 @@
 # and prefix "capture-" (capture-literal, capture-digest) to record them instead, from the
 # raruduz-cli given as $1 (record only from a build whose behaviour is the reference).
 # A case's output is its standard output, then a separator line with the exit status, then its
-# standard error; the temporary folder reads TMP and solving times read T.
+# standard error; the temporary folder reads TMP, solving times read T and generation times are
+# left out.
 
 golden_mode=$2
 golden_store=$3
