@@ -26,3 +26,6 @@ struct RunControl {
     // Out: the attempts the run has made so far.
     std::int32_t attemptNbr = 0;
 };
+
+// A signal handler may only store to a lock-free atomic.
+static_assert(std::atomic<bool>::is_always_lock_free);

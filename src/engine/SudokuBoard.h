@@ -86,6 +86,7 @@ public:
 
     std::array<std::int32_t, kMaxSize> boxColumnStart{};
     std::array<std::int32_t, kMaxSize> boxRowStart{};
+    // 1 while the exhaustive solver runs; a stop goes through the solve's RunControl.
     std::int32_t bruteForceRunning = 0;
     std::int32_t solutionKnown = 0;
     std::int32_t mistakeCheckEnabled = 0;
