@@ -33,6 +33,8 @@ int SudokuBoard::PrepareShowMistakes(RunControl* control) {
     if (size != 9) {
         platform().ShowMessage(kNotOptimisedFor16Message);
         mistakeCheckEnabled = 0;
+        // No count this time: a solution proven before may belong to clues edited since.
+        uniqueSolutionKnown = 0;
     } else if (SolveBruteForce(CountToFifty, control) != SolutionFound) {
         platform().ShowMessage(kNoSolutionMessage);
         mistakeCheckEnabled = 0;

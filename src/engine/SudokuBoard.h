@@ -108,6 +108,4 @@ private:
 };
 
 // The letter that stands for value v in a board text: "." for empty, "1".."9", "A".."G".
-inline char ValueSymbol(int v) {
-    return v >= 1 && v <= 16 ? kValueSymbols[v] : '.';
-}
+inline char ValueSymbol(int v) { return v >= 1 && v <= 16 ? kValueSymbols[v] : '.'; }
