@@ -31,7 +31,7 @@ std::vector<StepState> LoadStates(SudokuBoard& board) {
         for (int i = 0; i < 81; ++i)
             if (line[i] >= '1' && line[i] <= '9')
                 board.Cell(i % 9, i / 9) = {line[i] - '0', Clue, 0, 0};
-        board.SolveBruteForce(1);
+        board.SolveBruteForce(StopAtFirstSolution);
         board.ClearGivens();
         for (;;) {
             const CellGrid before = board.cells;

@@ -20,8 +20,9 @@ void SolveSetAtLimitTwo(benchmark::State& state, const char* fileName) {
     int unique = 0;
     for (auto _ : state)
         for (const BoardData& puzzle : puzzles) {
-            board->Initialise(9, 0, "", "", &puzzle, 0, 0);
-            unique += board->SolveBruteForce(3) == SolutionFound && board->solutionNbr == 1;
+            board->LoadRecord(puzzle);
+            unique += board->SolveBruteForce(StopAtSecondSolution) == SolutionFound &&
+                      board->solutionNbr == 1;
         }
     benchmark::DoNotOptimize(unique);
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(puzzles.size()));

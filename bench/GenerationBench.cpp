@@ -70,7 +70,7 @@ void BM_GradedBoard(benchmark::State& state) {
     std::vector<double> milliseconds, attempts;
     for (auto _ : state) {
         for (int k = 0; k < boards; ++k) {
-            GenerationControl control;
+            RunControl control;
             const double start = CpuMilliseconds();
             generator.Generate(*board, level, style, 0, &control);
             milliseconds.push_back(CpuMilliseconds() - start);
@@ -99,10 +99,12 @@ void BM_SpecialAttempts(benchmark::State& state) {
     search.Prepare(static_cast<int>(state.range(0)));
     SpecialCriteria criteria;
     criteria.techniqueId = UniqueRectangleType3;
-    criteria.attempts = static_cast<int>(state.range(1));
-    for (auto _ : state) benchmark::DoNotOptimize(search.Run(criteria));
-    state.counters["attempts_per_s"] = benchmark::Counter(
-        static_cast<double>(criteria.attempts) * state.iterations(), benchmark::Counter::kIsRate);
+    RunControl control;
+    control.attemptLimit = static_cast<int>(state.range(1));
+    for (auto _ : state) benchmark::DoNotOptimize(search.Run(criteria, &control));
+    state.counters["attempts_per_s"] =
+        benchmark::Counter(static_cast<double>(control.attemptLimit) * state.iterations(),
+                           benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_SpecialAttempts)->Args({9, 200})->Args({16, 20})->Unit(benchmark::kMillisecond);
 }  // namespace

@@ -24,7 +24,7 @@ void OverSet(benchmark::State& state, const char* fileName, Solve solve) {
     std::int64_t solved = 0;
     for (auto _ : state)
         for (const BoardData& puzzle : puzzles) {
-            board->Initialise(9, 0, "", "", &puzzle, 0, 0);
+            board->LoadRecord(puzzle);
             solved += solve(*board);
         }
     const double boards = static_cast<double>(puzzles.size()) * state.iterations();

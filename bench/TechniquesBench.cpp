@@ -23,7 +23,7 @@
 
 namespace {
 void LoadClues(SudokuBoard& board, const BoardData& puzzle) {
-    board.Initialise(9, 0, "", "", &puzzle, 0, 0);
+    board.LoadRecord(puzzle);
     board.RecomputeCandidates();
 }
 
@@ -67,7 +67,7 @@ void WholeSetSoundness(benchmark::State& state, const char* fileName) {
             }
             solved += board->emptyNbr == 0;
             const CellGrid stepped = board->cells;
-            if (board->SolveBruteForce(1) != SolutionFound) {
+            if (board->SolveBruteForce(StopAtFirstSolution) != SolutionFound) {
                 ++unsound;
                 continue;
             }

@@ -43,8 +43,8 @@ bool FindRepeatedClue(const BoardData& input, std::string& detail) {
 Verdict CheckBoard(SudokuBoard& board, SolveStep& step, const BoardData& input, bool withGuess,
                    std::string& detail) {
     if (FindRepeatedClue(input, detail)) return Verdict::Invalid;
-    board.Initialise(input.size, 0, "", "", &input, 0, 0);
-    board.SolveBruteForce(3);
+    board.LoadRecord(input);
+    board.SolveBruteForce(StopAtSecondSolution);
     if (board.solutionNbr != 1) {
         detail = board.solutionNbr == 0 ? "0 solutions" : "2 or more solutions";
         return Verdict::NotUnique;

@@ -82,7 +82,7 @@ int RunOverInputBoards(CliArguments& arguments, const BoardCommand& run, CtrlC c
     // Until the input is read, no solve has begun that a Ctrl-C could stop.
     bool stopsArmed = ctrlC != CtrlC::StopsSolve;
     const bool read = VisitInputBoards(files, platform, [&](const InputBoard& input) {
-        if (!stopsArmed) StopSolvesOnInterrupt(platform, *board);
+        if (!stopsArmed) StopSolvesOnInterrupt(platform);
         stopsArmed = true;
         run(*board, input);
     });

@@ -9,14 +9,15 @@
 #include "files/TextLineFile.h"
 
 int RunExport(CliArguments& arguments) {
-    const int layout = arguments.TakeInteger("--layout", 0, 3, -1);
+    const int layoutIndex = arguments.TakeInteger("--layout", 0, 3, -1);
     const std::string content = arguments.TakeValue("--content").value_or("clues");
     if (!arguments.error().empty()) return UsageError(arguments.error());
-    if (layout < 0) return UsageError("option --layout is required");
+    if (layoutIndex < 0) return UsageError("option --layout is required");
+    const auto layout = static_cast<ExportLayout>(layoutIndex);
     if (content != "clues" && content != "all")
         return UsageError("option --content takes clues or all, not '" + content + "'");
 
-    std::optional<int> choice;
+    std::optional<ExportContent> choice;
     std::string text;
     return RunOverInputBoards(arguments, [&](SudokuBoard& board, const InputBoard& input) {
         // Boards read from text are never solved, so "all" warns once, as the dialog does.

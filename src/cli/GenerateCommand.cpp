@@ -46,7 +46,7 @@ int RunGenerate(CliArguments& arguments) {
     if (!generator.Prepare(size)) return kExitUsage;
     auto board = std::make_unique<SudokuBoard>(platform);
     for (int k = 0; k < count; ++k) {
-        GenerationControl control;
+        RunControl control;
         control.progress = [](int) { EndRunIfInterrupted(); };
         const std::uint32_t start = platform.TickCount();
         generator.Generate(*board, level, style, 0, &control);
@@ -63,11 +63,10 @@ int RunSpecial(CliArguments& arguments) {
     SpecialCriteria criteria;
     criteria.techniqueId = arguments.TakeInteger("--technique", 1, 36, 0);
     criteria.boardsWanted = arguments.TakeInteger("--count", 1, 999, 1);
-    criteria.attempts = arguments.TakeInteger("--attempts", 1, 1'000'000, 1000);
-    const int minimumLevel = arguments.TakeInteger("--min-level", 0, 6, 0);
-    const int maximumLevel = arguments.TakeInteger("--max-level", 0, 6, 0);
-    criteria.minimumScore = kSpecialMinimumScores[minimumLevel];
-    criteria.scoreLimit = kSpecialScoreLimits[maximumLevel];
+    RunControl control;
+    control.attemptLimit = arguments.TakeInteger("--attempts", 1, 1'000'000, 1000);
+    criteria.minimumLevel = arguments.TakeInteger("--min-level", 0, 6, 0);
+    criteria.maximumLevel = arguments.TakeInteger("--max-level", 0, 6, 0);
     criteria.minimumOccurrence = arguments.TakeInteger("--min-occurrence", 1, 1000, 1);
     int size = 9;
     TakeSizeAndSeed(arguments, size, platform);
@@ -79,7 +78,7 @@ int RunSpecial(CliArguments& arguments) {
 
     auto search = std::make_unique<SpecialGeneration>(platform);
     if (!search->Prepare(size)) return kExitUsage;
-    const int found = search->Run(criteria);
+    const int found = search->Run(criteria, &control);
     for (const SpecialResultRow& row : search->rows())
         std::cout << row.index << '\t' << row.attempt << '\t' << row.clueNbr << '\t'
                   << row.occurrence << '\t' << row.levelText << '\t' << row.score << '\t'

@@ -13,6 +13,7 @@ volatile std::sig_atomic_t interruptNbr = 0;
 int absorbedNbr = 0;
 // Ctrl-Cs already turned into a stop of a solve.
 int stopNbr = 0;
+RunControl solveControl;
 
 extern "C" void CountInterrupt(int) {
     interruptNbr = interruptNbr + 1;
@@ -41,13 +42,18 @@ void EndRun(int status) {
     std::_Exit(status);
 }
 
-void StopSolvesOnInterrupt(HeadlessPlatform& platform, SudokuBoard& board) {
+void StopSolvesOnInterrupt(HeadlessPlatform& platform) {
     absorbedNbr = 1;
-    platform.onPump = [&board] {
+    platform.onPump = [] {
         EndRunIfInterrupted();
         if (interruptNbr > stopNbr) {
             stopNbr = interruptNbr;
-            board.bruteForceRunning = 0;
+            solveControl.stopRequested = true;
         }
     };
+}
+
+RunControl& FreshSolveControl() {
+    solveControl.stopRequested = false;
+    return solveControl;
 }

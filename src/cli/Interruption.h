@@ -4,6 +4,7 @@
 // line written. The first Ctrl-C stops an exhaustive solve whose result the command prints, as
 // the desktop's Stop does; any other Ctrl-C ends the run with kExitInterrupted.
 
+#include "engine/RunControl.h"
 #include "platform/HeadlessPlatform.h"
 
 class SudokuBoard;
@@ -14,9 +15,11 @@ inline constexpr int kExitInterrupted = 130;
 // run waiting for its input can end) and must be retried by its caller.
 void InstallInterruptHandler();
 
-// Lets the first Ctrl-C stop the exhaustive solve of board (platform's board), running or next
-// to run, instead of ending the run: the pump clears the board's running flag.
-void StopSolvesOnInterrupt(HeadlessPlatform& platform, SudokuBoard& board);
+// Lets the first Ctrl-C stop the exhaustive solve, running or next to run, instead of ending the
+// run: the pump asks the solve's control to stop.
+void StopSolvesOnInterrupt(HeadlessPlatform& platform);
+// The control a Ctrl-C stops, with no stop requested yet: one per exhaustive solve.
+RunControl& FreshSolveControl();
 
 // Ends the run when a Ctrl-C came that nothing is left to absorb.
 void EndRunIfInterrupted();

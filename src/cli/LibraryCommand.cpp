@@ -7,8 +7,8 @@
 #include "engine/BoardLevel.h"
 #include "files/PuzzleDataDialogs.h"
 #include "files/PuzzleDataFile.h"
-#include "files/SettingsStore.h"
 #include "platform/SettingsNames.h"
+#include "platform/SettingsStore.h"
 
 namespace {
 // The records of the file; false when the file exists but cannot be read or is damaged.

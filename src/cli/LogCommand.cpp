@@ -9,7 +9,7 @@
 
 int RunLog(CliArguments& arguments) {
     return RunOverInputBoards(arguments, [](SudokuBoard& board, const InputBoard& input) {
-        board.Initialise(input.data.size, 0, "", "", &input.data, 0, 0);
+        board.LoadRecord(input.data);
         SolveHumanLike(board, board.statistics);
         std::cout << "# board " << input.index << '\n' << SolveLogSections(board, "");
     });

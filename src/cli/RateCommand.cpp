@@ -8,7 +8,7 @@
 
 int RunRate(CliArguments& arguments) {
     return RunOverInputBoards(arguments, [](SudokuBoard& board, const InputBoard& input) {
-        board.Initialise(input.data.size, 0, "", "", &input.data, 0, 0);
+        board.LoadRecord(input.data);
         const bool solved = board.RateBoard() == 1;
         std::cout << input.index << '\t' << (solved ? "Solved" : "Unsolved") << '\t' << board.score
                   << '\t' << LevelName(board.level) << '\n';

@@ -5,15 +5,15 @@
 #include <memory>
 
 #include "cli/CliCommands.h"
+#include "cli/Interruption.h"
 #include "cli/Stepping.h"
 #include "engine/BoardLevel.h"
 #include "engine/HumanLikeSolving.h"
 #include "engine/SudokuBoard.h"
 
 namespace {
-// --limit 1, 2 or 50 selects the exhaustive solver's modes 1, 3 and 2.
-int SolveModeForLimit(int limit) {
-    return limit == 1 ? 1 : limit == 2 ? 3 : 2;
+BruteForceMode SolveModeForLimit(int limit) {
+    return limit == 1 ? StopAtFirstSolution : limit == 2 ? StopAtSecondSolution : CountToFifty;
 }
 
 // --limit takes exactly 1, 2 or 50; fallback when it is absent. False after reporting a bad value.
@@ -30,7 +30,7 @@ bool ReadLimit(CliArguments& arguments, int fallback, int& limit) {
     return false;
 }
 
-using HumanLikeDriver = int (*)(SudokuBoard& board, SolveStatistics& statistics);
+using HumanLikeDriver = SolveStatus (*)(SudokuBoard& board, SolveStatistics& statistics);
 
 HumanLikeDriver DriverForMethod(const std::string& method) {
     if (method == "human") return SolveHumanLike;
@@ -51,8 +51,9 @@ int RunSolve(CliArguments& arguments) {
         return RunOverInputBoards(
             arguments,
             [limit](SudokuBoard& board, const InputBoard& input) {
-                board.Initialise(input.data.size, 0, "", "", &input.data, 0, 0);
-                const SolveStatus status = board.SolveBruteForce(SolveModeForLimit(limit));
+                board.LoadRecord(input.data);
+                const SolveStatus status =
+                    board.SolveBruteForce(SolveModeForLimit(limit), &FreshSolveControl());
                 std::cout << input.index << '\t' << kSolveStatusNames[status] << '\t'
                           << board.solutionNbr << "\t-\t-\t" << BoardLine(board, board.cells)
                           << '\n';
@@ -74,8 +75,8 @@ int RunSolutions(CliArguments& arguments) {
     return RunOverInputBoards(
         arguments,
         [limit](SudokuBoard& board, const InputBoard& input) {
-            board.Initialise(input.data.size, 0, "", "", &input.data, 0, 0);
-            board.SolveBruteForce(SolveModeForLimit(limit));
+            board.LoadRecord(input.data);
+            board.SolveBruteForce(SolveModeForLimit(limit), &FreshSolveControl());
             const int stored = std::min(board.solutionNbr, kStoredSolutionCapacity);
             for (int k = 0; k < stored; ++k)
                 std::cout << input.index << '\t' << k + 1 << '\t'

@@ -5,8 +5,8 @@
 #include "engine/HumanLikeSolving.h"
 
 void PrepareStepping(SudokuBoard& board, const BoardData& input, bool withGuess) {
-    board.Initialise(input.size, 0, "", "", &input, 0, 0);
-    if (withGuess) board.SolveBruteForce(1);
+    board.LoadRecord(input);
+    if (withGuess) board.SolveBruteForce(StopAtFirstSolution);
     board.ClearGivens();
 }
 

@@ -16,6 +16,15 @@ int WordokuValue(const SudokuBoard& board, int letterPlace) {
         if (board.wordokuStringCopy[i] == letter) value = i + 1;
     return value;
 }
+
+// The value an entry is judged against: the solution grid's, or, where the techniques left that
+// grid empty, the proven unique solution's.
+int ExpectedValue(const SudokuBoard& board, int x, int y) {
+    const int written = board.solution[CellIndex(x, y)].value;
+    if (written == -1 && board.uniqueSolutionKnown)
+        return board.uniqueSolution[CellIndex(x, y)].value;
+    return written;
+}
 }  // namespace
 
 int SudokuBoard::SetValue(int mode, int x, int y, int v) {
@@ -64,7 +73,7 @@ int SudokuBoard::SetValue(int mode, int x, int y, int v) {
             emptyCell();
             cell.value = w;
             const bool judged = mistakeCheckEnabled || solutionKnown;
-            cell.type = !judged || solution[CellIndex(x, y)].value == w ? Given : Mistake;
+            cell.type = !judged || ExpectedValue(*this, x, y) == w ? Given : Mistake;
         }
     }
     PlaceAndPropagate(x, y);

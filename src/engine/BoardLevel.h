@@ -53,3 +53,8 @@ constexpr BoardLevel LevelForScore(int score) {
         if (score < kLevelScoreBands[level].highScore) return static_cast<BoardLevel>(level);
     return Fiendish;
 }
+
+// The band of a level read from anywhere; that of "Unknown", any score, for a value outside 0..6.
+constexpr LevelScoreBand BandOfLevel(int level) {
+    return kLevelScoreBands[level >= 0 && level < kBoardLevelCount ? level : UnknownLevel];
+}

@@ -80,11 +80,12 @@ void WriteSolution(const SudokuBoard& board, const std::uint16_t* solved, CellGr
 // the lexicographic one, else only the first, aside, until it is known to be the only one.
 class BoardSearchListener final : public SearchListener {
 public:
-    explicit BoardSearchListener(SudokuBoard& board) : board_(board) {}
+    BoardSearchListener(SudokuBoard& board, const RunControl* control)
+        : board_(board), control_(control) {}
 
     bool KeepRunning() override {
         board_.platform().PumpMessages();
-        return board_.bruteForceRunning != 0;
+        return !control_ || !control_->stopRequested.load(std::memory_order_relaxed);
     }
 
     void OnSolution(const std::uint16_t* cells) override {
@@ -115,6 +116,7 @@ public:
 
 private:
     SudokuBoard& board_;
+    const RunControl* control_;
     std::array<std::uint16_t, kGridCells> aside_{};
     bool haveAside_ = false;
 };
@@ -128,7 +130,7 @@ std::uint32_t SearchMask(const BoardCell& cell, int n) {
 
 // Searches the open cells of the board; the board's cells are left as they are.
 template <int N>
-int SearchBoard(SudokuBoard& board) {
+int SearchBoard(SudokuBoard& board, const RunControl* control) {
     std::uint16_t candidates[N * N];
     bool filled[N * N];
     for (int y = 0; y < N; ++y)
@@ -137,7 +139,7 @@ int SearchBoard(SudokuBoard& board) {
             filled[y * N + x] = cell.value != -1;
             candidates[y * N + x] = static_cast<std::uint16_t>(SearchMask(cell, N));
         }
-    BoardSearchListener listener(board);
+    BoardSearchListener listener(board, control);
     BitBoardSearch<N> search(listener, board.platform().TraceEnabled());
     search.Load(candidates, filled);
 
@@ -155,15 +157,24 @@ int SearchBoard(SudokuBoard& board) {
 }
 }  // namespace
 
-SolveStatus SudokuBoard::SolveBruteForce(int mode) {
+SolveStatus SudokuBoard::SolveBruteForce(BruteForceMode mode, RunControl* control) {
     solutionKnown = 0;
+    uniqueSolutionKnown = 0;
     RecomputeCandidates();
-    solutionLimit = mode == 1 ? 1 : mode == 3 ? 2 : kStoredSolutionCapacity;
+    solutionLimit = mode == StopAtFirstSolution    ? 1
+                    : mode == StopAtSecondSolution ? 2
+                                                   : kStoredSolutionCapacity;
     bruteForceRunning = 1;
     solutionNbr = 0;
     int r = FillSingles(*this);
     if (r == 0) CopyGrid(cells, firstSolution);
-    if (r == 3) r = size == 16 ? SearchBoard<16>(*this) : SearchBoard<9>(*this);
+    if (r == 3) r = size == 16 ? SearchBoard<16>(*this, control) : SearchBoard<9>(*this, control);
+    // Only a count that ran to its end proves uniqueness: a stop after the first solution leaves
+    // solutionNbr at 1 on a board that may have many.
+    if (r == SolutionFound && solutionNbr == 1 && solutionLimit >= 2) {
+        CopyGrid(firstSolution, uniqueSolution);
+        uniqueSolutionKnown = 1;
+    }
     if (solutionNbr >= 1) {
         CopyGrid(firstSolution, cells);
         CopyGrid(firstSolution, solution);

@@ -7,7 +7,7 @@
 
 namespace {
 // Recount, then the score: 100 times the average weight per filled cell.
-int FinishSolve(SudokuBoard& board, const SolveStatistics& statistics) {
+SolveStatus FinishSolve(SudokuBoard& board, const SolveStatistics& statistics) {
     board.Recount();
     board.score =
         board.givenNbr == 0
@@ -17,7 +17,8 @@ int FinishSolve(SudokuBoard& board, const SolveStatistics& statistics) {
 }
 }  // namespace
 
-int SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics, const RoutineOrder& order) {
+SolveStatus SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics,
+                           const RoutineOrder& order) {
     board.ClearGivens();
     ResetStatistics(statistics);
     statistics.newData = 1;
@@ -46,7 +47,8 @@ int SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics, const Routin
     return FinishSolve(board, statistics);
 }
 
-int SolveProgressive(SudokuBoard& board, SolveStatistics& statistics, const RoutineOrder& order) {
+SolveStatus SolveProgressive(SudokuBoard& board, SolveStatistics& statistics,
+                             const RoutineOrder& order) {
     board.ClearGivens();
     ResetStatistics(statistics);
 
@@ -69,10 +71,10 @@ int SolveProgressive(SudokuBoard& board, SolveStatistics& statistics, const Rout
     return FinishSolve(board, statistics);
 }
 
-int SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics) {
+SolveStatus SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics) {
     return SolveHumanLike(board, statistics, kDriverOrder);
 }
 
-int SolveProgressive(SudokuBoard& board, SolveStatistics& statistics) {
+SolveStatus SolveProgressive(SudokuBoard& board, SolveStatistics& statistics) {
     return SolveProgressive(board, statistics, kDriverOrder);
 }

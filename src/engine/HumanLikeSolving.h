@@ -8,14 +8,16 @@
 #include "techniques/TechniqueTable.h"
 
 // The iterative driver: from the clues, one step, then back to the first routine; every step is
-// counted, weighted and logged. 0 when the board ends full, NoSolutionFound (3) otherwise.
-int SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics);
+// counted, weighted and logged. SolutionFound when the board ends full, NoSolutionFound otherwise.
+SolveStatus SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics);
 // The progressive driver: a routine that succeeded is repeated until it finds nothing more.
-int SolveProgressive(SudokuBoard& board, SolveStatistics& statistics);
+SolveStatus SolveProgressive(SudokuBoard& board, SolveStatistics& statistics);
 // One step on the board as it stands (the hint). 1 when a routine applied a step.
 int SolveOneStep(SudokuBoard& board, SolveStep& step);
 
 // The two drivers over another routine table of the same shape, so that their bookkeeping can be
 // checked with scripted routines. The forms above use kDriverOrder.
-int SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics, const RoutineOrder& order);
-int SolveProgressive(SudokuBoard& board, SolveStatistics& statistics, const RoutineOrder& order);
+SolveStatus SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics,
+                           const RoutineOrder& order);
+SolveStatus SolveProgressive(SudokuBoard& board, SolveStatistics& statistics,
+                             const RoutineOrder& order);

@@ -10,40 +10,45 @@ constexpr const char* kNotOptimisedFor16Message =
 constexpr const char* kNoSolutionMessage =
     "Raruduz 2.2 is Unable to Find a Solution for the Current Board !!!! \nThe 'Show Mistakes' "
     "Feature will be disabled ...  ";
+
+// Empties every cell that is not a clue, keeping its type as ClearGivens does: entries judged
+// mistakes must not steer the search for the solution they are judged against.
+void ClearToClues(SudokuBoard& board) {
+    for (int x = 0; x < board.size; ++x)
+        for (int y = 0; y < board.size; ++y)
+            if (board.Cell(x, y).type != Clue) board.Cell(x, y).value = -1;
+    board.RecomputeCandidates();
+    board.Recount();
+}
 }  // namespace
 
-int SudokuBoard::PrepareShowMistakes() {
+int SudokuBoard::PrepareShowMistakes(RunControl* control) {
     SolveStatistics checkStatistics;
     mistakeCheckEnabled = 1;
     CellGrid saved;
     CopyGrid(cells, saved);
-    ClearGivens();
+    ClearToClues(*this);
 
-    bool uniqueSolutionKnown = false;
+    int counted = 0;
     if (size != 9) {
         platform().ShowMessage(kNotOptimisedFor16Message);
         mistakeCheckEnabled = 0;
-    } else if (SolveBruteForce(2) != SolutionFound) {
+        // No count this time: a solution proven before may belong to clues edited since.
+        uniqueSolutionKnown = 0;
+    } else if (SolveBruteForce(CountToFifty, control) != SolutionFound) {
         platform().ShowMessage(kNoSolutionMessage);
         mistakeCheckEnabled = 0;
-    } else if (solutionNbr > 1) {
-        platform().ShowMultipleSolutions(*this);
     } else {
-        uniqueSolutionKnown = true;
+        counted = solutionNbr;
     }
 
     CopyGrid(saved, cells);
+    ClearToClues(*this);
     SolveHumanLike(*this, checkStatistics);
+    // The human-like driver resets the count; the caller reads it to list several solutions.
+    solutionNbr = counted;
     LevelFromScore();
     CopyGrid(cells, solution);
-    // Where the techniques stopped short, an empty cell of the grid would judge every value typed
-    // there a mistake; the one solution the exhaustive solver found knows the right one.
-    if (uniqueSolutionKnown)
-        for (int x = 0; x < size; ++x)
-            for (int y = 0; y < size; ++y) {
-                BoardCell& cell = solution[CellIndex(x, y)];
-                if (cell.IsEmpty()) cell.value = firstSolution[CellIndex(x, y)].value;
-            }
     CopyGrid(saved, cells);
     Recount();
     return mistakeCheckEnabled;

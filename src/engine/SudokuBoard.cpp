@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/BoardLevel.h"
 #include "platform/SettingsNames.h"
 
 SudokuBoard::SudokuBoard(Platform& platform) : platform_(&platform) {
@@ -22,8 +23,8 @@ SudokuBoard::~SudokuBoard() {
 }
 
 int SudokuBoard::Initialise(int newSize, int newLevel, std::string_view newName,
-                            std::string_view newDescription, const BoardData* source,
-                            int cluesOnly, int newIsWordoku) {
+                            std::string_view newDescription, const BoardData* source, int cluesOnly,
+                            int newIsWordoku) {
     size = newSize == 16 ? 16 : 9;
     boxSize = size == 9 ? 3 : 4;
     for (int k = 0; k < size; ++k) BoxOrigin(k, boxColumnStart[k], boxRowStart[k]);
@@ -33,6 +34,7 @@ int SudokuBoard::Initialise(int newSize, int newLevel, std::string_view newName,
     solutionKnown = 0;
     bruteForceRunning = 0;
     mistakeCheckEnabled = 0;
+    uniqueSolutionKnown = 0;
     ResetStatistics(statistics);
 
     const BoardCell emptyCell{-1, Empty, fullMask(size), size};
@@ -62,6 +64,10 @@ int SudokuBoard::Initialise(int newSize, int newLevel, std::string_view newName,
     }
     Recount();
     return 1;
+}
+
+int SudokuBoard::LoadRecord(const BoardData& record) {
+    return Initialise(record.size, UnknownLevel, "", "", &record, 0, 0);
 }
 
 int SudokuBoard::Recount() {
@@ -138,12 +144,12 @@ int SudokuBoard::PlaceAndPropagate(int x, int y) {
 int SudokuBoard::RestoreCandidate(int x, int y, int v) {
     const std::uint32_t bit = bitOf(v);
     for (int j = 0; j < size; ++j)
-        if (!IsValueInRow(j, v) && !IsValueInBox(boxColumnStart[BoxIndex(x, j)],
-                                                  boxRowStart[BoxIndex(x, j)], v))
+        if (!IsValueInRow(j, v) &&
+            !IsValueInBox(boxColumnStart[BoxIndex(x, j)], boxRowStart[BoxIndex(x, j)], v))
             AddCandidate(Cell(x, j), bit);
     for (int i = 0; i < size; ++i)
-        if (!IsValueInColumn(i, v) && !IsValueInBox(boxColumnStart[BoxIndex(i, y)],
-                                                     boxRowStart[BoxIndex(i, y)], v))
+        if (!IsValueInColumn(i, v) &&
+            !IsValueInBox(boxColumnStart[BoxIndex(i, y)], boxRowStart[BoxIndex(i, y)], v))
             AddCandidate(Cell(i, y), bit);
     const int x0 = (x / boxSize) * boxSize, y0 = (y / boxSize) * boxSize;
     for (int i = x0; i < x0 + boxSize; ++i)

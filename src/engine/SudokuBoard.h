@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "engine/BoardTypes.h"
+#include "engine/RunControl.h"
 #include "engine/SolveStatistics.h"
 #include "engine/SolveStatus.h"
 #include "platform/Platform.h"
@@ -20,6 +21,13 @@
 enum EntryMode : std::int32_t { SolveMode = 0, SetMode = 1, BruteForceSolvingMode = 2 };
 
 inline constexpr int kStoredSolutionCapacity = 50;
+
+// How far the exhaustive solver counts.
+enum BruteForceMode : std::int32_t {
+    StopAtFirstSolution = 1,   // whether a solution exists
+    CountToFifty = 2,          // the solutions to list, up to kStoredSolutionCapacity
+    StopAtSecondSolution = 3,  // whether the solution is unique
+};
 
 class SudokuBoard : public BoardData {
 public:
@@ -45,6 +53,8 @@ public:
     int RestoreCandidate(int x, int y, int v);
     int CopyGrid(const CellGrid& from, CellGrid& to) const;
     int ClearGivens();
+    // The record as it is: its cells, Wordoku fields and score, level 0, no name.
+    int LoadRecord(const BoardData& record);
 
     int BoxIndex(int x, int y) const { return x / boxSize + (y / boxSize) * boxSize; }
     void BoxOrigin(int box, int& firstColumn, int& firstRow) const {
@@ -63,19 +73,27 @@ public:
     int SetValue(int mode, int x, int y, int v);
 
     // --- Exhaustive solver ---------------------------------------------------------------------
-    // mode 1 stops at 1 solution, mode 3 at 2, any other mode at 50.
-    SolveStatus SolveBruteForce(int mode);
+    // A stop requested through control ends the search; more than one solution leaves
+    // solutionNbr above 1, for the caller to list them.
+    SolveStatus SolveBruteForce(BruteForceMode mode, RunControl* control = nullptr);
 
     // --- Rating and mistake checking ----------------------------------------------------------
     void LevelFromScore();
     int RateBoard();
-    int PrepareShowMistakes();
+    // control reaches the exhaustive solve. Afterwards solutionNbr holds that solve's count: above
+    // 1, the caller lists the solutions.
+    int PrepareShowMistakes(RunControl* control = nullptr);
 
     std::array<std::int32_t, kMaxSize> boxColumnStart{};
     std::array<std::int32_t, kMaxSize> boxRowStart{};
+    // 1 while the exhaustive solver runs; a stop goes through the solve's RunControl.
     std::int32_t bruteForceRunning = 0;
     std::int32_t solutionKnown = 0;
     std::int32_t mistakeCheckEnabled = 0;
+    // The board's one solution, once a counting run that was not stopped proved there is only
+    // one. Cleared by Initialise and by every other exhaustive run.
+    std::int32_t uniqueSolutionKnown = 0;
+    CellGrid uniqueSolution{};
     CellGrid firstSolution{};
     std::int32_t solutionNbr = 0;
     std::int32_t solutionLimit = 1;

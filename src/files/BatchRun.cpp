@@ -41,12 +41,12 @@ void AppendBoardRows(std::string& text, const SudokuBoard& board, const BoardDat
 
 // The step solver from the clues; when it cannot finish, the exhaustive solver finds a solution
 // so that the step solver's last resort can use it, and the step solver runs again.
-bool SolveBoard(SudokuBoard& board, SolveStatistics& statistics) {
+bool SolveBoard(SudokuBoard& board, SolveStatistics& statistics, RunControl* control) {
     board.ClearGivens();
-    if (SolveHumanLike(board, statistics) == 0) return true;
+    if (SolveHumanLike(board, statistics) == SolutionFound) return true;
     board.ClearGivens();
-    if (board.SolveBruteForce(1) != SolutionFound) return false;
-    return SolveHumanLike(board, statistics) == 0;
+    if (board.SolveBruteForce(StopAtFirstSolution, control) != SolutionFound) return false;
+    return SolveHumanLike(board, statistics) == SolutionFound;
 }
 
 void AppendGlobalPart(std::string& text, const SolveStatistics& total, int solvedNbr, int count,
@@ -105,14 +105,14 @@ bool BatchRun::Start(const std::filesystem::path& reportPath) {
     return true;
 }
 
-bool BatchRun::Add(const BoardData& record) {
+bool BatchRun::Add(const BoardData& record, RunControl* control) {
     const int k = ++count_;
-    board_->Initialise(record.size, 0, "", "", &record, 0, 0);
+    board_->LoadRecord(record);
     const std::uint32_t t0 = platform_.TickCount();
     text_.clear();
     AppendFormatted(text_, "Board #%d\r\n", k);
     ResetStatistics(*statistics_);
-    if (SolveBoard(*board_, *statistics_)) {
+    if (SolveBoard(*board_, *statistics_, control)) {
         ++solvedNbr_;
         const long time = static_cast<long>(platform_.TickCount() - t0);
         sumTime_ += time;
@@ -145,16 +145,17 @@ bool BatchRun::Finish() {
 }
 
 BatchOutcome RunBatchProcessing(Platform& platform, const std::vector<BoardData>& records,
-                                const std::filesystem::path& reportPath,
-                                const std::function<void(int, int)>& progress,
-                                const std::atomic<bool>* cancel) {
+                                const std::filesystem::path& reportPath, RunControl* control) {
     const int count = static_cast<int>(records.size());
     BatchRun run(platform);
     if (!run.Start(reportPath)) return BatchOutcome::Failed;
     for (int k = 1; k <= count; ++k) {
-        if (cancel && cancel->load()) return BatchOutcome::Cancelled;
-        if (progress) progress(k, count);
-        if (!run.Add(records[k - 1])) return BatchOutcome::Failed;
+        if (control) {
+            if (control->stopRequested) return BatchOutcome::Cancelled;
+            control->attemptNbr = k;
+            if (control->progress) control->progress(k);
+        }
+        if (!run.Add(records[k - 1], control)) return BatchOutcome::Failed;
     }
     return run.Finish() ? BatchOutcome::Written : BatchOutcome::Failed;
 }

@@ -3,15 +3,14 @@
 // exhaustive solver helping when the step solver alone cannot finish; outcome, time and level
 // of each board, global times and technique counts go to "BatchProcData.txt".
 
-#include <atomic>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/BoardTypes.h"
+#include "engine/RunControl.h"
 #include "engine/SolveStatistics.h"
 #include "files/AtomicFile.h"
 #include "platform/Platform.h"
@@ -34,8 +33,9 @@ public:
     BatchRun& operator=(const BatchRun&) = delete;
 
     bool Start(const std::filesystem::path& reportPath);
-    // Solves the next board (numbered from 1) and writes its part of the report.
-    bool Add(const BoardData& record);
+    // Solves the next board (numbered from 1) and writes its part of the report. A stop
+    // requested through control ends the board's exhaustive solve.
+    bool Add(const BoardData& record, RunControl* control = nullptr);
     // The global part after the last board; the report takes the old one's place.
     bool Finish();
 
@@ -59,9 +59,9 @@ private:
 enum class BatchOutcome { Written, Cancelled, Failed };
 
 // Solves records in order and writes the report to reportPath, replacing the old report only
-// when the run completes. progress(k, count) is called before board k (from 1); setting cancel
-// stops the run before the next board. A report that cannot be written is reported.
+// when the run completes. Board k (from 1) is control's attempt k: a stop requested before it
+// cancels the run, one requested during an exhaustive solve also ends that solve. A report that
+// cannot be written is reported.
 BatchOutcome RunBatchProcessing(Platform& platform, const std::vector<BoardData>& records,
                                 const std::filesystem::path& reportPath,
-                                const std::function<void(int, int)>& progress = {},
-                                const std::atomic<bool>* cancel = nullptr);
+                                RunControl* control = nullptr);

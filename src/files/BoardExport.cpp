@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "files/SettingsStore.h"
 #include "files/TextLineFile.h"
 #include "platform/SettingsNames.h"
+#include "platform/SettingsStore.h"
 
 namespace {
 std::string UpperCase(std::string text) {
@@ -17,7 +17,7 @@ bool SameExtension(std::string_view a, const char* b) {
     return b && UpperCase(std::string(a)) == UpperCase(b);
 }
 
-char ExportSymbol(const ExportSource& source, const BoardCell& cell, int content) {
+char ExportSymbol(const ExportSource& source, const BoardCell& cell, ExportContent content) {
     const int v = cell.value;
     if (v < 1 || v > kMaxSize || (content == CluesOnly && cell.type != Clue)) return '.';
     if (source.wordokuDisplay && v <= static_cast<int>(source.board->wordokuString.size()))
@@ -25,7 +25,7 @@ char ExportSymbol(const ExportSource& source, const BoardCell& cell, int content
     return kValueSymbols[v];
 }
 
-std::string RowSymbols(const ExportSource& source, int y, int content) {
+std::string RowSymbols(const ExportSource& source, int y, ExportContent content) {
     const BoardData& board = *source.board;
     const CellGrid& grid = source.solved ? board.solution : board.cells;
     std::string row;
@@ -39,7 +39,7 @@ std::string SimpleSudokuBorder(int size, int boxSize) {
 }
 }  // namespace
 
-std::string ExportPreview(const ExportSource& source, int layout, int content) {
+std::string ExportPreview(const ExportSource& source, ExportLayout layout, ExportContent content) {
     const int size = source.board->size;
     const int boxSize = source.board->boxSize;
     std::string text;
@@ -78,7 +78,7 @@ bool ExportAllowed(std::string_view preview, std::string_view fileName) {
     return preview.size() >= 81 && !fileName.empty();
 }
 
-int ChooseExportAll(Platform& platform, int solved) {
+ExportContent ChooseExportAll(Platform& platform, int solved) {
     if (!solved)
         platform.ShowMessage(
             "Board Yet Unsolved ... Clues and Givens Export Not Available ...\nPlease Make "
@@ -97,7 +97,7 @@ void StoreExportFolder(Platform& platform, const std::filesystem::path& folder) 
 }
 
 std::optional<std::filesystem::path> ExportTarget(Platform& platform, std::string_view folder,
-                                                  std::string_view fileName, int layout) {
+                                                  std::string_view fileName, ExportLayout layout) {
     const ExportLayoutInfo& info = kExportLayouts[layout >= 0 && layout < 4 ? layout : 0];
     std::string path(folder);
     if (!path.empty() && path.back() != '/' && path.back() != '\\')

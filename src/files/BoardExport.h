@@ -36,11 +36,11 @@ struct ExportSource {
 };
 
 // The file content before the write's final line break, lines separated by LF.
-std::string ExportPreview(const ExportSource& source, int layout, int content);
+std::string ExportPreview(const ExportSource& source, ExportLayout layout, ExportContent content);
 // "&Export to File" is offered for a preview of at least 81 characters and a file name.
 bool ExportAllowed(std::string_view preview, std::string_view fileName);
 // "Export All (Clues and Givens)": warns first when the board is not solved. Returns the choice.
-int ChooseExportAll(Platform& platform, int solved);
+ExportContent ChooseExportAll(Platform& platform, int solved);
 
 // The DefaultExportPath setting, or the program folder when it is empty.
 std::filesystem::path ExportFolder(Platform& platform);
@@ -49,6 +49,6 @@ void StoreExportFolder(Platform& platform, const std::filesystem::path& folder);
 // The path to write: the folder, the file name, the standard extension when there is none; asks
 // about a non-standard extension and about overwriting. Nothing when the user cancelled.
 std::optional<std::filesystem::path> ExportTarget(Platform& platform, std::string_view folder,
-                                                  std::string_view fileName, int layout);
+                                                  std::string_view fileName, ExportLayout layout);
 // Writes the preview and its final line break with CR LF line ends; failures are reported.
 bool WriteExport(Platform& platform, const std::filesystem::path& path, std::string_view preview);

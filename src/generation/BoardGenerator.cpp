@@ -130,7 +130,7 @@ void BoardGenerator::RemoveClues(int style) {
     }
 }
 
-int BoardGenerator::search(int mode) {
+int BoardGenerator::search(GeneratorSearchMode mode) {
     if (size_ == 0) return -1;
     mode_ = mode;
     std::fill(nodeSum_.begin(), nodeSum_.end(), 0);

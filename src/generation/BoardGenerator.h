@@ -30,7 +30,7 @@ public:
     void generate(int size, int style);
     // FillSearch writes the first solution into the grid and returns 1; CountSearch returns 0, 1
     // or 2 (two or more). -1 when two clues claim the same constraint.
-    int search(int mode);
+    int search(GeneratorSearchMode mode);
 
     int size() const { return size_; }
     int cellCount() const { return cellCount_; }
@@ -105,7 +105,7 @@ private:
     std::int32_t depth_ = 0;
     std::int32_t deadColumn_ = 0;
     std::int32_t forcedColumn_ = 0;
-    int mode_ = FillSearch;
+    GeneratorSearchMode mode_ = FillSearch;
 };
 
 // Makes the board the generator's puzzle: digits become clues, the other cells empty (type Given,

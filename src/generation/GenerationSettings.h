@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "files/SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 struct DefaultGeneration {
     std::int32_t level = 1;  // "Very Easy"

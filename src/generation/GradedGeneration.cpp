@@ -16,7 +16,7 @@ bool GradedGenerator::Prepare(int size) {
 }
 
 bool GradedGenerator::Generate(SudokuBoard& board, int level, int style, int wordoku,
-                               GenerationControl* control) {
+                               RunControl* control) {
     BusyCursor busy(board.platform());
     const int size = generator_->size();
     if (size == 0) return false;
@@ -25,16 +25,9 @@ bool GradedGenerator::Generate(SudokuBoard& board, int level, int style, int wor
     for (int attempt = 1;; ++attempt) {
         if (control) {
             control->attemptNbr = attempt - 1;
-            control->stopped = 0;
-            if (control->attemptLimit > 0 && attempt > control->attemptLimit) {
-                control->stopped = 1;
-                return false;
-            }
+            if (control->attemptLimit > 0 && attempt > control->attemptLimit) return false;
             if (control->progress) control->progress(attempt);
-            if (control->stopRequested) {
-                control->stopped = 1;
-                return false;
-            }
+            if (control->stopRequested) return false;
             control->attemptNbr = attempt;
         }
         generator_->generate(size, style);
@@ -52,7 +45,7 @@ bool GradedGenerator::Generate(SudokuBoard& board, int level, int style, int wor
 }
 
 bool GenerateGradedBoard(SudokuBoard& board, int size, int level, int style, int wordoku,
-                         GenerationControl* control) {
+                         RunControl* control) {
     GradedGenerator generator(board.platform());
     return generator.Prepare(size) && generator.Generate(board, level, style, wordoku, control);
 }

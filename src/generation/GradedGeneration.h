@@ -2,11 +2,10 @@
 // Graded generation: generate a puzzle, rate it, and start again until its score lies in the band
 // of the wanted level. The run can be watched and stopped between attempts.
 
-#include <cstdint>
-#include <functional>
 #include <memory>
 
 #include "engine/BoardLevel.h"
+#include "engine/RunControl.h"
 #include "generation/GenerationStyle.h"
 
 class BoardGenerator;
@@ -24,33 +23,15 @@ constexpr bool IsGradedGenerationOffered(int size, int level) {
     return size != 16 || level <= 1;
 }
 
-// The band a generated board of the level must score in; "Unknown" for a level outside 0..6.
-constexpr LevelScoreBand BandOfLevel(int level) {
-    return kLevelScoreBands[level >= 0 && level < kBoardLevelCount ? level : UnknownLevel];
-}
-
-// How a caller follows and ends a graded generation. Some level and size pairs are met only
-// after very many attempts, or never, so a run must be stoppable.
-struct GenerationControl {
-    // Called before each attempt with its 1-based number; it may pump the user interface's
-    // events, where a Cancel button sets stopRequested.
-    std::function<void(int attempt)> progress;
-    // Checked before each attempt, after the progress call.
-    std::int32_t stopRequested = 0;
-    // Gives up after this many attempts; 0 for no limit.
-    std::int32_t attemptLimit = 0;
-    // Out: the attempts the last run made, and 1 when it ended without a board.
-    std::int32_t attemptNbr = 0;
-    std::int32_t stopped = 0;
-};
-
 // Makes board a rated puzzle of side size (9 or 16) and style whose score lies in the band of
 // level: name "No Name", the generator's clues, the level and score of the rating and its
-// solution grid. wordoku is copied into the board's Wordoku flag. False when the generator could
-// not reserve its memory (the user has been told) or the control stopped the run; the board is
-// then left as it was.
+// solution grid. wordoku is copied into the board's Wordoku flag. control ends the run before
+// attempt n when n is past its attempt limit or a stop was requested by the time progress(n)
+// returns. False when
+// the generator could not reserve its memory (the user has been told) or the run was ended; the
+// board is then left as it was.
 bool GenerateGradedBoard(SudokuBoard& board, int size, int level, int style, int wordoku,
-                         GenerationControl* control = nullptr);
+                         RunControl* control = nullptr);
 
 // The same for a caller that makes several boards: the generator's tables and random stream and
 // the board the attempts run on are kept from one board to the next.
@@ -64,7 +45,7 @@ public:
     // See BoardGenerator::prepare.
     bool Prepare(int size);
     bool Generate(SudokuBoard& board, int level, int style, int wordoku,
-                  GenerationControl* control = nullptr);
+                  RunControl* control = nullptr);
 
 private:
     std::unique_ptr<BoardGenerator> generator_;

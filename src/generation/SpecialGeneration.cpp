@@ -73,29 +73,36 @@ bool SpecialGeneration::Prepare(int size) {
     return false;
 }
 
-int SpecialGeneration::Run(const SpecialCriteria& criteria) {
+int SpecialGeneration::Run(const SpecialCriteria& criteria, RunControl* control) {
     rows_.clear();
-    stopRequested = 0;
     const int technique =
         IsValidTechniqueId(criteria.techniqueId) ? criteria.techniqueId : UnknownTechnique;
     const auto board = std::make_unique<SudokuBoard>(platform_);
     int style = NonSymmetricalStyle;
     int found = 0;
-    for (int attempt = 1; found < criteria.boardsWanted && !stopRequested; ++attempt) {
+    const std::int32_t lowScore = BandOfLevel(criteria.minimumLevel).lowScore;
+    const std::int32_t highScore = BandOfLevel(criteria.maximumLevel).highScore;
+    const int attemptLimit = control ? control->attemptLimit : 0;
+    for (int attempt = 1; found < criteria.boardsWanted && !(control && control->stopRequested);
+         ++attempt) {
         platform_.PumpMessages();
-        if (progress) progress(attempt);
+        if (control) {
+            control->attemptNbr = attempt;
+            if (control->progress) control->progress(attempt);
+        }
         generator_.generate(size_, style);
         board->Initialise(size_, UnknownLevel, kSpecialBoardName, kSpecialBoardName, nullptr, 0, 0);
         LoadGeneratedGrid(generator_, *board);
         ResetStatistics(statistics_);
         board->ClearGivens();
         // Only boards with one solution count as attempts of their style.
-        if (board->SolveBruteForce(3) == SolutionFound && board->solutionNbr <= 1) {
+        if (board->SolveBruteForce(StopAtSecondSolution) == SolutionFound &&
+            board->solutionNbr <= 1) {
             board->ClearGivens();
-            if (SolveHumanLike(*board, statistics_) == 0) {
+            if (SolveHumanLike(*board, statistics_) == SolutionFound) {
                 const int count = statistics_.callNbr[technique];
-                if (count > 0 && count >= criteria.minimumOccurrence &&
-                    board->score >= criteria.minimumScore && board->score < criteria.scoreLimit) {
+                if (count > 0 && count >= criteria.minimumOccurrence && board->score >= lowScore &&
+                    board->score < highScore) {
                     ++found;
                     board->ClearGivens();
                     rows_.push_back({found, attempt, board->clueNbr, count,
@@ -107,7 +114,7 @@ int SpecialGeneration::Run(const SpecialCriteria& criteria) {
             board->ClearGivens();
             style = style == NonSymmetricalStyle ? SymmetricalStyle : NonSymmetricalStyle;
         }
-        if (attempt >= criteria.attempts) break;
+        if (attempt == attemptLimit) break;
     }
     return found;
 }

@@ -3,54 +3,31 @@
 // the step solver finishes using a chosen technique often enough, within a score range. The
 // search knows no widgets: the dialog feeds it criteria and shows its rows.
 
-#include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/BoardLevel.h"
 #include "engine/BoardTypes.h"
+#include "engine/RunControl.h"
 #include "engine/SolveStatistics.h"
 #include "generation/BoardGenerator.h"
 
 class SudokuBoard;
 
-// The choices of "Number of Generation Attempts: ", as listed.
-inline constexpr std::array<const char*, 26> kSpecialAttemptTexts = {
-    "   1000", "   2000", "   3000", "   4000", "   5000", "  10000", "  15000",
-    "  20000", "  25000", "  30000", "  40000", "  50000", "  60000", "  70000",
-    "  80000", "  90000", " 100000", " 200000", " 300000", " 400000", " 500000",
-    " 600000", " 700000", " 800000", " 900000", "1000000"};
-// Items of "Minimum Level: " and "Maximum Level: ".
-inline constexpr std::array<const char*, 7> kSpecialLevelTexts = {
-    "Unspecified", "Very Easy", "Easy", "Medium", "Hard", "Very hard", "Fiendish"};
-// Per level item: the lowest accepted score, and the score limit (excluded).
-inline constexpr std::array<std::int32_t, 7> kSpecialMinimumScores = {0,   100, 102, 112,
-                                                                      125, 150, 200};
-inline constexpr std::array<std::int32_t, 7> kSpecialScoreLimits = {5000, 102, 112, 125,
-                                                                    150,  200, 5000};
-// Column titles of the result list, in order.
-inline constexpr std::array<const char*, 7> kSpecialResultColumns = {
-    " Ndx ",         " Attempt Ndx ", " Clues Nbr ", " Tech. Occur. ",
-    " Board Level ", " Board Score ", " Board "};
-
 inline constexpr char kSpecialPrepareFailedMessage[] =
     "Unable to Initialize Generator !!! End of Job ...";
-inline constexpr char kSpecialImportReadError[] = "Error Getting Board Data !!! End of Job ...";
-inline constexpr char kSpecialExportReadError[] =
-    "Error Getting Board Data !!! Unable to Export Board to File ....";
-inline constexpr char kSpecialCriteriaNote[] =
-    "Note: Some combinaisons of criteria may be irrelevant and no board will be generated ";
 // The board text of a result row is read with at most this many characters.
 inline constexpr std::size_t kSpecialBoardTextLimit = 400;
 
+// What a find must satisfy. The score must lie from the low end of the minimum level's band up
+// to, not including, the high end of the maximum level's band; UnknownLevel bounds nothing.
 struct SpecialCriteria {
     std::int32_t techniqueId = 1;
     std::int32_t boardsWanted = 1;
-    std::int32_t attempts = 1000;
-    std::int32_t minimumScore = 0;
-    std::int32_t scoreLimit = 5000;
+    std::int32_t minimumLevel = UnknownLevel;
+    std::int32_t maximumLevel = UnknownLevel;
     std::int32_t minimumOccurrence = 1;
 };
 
@@ -90,20 +67,19 @@ public:
 
     // Reserves the generator for side size; false after both messages when it cannot.
     bool Prepare(int size);
-    // Runs one search on a private board: fills rows() and returns the number found. Before
-    // every attempt the search ends if stopRequested is set; then it lets the platform pump its
-    // events and calls progress with the attempt's number (a stop requested there ends the
-    // search after that attempt). stopRequested is cleared when the search starts.
-    int Run(const SpecialCriteria& criteria);
+    // Runs one search on a private board: fills rows() and returns the number found. The search
+    // makes at most control's attemptLimit attempts (no limit without a control). Before every
+    // attempt it ends if a stop was requested; then it lets the platform pump its events and
+    // calls progress with the attempt's number (a stop requested there ends the search after
+    // that attempt).
+    int Run(const SpecialCriteria& criteria, RunControl* control = nullptr);
 
     const std::vector<SpecialResultRow>& rows() const { return rows_; }
     BoardGenerator& generator() { return generator_; }
 
-    std::function<void(int attempt)> progress;
     // Keeps the rows in this order after every find.
     SpecialSortKey sortKey = SortByIndex;
     bool sortDescending = false;
-    std::int32_t stopRequested = 0;
 
 private:
     Platform& platform_;

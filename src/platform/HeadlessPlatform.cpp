@@ -51,5 +51,3 @@ std::filesystem::path HeadlessPlatform::ProgramFolder() {
     std::filesystem::create_directories(programFolder, error);
     return programFolder;
 }
-
-void HeadlessPlatform::ShowMultipleSolutions(SudokuBoard&) { ++multipleSolutionsShown; }

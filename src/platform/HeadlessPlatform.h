@@ -29,7 +29,6 @@ public:
     std::string ClipboardText() override { return clipboardText; }
     std::filesystem::path ProgramFolder() override;
     SettingsBackend& Settings() override { return settings; }
-    void ShowMultipleSolutions(SudokuBoard& board) override;
 
     // Every message and question shown, in order.
     std::vector<std::string> messages;
@@ -39,7 +38,6 @@ public:
     bool echoToStandardError = false;
     int beepNbr = 0;
     int busyDepth = 0;
-    int multipleSolutionsShown = 0;
     bool traceEnabled = false;
     std::vector<std::string> traceLines;
     std::string clipboardText;

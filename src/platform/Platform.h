@@ -7,8 +7,6 @@
 #include <string>
 #include <string_view>
 
-class SudokuBoard;
-
 // A per-user key/value store holding numbers and texts under value names. Reads leave the
 // destination untouched and return false when the value is missing or of the other kind.
 class SettingsBackend {
@@ -47,8 +45,6 @@ public:
     // Where "BoardData.sbd" and the text reports live; created when missing.
     virtual std::filesystem::path ProgramFolder() = 0;
     virtual SettingsBackend& Settings() = 0;
-    // The modal dialog listing the stored solutions of a board with more than one.
-    virtual void ShowMultipleSolutions(SudokuBoard& board) = 0;
 };
 
 // Shows the busy cursor for the lifetime of the guard.

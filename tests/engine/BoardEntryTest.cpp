@@ -88,7 +88,7 @@ TEST(BoardEntry, WordokuLettersStandForTheirPlaceInTheLetterString) {
 TEST(BoardEntry, KnownSolutionTellsGivensFromMistakes) {
     HeadlessPlatform platform;
     std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kClassicPuzzle);
-    ASSERT_EQ(board->SolveBruteForce(3), SolutionFound);
+    ASSERT_EQ(board->SolveBruteForce(StopAtSecondSolution), SolutionFound);
     board->ClearGivens();
     ASSERT_EQ(board->solutionKnown, 1);
     EXPECT_EQ(board->SetValue(SolveMode, 2, 0, 4), 1);  // the solution's value

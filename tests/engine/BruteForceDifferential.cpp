@@ -38,18 +38,21 @@ void ExpectSameOutcome(const SudokuBoard& expected, const SudokuBoard& actual) {
                        "solutions[" + std::to_string(k) + "]");
 }
 
-bool ExpectSameAsReference(std::string_view text, int mode, long nodeBudget,
+bool ExpectSameAsReference(std::string_view text, BruteForceMode mode, long nodeBudget,
                            const BoardPreparation& prepare) {
     HeadlessPlatform referencePlatform;
+    RunControl referenceControl;
     std::unique_ptr<SudokuBoard> reference = MakeBoard(referencePlatform, text);
-    if (prepare) prepare(*reference, referencePlatform);
-    const ReferenceRun run = SolveBruteForceReference(*reference, mode, nodeBudget);
+    if (prepare) prepare(*reference, referencePlatform, referenceControl);
+    const ReferenceRun run =
+        SolveBruteForceReference(*reference, mode, nodeBudget, &referenceControl);
     if (!run.finished) return false;
 
     HeadlessPlatform platform;
+    RunControl control;
     std::unique_ptr<SudokuBoard> board = MakeBoard(platform, text);
-    if (prepare) prepare(*board, platform);
-    EXPECT_EQ(run.status, board->SolveBruteForce(mode)) << text << " mode " << mode;
+    if (prepare) prepare(*board, platform, control);
+    EXPECT_EQ(run.status, board->SolveBruteForce(mode, &control)) << text << " mode " << mode;
     SCOPED_TRACE(std::string(text) + " mode " + std::to_string(mode));
     ExpectSameOutcome(*reference, *board);
     return true;

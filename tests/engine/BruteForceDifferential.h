@@ -9,15 +9,17 @@
 #include "engine/SudokuBoard.h"
 #include "platform/HeadlessPlatform.h"
 
-// Adjusts a freshly made board before the run (retypes cells, hooks the platform, ...).
-using BoardPreparation = std::function<void(SudokuBoard& board, HeadlessPlatform& platform)>;
+// Adjusts a freshly made board before the run (retypes cells, hooks the platform to the run's
+// control, ...).
+using BoardPreparation =
+    std::function<void(SudokuBoard& board, HeadlessPlatform& platform, RunControl& control)>;
 
 // Expects every observable of the two boards to be equal: status, counts, flags, the cells, the
 // solution grids and the stored solutions (all four fields of every cell).
 void ExpectSameOutcome(const SudokuBoard& expected, const SudokuBoard& actual);
 
 // Makes two boards from text (prepare runs on both), solves one with the reference and one with
-// SolveBruteForce(mode), and expects the same outcome. Returns false, comparing nothing, when the
-// reference needs more than nodeBudget recursive steps.
-bool ExpectSameAsReference(std::string_view text, int mode, long nodeBudget,
+// SolveBruteForce(mode), each with a control of its own, and expects the same outcome. Returns
+// false, comparing nothing, when the reference needs more than nodeBudget recursive steps.
+bool ExpectSameAsReference(std::string_view text, BruteForceMode mode, long nodeBudget,
                            const BoardPreparation& prepare = {});

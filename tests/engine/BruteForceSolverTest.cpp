@@ -9,7 +9,7 @@
 namespace {
 // Recursive steps of the literal search allowed per board; boards that need more are skipped.
 constexpr long kNodeBudget = 3000;
-constexpr int kModes[] = {1, 3, 2};
+constexpr BruteForceMode kModes[] = {StopAtFirstSolution, StopAtSecondSolution, CountToFifty};
 
 const std::string kEmpty9(81, '.');
 const std::string kEmpty16(256, '.');
@@ -23,7 +23,7 @@ int CompareInEveryMode(const std::vector<std::string>& puzzles,
                        const BoardPreparation& prepare = {}) {
     int compared = 0;
     for (const std::string& puzzle : puzzles)
-        for (int mode : kModes)
+        for (BruteForceMode mode : kModes)
             compared += ExpectSameAsReference(puzzle, mode, kNodeBudget, prepare);
     return compared;
 }
@@ -72,7 +72,7 @@ TEST(BruteForceSolver, MatchesReferenceOnPuzzleSets) {
 
 TEST(BruteForceSolver, KeepsTheTypesOfFilledCells) {
     // Solve-mode entries stay Given or Mistake, whatever the solver does around them.
-    const BoardPreparation retype = [](SudokuBoard& board, HeadlessPlatform&) {
+    const BoardPreparation retype = [](SudokuBoard& board, HeadlessPlatform&, RunControl&) {
         int k = 0;
         for (int y = 0; y < 9; ++y)
             for (int x = 0; x < 9; ++x)
@@ -91,15 +91,15 @@ TEST(BruteForceSolver, ReportsBoardsWithoutSolution) {
     for (const std::string& puzzle : hard) {
         HeadlessPlatform solvePlatform;
         std::unique_ptr<SudokuBoard> solved = MakeBoard(solvePlatform, puzzle);
-        solved->SolveBruteForce(1);
+        solved->SolveBruteForce(StopAtFirstSolution);
         boards.push_back(WithWrongClue(puzzle, BoardText(*solved)));
         boards.push_back(WithRepeatedClue(puzzle));
     }
     std::set<SolveStatus> statuses;
     for (const std::string& puzzle : boards) {
-        for (int mode : kModes) ExpectSameAsReference(puzzle, mode, kNodeBudget);
+        for (BruteForceMode mode : kModes) ExpectSameAsReference(puzzle, mode, kNodeBudget);
         HeadlessPlatform statusPlatform;
-        statuses.insert(MakeBoard(statusPlatform, puzzle)->SolveBruteForce(3));
+        statuses.insert(MakeBoard(statusPlatform, puzzle)->SolveBruteForce(StopAtSecondSolution));
     }
     EXPECT_TRUE(statuses.count(ZeroCellFound));
     EXPECT_TRUE(statuses.count(NoSolutionFound));
@@ -132,16 +132,16 @@ TEST(BruteForceSolver, SolvesBoardsWhoseCluesRepeatAValue) {
     EXPECT_EQ(CompareInEveryMode({repeated, WithRepeatedClue(kClassicPuzzle)}), 6);
     HeadlessPlatform platform;
     std::unique_ptr<SudokuBoard> board = MakeBoard(platform, repeated);
-    EXPECT_EQ(board->SolveBruteForce(2), SolutionFound);
+    EXPECT_EQ(board->SolveBruteForce(CountToFifty), SolutionFound);
     EXPECT_EQ(board->solutionNbr, 2);
     EXPECT_EQ(BoardText(*board).substr(0, 9), "113456789");
 }
 
 TEST(BruteForceSolver, ListsTheSmallestGridsOfTheEmptyBoard) {
-    EXPECT_TRUE(ExpectSameAsReference(kEmpty9, 2, kNodeBudget));
+    EXPECT_TRUE(ExpectSameAsReference(kEmpty9, CountToFifty, kNodeBudget));
     HeadlessPlatform platform;
     std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kEmpty9);
-    EXPECT_EQ(board->SolveBruteForce(2), SolutionFound);
+    EXPECT_EQ(board->SolveBruteForce(CountToFifty), SolutionFound);
     EXPECT_EQ(board->solutionNbr, 50);
     EXPECT_EQ(BoardText(*board), kSmallestGrid);
     for (int k = 1; k < 50; ++k)
@@ -160,7 +160,7 @@ TEST(BruteForceSolver, ShowsTheFirstOfTwoSolutions) {
 TEST(BruteForceSolver, TakesAFullBoardAsItsOwnSolution) {
     HeadlessPlatform platform;
     std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kClassicSolution);
-    EXPECT_EQ(board->SolveBruteForce(3), SolutionFound);
+    EXPECT_EQ(board->SolveBruteForce(StopAtSecondSolution), SolutionFound);
     EXPECT_EQ(board->solutionNbr, 1);
     EXPECT_EQ(board->Cell(2, 0), (BoardCell{4, Clue, bitOf(4), 1}));
     EXPECT_EQ(platform.pumpNbr, 0);
@@ -174,48 +174,59 @@ TEST(BruteForceSolver, MatchesReferenceOn16x16Boards) {
 
     HeadlessPlatform platform;
     std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kEmpty16);
-    EXPECT_EQ(board->SolveBruteForce(3), SolutionFound);
+    EXPECT_EQ(board->SolveBruteForce(StopAtSecondSolution), SolutionFound);
     EXPECT_EQ(board->solutionNbr, 2);
     EXPECT_EQ(BoardText(*board).substr(0, 32), "123456789ABCDEFG56781234DEFG9ABC");
 }
 
-TEST(BruteForceSolver, StopsWhenTheRunningFlagIsCleared) {
-    const BoardPreparation stopAtOnce = [](SudokuBoard& board, HeadlessPlatform& platform) {
-        platform.onPump = [&board] { board.bruteForceRunning = 0; };
+TEST(BruteForceSolver, StopsWhenTheControlAsksIt) {
+    const BoardPreparation stopAtOnce = [](SudokuBoard&, HeadlessPlatform& platform,
+                                           RunControl& control) {
+        platform.onPump = [&control] { control.stopRequested = true; };
     };
-    for (int mode : kModes)
+    for (BruteForceMode mode : kModes)
         EXPECT_TRUE(ExpectSameAsReference(kHardPuzzle, mode, kNodeBudget, stopAtOnce));
-    EXPECT_TRUE(ExpectSameAsReference(kEmpty9, 2, kNodeBudget, stopAtOnce));
+    EXPECT_TRUE(ExpectSameAsReference(kEmpty9, CountToFifty, kNodeBudget, stopAtOnce));
 
     // Stopped while counting, before any solution is known: nothing found, the first
     // propagation's singles stay (the same board as a stop at once).
     HeadlessPlatform platform;
+    RunControl control;
     std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kHardPuzzle);
     platform.onPump = [&] {
-        if (platform.pumpNbr == 2) board->bruteForceRunning = 0;
+        if (platform.pumpNbr == 2) control.stopRequested = true;
     };
-    EXPECT_EQ(board->SolveBruteForce(2), SolvingAborted);
+    EXPECT_EQ(board->SolveBruteForce(CountToFifty, &control), SolvingAborted);
     EXPECT_EQ(board->solutionNbr, 0);
+    EXPECT_EQ(board->bruteForceRunning, 0);
     HeadlessPlatform stoppedPlatform;
+    RunControl stoppedControl;
     std::unique_ptr<SudokuBoard> stopped = MakeBoard(stoppedPlatform, kHardPuzzle);
-    stopAtOnce(*stopped, stoppedPlatform);
-    stopped->SolveBruteForce(2);
+    stopAtOnce(*stopped, stoppedPlatform, stoppedControl);
+    stopped->SolveBruteForce(CountToFifty, &stoppedControl);
     EXPECT_EQ(board->cells, stopped->cells);
 }
 
-TEST(BruteForceSolver, StoppedAfterASolutionKeepsWhatItFound) {
+TEST(BruteForceSolver, StoppedAfterASolutionKeepsWhatItFoundButProvesNothing) {
     HeadlessPlatform fullPlatform;
     std::unique_ptr<SudokuBoard> full = MakeBoard(fullPlatform, kEmpty9);
-    SolveBruteForceReference(*full, 2, kNodeBudget);
+    SolveBruteForceReference(*full, CountToFifty, kNodeBudget);
 
     HeadlessPlatform platform;
-    std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kEmpty9);
+    RunControl control;
+    std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kSmallestGrid);
+    ASSERT_EQ(board->SolveBruteForce(StopAtSecondSolution), SolutionFound);
+    EXPECT_EQ(board->uniqueSolutionKnown, 1);
+    board->Initialise(9, 0, "", "", nullptr, 0, 0);
+    EXPECT_EQ(board->uniqueSolutionKnown, 0);
+
     platform.onPump = [&] {
-        if (board->solutionNbr >= 1) board->bruteForceRunning = 0;
+        if (board->solutionNbr >= 1) control.stopRequested = true;
     };
-    EXPECT_EQ(board->SolveBruteForce(2), SolutionFound);
+    EXPECT_EQ(board->SolveBruteForce(CountToFifty, &control), SolutionFound);
     EXPECT_GE(board->solutionNbr, 1);
     EXPECT_LT(board->solutionNbr, 50);
+    EXPECT_EQ(board->uniqueSolutionKnown, 0);
     EXPECT_EQ(board->cells, full->cells);
     EXPECT_EQ(board->firstSolution, full->firstSolution);
     for (int k = 0; k < board->solutionNbr; ++k) EXPECT_EQ(board->solutions[k], full->solutions[k]);
@@ -224,14 +235,14 @@ TEST(BruteForceSolver, StoppedAfterASolutionKeepsWhatItFound) {
 TEST(BruteForceSolver, PumpsAndTracesWhileSearching) {
     HeadlessPlatform platform;
     std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kHardPuzzle);
-    board->SolveBruteForce(3);
+    board->SolveBruteForce(StopAtSecondSolution);
     EXPECT_GT(platform.pumpNbr, 2);
     EXPECT_TRUE(platform.traceLines.empty());
 
     HeadlessPlatform tracePlatform;
     tracePlatform.traceEnabled = true;
     std::unique_ptr<SudokuBoard> traced = MakeBoard(tracePlatform, kHardPuzzle);
-    traced->SolveBruteForce(3);
+    traced->SolveBruteForce(StopAtSecondSolution);
     std::set<std::string> lines(tracePlatform.traceLines.begin(), tracePlatform.traceLines.end());
     EXPECT_EQ(lines, (std::set<std::string>{"first check result 0    ZERO_SOL 1  SUCESS 0 \n",
                                             "first check result 1    ZERO_SOL 1  SUCESS 0 \n",

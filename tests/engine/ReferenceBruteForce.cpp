@@ -5,7 +5,8 @@
 namespace {
 class LiteralSearch {
 public:
-    LiteralSearch(SudokuBoard& board, long nodeBudget) : board_(board), nodeBudget_(nodeBudget) {}
+    LiteralSearch(SudokuBoard& board, long nodeBudget, const RunControl* control)
+        : board_(board), nodeBudget_(nodeBudget), control_(control) {}
 
     int FillSingles() {
         const int n = board_.size;
@@ -37,7 +38,7 @@ public:
 
     int SearchSolutions(int x, int y) {
         board_.platform().PumpMessages();
-        if (!board_.bruteForceRunning) return SolvingAborted;
+        if (control_ && control_->stopRequested) return SolvingAborted;
         if (++nodeNbr > nodeBudget_) {
             finished = false;
             return SolvingAborted;
@@ -90,16 +91,20 @@ public:
 private:
     SudokuBoard& board_;
     long nodeBudget_;
+    const RunControl* control_;
 };
 }  // namespace
 
-ReferenceRun SolveBruteForceReference(SudokuBoard& board, int mode, long nodeBudget) {
+ReferenceRun SolveBruteForceReference(SudokuBoard& board, BruteForceMode mode, long nodeBudget,
+                                      const RunControl* control) {
     board.solutionKnown = 0;
     board.RecomputeCandidates();
-    board.solutionLimit = mode == 1 ? 1 : mode == 3 ? 2 : kStoredSolutionCapacity;
+    board.solutionLimit = mode == StopAtFirstSolution    ? 1
+                          : mode == StopAtSecondSolution ? 2
+                                                         : kStoredSolutionCapacity;
     board.bruteForceRunning = 1;
     board.solutionNbr = 0;
-    LiteralSearch search(board, nodeBudget);
+    LiteralSearch search(board, nodeBudget, control);
     int r = search.FillSingles();
     if (r == 3) r = search.SearchSolutions(-1, -1);
     if (r == 0 && board.solutionNbr == 1) board.CopyGrid(board.cells, board.firstSolution);

@@ -13,6 +13,8 @@ struct ReferenceRun {
     long nodeNbr = 0;
 };
 
-// Does to the board what SudokuBoard::SolveBruteForce(mode) must do. nodeBudget bounds the number
-// of recursive steps, so that tests can skip boards on which the literal search is too slow.
-ReferenceRun SolveBruteForceReference(SudokuBoard& board, int mode, long nodeBudget);
+// Does to the board what SudokuBoard::SolveBruteForce(mode, control) must do. nodeBudget bounds
+// the number of recursive steps, so that tests can skip boards on which the literal search is too
+// slow.
+ReferenceRun SolveBruteForceReference(SudokuBoard& board, BruteForceMode mode, long nodeBudget,
+                                      const RunControl* control = nullptr);

@@ -37,12 +37,14 @@ TEST(BatchRun, ReportsEachBoardAndTheTrueShortestTime) {
     TempFolder folder;
     SlowClockPlatform platform;
     const auto report = folder / "BatchProcData.txt";
-    std::vector<std::pair<int, int>> progress;
-    ASSERT_EQ(
-        RunBatchProcessing(platform, Records({kClassicPuzzle, kBroken, kClassicPuzzle}), report,
-                           [&progress](int k, int count) { progress.emplace_back(k, count); }),
-        BatchOutcome::Written);
-    EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
+    std::vector<int> progress;
+    RunControl control;
+    control.progress = [&progress](int k) { progress.push_back(k); };
+    ASSERT_EQ(RunBatchProcessing(platform, Records({kClassicPuzzle, kBroken, kClassicPuzzle}),
+                                 report, &control),
+              BatchOutcome::Written);
+    EXPECT_EQ(progress, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(control.attemptNbr, 3);
 
     const std::string text = ReadBytes(report);
     const std::string easyBoard =
@@ -118,11 +120,12 @@ TEST(BatchRun, CancelKeepsTheOldReport) {
     HeadlessPlatform platform;
     const auto report = folder / "BatchProcData.txt";
     WriteBytes(report, "old report");
-    std::atomic<bool> cancel = false;
-    EXPECT_EQ(RunBatchProcessing(
-                  platform, Records({kClassicPuzzle, kClassicPuzzle}), report,
-                  [&cancel](int k, int) { cancel = k == 1; }, &cancel),
-              BatchOutcome::Cancelled);
+    RunControl control;
+    control.progress = [&control](int k) { control.stopRequested = k == 1; };
+    EXPECT_EQ(
+        RunBatchProcessing(platform, Records({kClassicPuzzle, kClassicPuzzle}), report, &control),
+        BatchOutcome::Cancelled);
+    EXPECT_EQ(control.attemptNbr, 1);
     EXPECT_EQ(ReadBytes(report), "old report");
     EXPECT_EQ(EntryCount(folder.path()), 1);
 }

@@ -84,7 +84,7 @@ TEST(BoardExport, EveryLayoutReadsBackA16x16Board) {
     HeadlessPlatform platform;
     for (const std::string& text : {std::string(256, '.').replace(5, 1, "G")}) {
         const BoardData board = Imported(text);
-        for (int layout = 0; layout < 4; ++layout) {
+        for (ExportLayout layout : {WebFriendly, VbForums, SadMan, SimpleSudoku}) {
             const auto path = folder / ("b" + std::to_string(layout));
             ASSERT_TRUE(
                 WriteExport(platform, path, ExportPreview({&board, 0, false}, layout, CluesOnly)));

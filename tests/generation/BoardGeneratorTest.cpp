@@ -65,7 +65,7 @@ TEST(BoardGeneratorTest, NonSymmetricalPuzzlesAreUniqueAndMinimal) {
 
         // The puzzle agrees with the board's own exhaustive solver.
         auto board = MakeBoard(platform, GridString(generator));
-        EXPECT_EQ(board->SolveBruteForce(3), SolutionFound);
+        EXPECT_EQ(board->SolveBruteForce(StopAtSecondSolution), SolutionFound);
         EXPECT_EQ(board->solutionNbr, 1);
     }
 }

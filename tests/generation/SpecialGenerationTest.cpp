@@ -22,17 +22,19 @@ TEST(SpecialGenerationTest, FindsUniqueBoardsWithTheirFigures) {
     SpecialGeneration search(platform);
     ASSERT_TRUE(search.Prepare(9));
     std::vector<int> reported;
-    search.progress = [&](int attempt) { reported.push_back(attempt); };
+    RunControl control;
+    control.progress = [&](int attempt) { reported.push_back(attempt); };
 
     SpecialCriteria criteria;
     criteria.techniqueId = SingleInBox;
     criteria.boardsWanted = 3;
-    ASSERT_EQ(search.Run(criteria), 3);
+    ASSERT_EQ(search.Run(criteria, &control), 3);
     EXPECT_EQ(static_cast<int>(reported.size()), search.rows().back().attempt);
+    EXPECT_EQ(control.attemptNbr, search.rows().back().attempt);
     for (const SpecialResultRow& row : search.rows()) {
         EXPECT_STREQ(row.levelText, LevelName(LevelForScore(row.score)));
         auto board = MakeBoard(platform, row.board);
-        EXPECT_EQ(board->SolveBruteForce(3), SolutionFound);
+        EXPECT_EQ(board->SolveBruteForce(StopAtSecondSolution), SolutionFound);
         EXPECT_EQ(board->solutionNbr, 1);
     }
 
@@ -48,25 +50,26 @@ TEST(SpecialGenerationTest, LevelRangeOccurrenceAndAttemptLimitBoundTheSearch) {
     SpecialGeneration search(platform);
     ASSERT_TRUE(search.Prepare(9));
     int attempts = 0;
-    search.progress = [&](int attempt) { attempts = attempt; };
+    RunControl control;
+    control.progress = [&](int attempt) { attempts = attempt; };
 
     // Contradictory levels find nothing and run every attempt.
     SpecialCriteria contradictory;
-    contradictory.attempts = 7;
-    contradictory.minimumScore = kSpecialMinimumScores[Hard];
-    contradictory.scoreLimit = kSpecialScoreLimits[Easy];
-    EXPECT_EQ(search.Run(contradictory), 0);
+    control.attemptLimit = 7;
+    contradictory.minimumLevel = Hard;
+    contradictory.maximumLevel = Easy;
+    EXPECT_EQ(search.Run(contradictory, &control), 0);
     EXPECT_EQ(attempts, 7);
     EXPECT_TRUE(search.rows().empty());
 
     SpecialCriteria unreachable;
     unreachable.techniqueId = SingleInBox;
     unreachable.minimumOccurrence = 82;
-    unreachable.attempts = 3;
-    EXPECT_EQ(search.Run(unreachable), 0);
+    control.attemptLimit = 3;
+    EXPECT_EQ(search.Run(unreachable, &control), 0);
     unreachable.techniqueId = 99;
     unreachable.minimumOccurrence = 1;
-    EXPECT_EQ(search.Run(unreachable), 0);
+    EXPECT_EQ(search.Run(unreachable, &control), 0);
     EXPECT_EQ(attempts, 3);
 }
 
@@ -75,15 +78,17 @@ TEST(SpecialGenerationTest, AStopEndsTheSearchBeforeTheNextAttempt) {
     SpecialGeneration search(platform);
     ASSERT_TRUE(search.Prepare(9));
     int attempts = 0;
-    search.progress = [&](int attempt) {
+    RunControl control;
+    control.attemptLimit = 1000;
+    control.progress = [&](int attempt) {
         attempts = attempt;
-        search.stopRequested = 1;
+        control.stopRequested = true;
     };
     SpecialCriteria criteria;
     criteria.techniqueId = UniqueRectangleType3;
-    criteria.attempts = 1000;
-    EXPECT_EQ(search.Run(criteria), 0);
+    EXPECT_EQ(search.Run(criteria, &control), 0);
     EXPECT_EQ(attempts, 1);
+    EXPECT_EQ(control.attemptNbr, 1);
     EXPECT_EQ(SpecialClosingMessage(1), "1 Board Generated ...");
     EXPECT_GE(platform.pumpNbr, 1);
 }

@@ -16,13 +16,13 @@ TEST(BruteForceWide, MatchesReferenceOnWholeSets) {
     const struct {
         const char* file;
         std::size_t count;
-        int mode;
+        BruteForceMode mode;
     } runs[] = {
-        {"top95.txt", 95, 3},
-        {"magictour_top1465.txt", 1465, 3},
-        {"forum_hardest_1106_375.txt", 375, 1},
-        {"serg_benchmark_10000.txt", 10000, 2},
-        {"17clue_royle_49151.txt", 3000, 1},
+        {"top95.txt", 95, StopAtSecondSolution},
+        {"magictour_top1465.txt", 1465, StopAtSecondSolution},
+        {"forum_hardest_1106_375.txt", 375, StopAtFirstSolution},
+        {"serg_benchmark_10000.txt", 10000, CountToFifty},
+        {"17clue_royle_49151.txt", 3000, StopAtFirstSolution},
     };
     for (const auto& run : runs) {
         const std::vector<std::string> puzzles =

@@ -70,7 +70,7 @@ TEST(Soundness, HardAndSeventeenCluePuzzles) {
         SolveStep step;
         while (SolveOneStep(*solved, step) == 1) {
         }
-        ASSERT_EQ(solved->SolveBruteForce(1), SolutionFound) << puzzle;
+        ASSERT_EQ(solved->SolveBruteForce(StopAtFirstSolution), SolutionFound) << puzzle;
         auto board = MakeBoard(platform, puzzle);
         EXPECT_GT(StepAndCheck(*board, solved->solution, puzzle), 0) << puzzle;
         if (::testing::Test::HasFailure()) return;

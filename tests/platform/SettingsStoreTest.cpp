@@ -1,4 +1,4 @@
-#include "files/SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
