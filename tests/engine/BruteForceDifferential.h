@@ -23,6 +23,14 @@ void ExpectSameOutcome(const SudokuBoard& expected, const SudokuBoard& actual);
 bool ExpectSameAsReference(std::string_view text, int mode, long nodeBudget,
                            const BoardPreparation& prepare = {});
 
+// Solves text with SolveBruteForce(mode) and checks the outcome without the literal reference,
+// with the independent counter of GridCounter.h: the count, the stored solutions (valid, in
+// strictly increasing order, and the first ones: as many solutions come before the last stored one
+// as were stored before it, none before the first), and the board showing the first. For boards
+// with a solution whose clues repeat no value. Returns false, checking only what needs no count,
+// when a count needs more than nodeBudget nodes.
+bool ExpectSoundOutcome(std::string_view text, int mode, long nodeBudget);
+
 // Every step-th of the first lines of a shared puzzle set; empty when the set is missing.
 std::vector<std::string> SamplePuzzles(const std::string& fileName, std::size_t count,
                                        std::size_t step);

@@ -20,7 +20,8 @@ inline std::string BoardText(const SudokuBoard& board) {
     return GridText(board, board.cells);
 }
 
-// Reads up to maxLines puzzle lines from a file of the shared puzzle sets; empty when missing.
+// Reads up to maxLines puzzle lines (81 symbols, or 256 for a 16 x 16 board) from a puzzle file;
+// empty when missing.
 std::vector<std::string> ReadPuzzleLines(const std::string& path, std::size_t maxLines);
 
 // A puzzle that singles alone solve, and its solution.
