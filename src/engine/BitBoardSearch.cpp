@@ -41,14 +41,12 @@ constexpr Geometry<N> kGeometry{};
 template <int N>
 constexpr std::uint16_t kFull = static_cast<std::uint16_t>((1u << N) - 1u);
 
-// Box/line reduction pays for itself on 16 x 16 boards, whose searches are deep and where a
-// contradiction that singles see late can hide a large region without solutions; on 9 x 9 boards
-// the singles already settle nearly everything and it only costs time.
+// Box/line reduction and the pruning by matchings pay for themselves on 16 x 16 boards, whose
+// searches are deep and where a contradiction that singles see late can hide a large region
+// without solutions; on 9 x 9 boards the singles already settle nearly everything and they only
+// cost time.
 template <int N>
-constexpr bool kReduceIntersections = N == 16;
-// Likewise the matching test of HasMatchings.
-template <int N>
-constexpr bool kCheckMatchings = N == 16;
+constexpr bool kStrongPropagation = N == 16;
 
 // Without a popcount instruction in the baseline instruction set, std::popcount is a library
 // call; these are the hot tests, done with plain arithmetic.
@@ -110,6 +108,7 @@ typename BitBoardSearch<N>::NodeResult BitBoardSearch<N>::Start(State& state) {
     state = start_;
     pendingNbr_ = 0;
     changedUnits_ = kAllUnits;
+    unmatchedUnits_ = kAllUnits;
     for (int cell = 0; cell < kCells; ++cell) {
         if (!IsOpen(state, cell)) continue;
         if (state.candidates[cell] == 0) return DeadEnd;
@@ -132,10 +131,12 @@ typename BitBoardSearch<N>::NodeResult BitBoardSearch<N>::Settle(State& state) {
     for (bool reduced = true; reduced;) {
         if (!DrainSingles(state) || !PlaceHiddenSingles(state)) return DeadEnd;
         reduced = false;
-        if (kReduceIntersections<N> && !ReduceIntersections(state, reduced)) return DeadEnd;
+        if (kStrongPropagation<N> && (!ReduceIntersections(state, reduced) ||
+                                      (!reduced && !PruneByMatchings(state, reduced))))
+            return DeadEnd;
     }
     for (std::uint64_t word : state.open)
-        if (word) return kCheckMatchings<N> && !HasMatchings(state) ? DeadEnd : Open;
+        if (word) return Open;
     return Solved;
 }
 
@@ -146,6 +147,7 @@ typename BitBoardSearch<N>::NodeResult BitBoardSearch<N>::Child(const State& sta
     child = state;
     pendingNbr_ = 0;
     changedUnits_ = 0;
+    unmatchedUnits_ = 0;
     return Assign(child, cell, bit) ? Settle(child) : DeadEnd;
 }
 
@@ -171,24 +173,56 @@ bool BitBoardSearch<N>::Assign(State& state, int cell, Mask bit) {
         }
     }
     changedUnits_ |= changed;
+    if constexpr (kStrongPropagation<N>) unmatchedUnits_ |= changed | kGeometry<N>.unitBits[cell];
     return true;
 }
 
-// Every unit that must hold each value once needs a way to give each of its cells its own value
-// among its candidates (a perfect matching of cells to values). Without one, some k cells share
-// fewer than k values between them, a contradiction that singles find only far deeper.
+// Every unit that must hold each value once gives each of its cells its own value among its
+// candidates: a perfect matching of cells to values. A unit without one is a contradiction (some k
+// cells share fewer than k values), and a candidate that no such matching uses can go (it belongs
+// to a set of values that other cells need among themselves): what singles find only far deeper, if
+// at all before a large region without solutions is searched. Candidate v of cell p is used by some
+// matching when p is v's cell in the matching found, or when the cell matched to v can hand its
+// value on, along cells that each take the value of the next, back to p. Only the units whose
+// candidates changed since they were last matched are looked at again.
 template <int N>
-bool BitBoardSearch<N>::HasMatchings(const State& state) const {
-    for (std::uint64_t units = completeUnits_; units; units &= units - 1) {
-        const auto& cells = kGeometry<N>.units[std::countr_zero(units)];
-        // cellOf[v]: the position in the unit of the cell that value v is matched to, or -1.
+bool BitBoardSearch<N>::PruneByMatchings(State& state, bool& changed) {
+    const std::uint64_t before = changedUnits_;
+    changedUnits_ = 0;
+    while (const std::uint64_t units = unmatchedUnits_ & completeUnits_) {
+        const int unit = std::countr_zero(units);
+        unmatchedUnits_ &= ~(std::uint64_t{1} << unit);
+        const auto& cells = kGeometry<N>.units[unit];
+        // cellOf[v]: the position in the unit of the cell that value v is matched to.
         std::array<std::int8_t, N> cellOf;
         cellOf.fill(-1);
         for (int position = 0; position < N; ++position) {
             Mask seen = 0;
             if (!Augment(state, cells, position, cellOf, seen)) return false;
         }
+        // reaches[p]: the positions whose values the cell at p can take over, directly or along
+        // a chain of cells.
+        std::array<std::uint32_t, N> reaches{};
+        for (int position = 0; position < N; ++position)
+            for (Mask choices = state.candidates[cells[position]]; choices; choices &= choices - 1)
+                reaches[position] |= 1u << cellOf[std::countr_zero(choices)];
+        for (int via = 0; via < N; ++via)
+            for (std::uint32_t& reach : reaches)
+                if ((reach >> via) & 1u) reach |= reaches[via];
+        for (int position = 0; position < N; ++position) {
+            Mask unused = 0;
+            for (Mask choices = state.candidates[cells[position]]; choices;
+                 choices &= choices - 1) {
+                const int value = std::countr_zero(choices);
+                const int holder = cellOf[value];
+                if (holder != position && !((reaches[holder] >> position) & 1u))
+                    unused |= static_cast<Mask>(1u << value);
+            }
+            if (unused && !Eliminate(state, cells[position], unused)) return false;
+        }
     }
+    changed = changedUnits_ != 0;
+    changedUnits_ |= before;
     return true;
 }
 
@@ -218,6 +252,7 @@ bool BitBoardSearch<N>::Eliminate(State& state, int cell, Mask bits) {
     const Mask after = before & ~bits;
     state.candidates[cell] = after;
     changedUnits_ |= kGeometry<N>.unitBits[cell];
+    unmatchedUnits_ |= kGeometry<N>.unitBits[cell];
     if (after == 0) return false;
     if (IsSingle(after)) pending_[pendingNbr_++] = static_cast<std::int16_t>(cell);
     return true;

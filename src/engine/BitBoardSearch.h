@@ -1,6 +1,7 @@
 #pragma once
 // A fast exhaustive search over the candidate sets of an N x N board (N = 9 or 16): naked and
-// hidden singles propagated on bit sets, the search state copied on every branch instead of undone.
+// hidden singles (and on 16 x 16 boards box/line reduction and pruning by matchings) propagated
+// on bit sets, the search state copied on every branch instead of undone.
 //
 // It knows nothing of SudokuBoard: it takes the candidate sets in reading order and reports to a
 // SearchListener, which lets the user interface run, traces and keeps the solutions.
@@ -70,7 +71,7 @@ private:
     bool DrainSingles(State& state);
     bool PlaceHiddenSingles(State& state);
     bool ReduceIntersections(State& state, bool& changed);
-    bool HasMatchings(const State& state) const;
+    bool PruneByMatchings(State& state, bool& changed);
     bool Augment(const State& state, const std::array<std::int16_t, N>& cells, int position,
                  std::array<std::int8_t, N>& cellOf, Mask& seen) const;
     int ChooseCell(const State& state) const;
@@ -96,6 +97,8 @@ private:
     int pendingNbr_ = 0;
     // Units whose candidates changed since hidden singles were last looked for in them.
     std::uint64_t changedUnits_ = 0;
+    // Units whose candidates changed since they were last matched (PruneByMatchings).
+    std::uint64_t unmatchedUnits_ = 0;
 };
 
 extern template class BitBoardSearch<9>;
