@@ -63,14 +63,16 @@ private:
 
     const std::vector<int>& UnitCells(int unit) const { return units_[unit]; }
 
-    // Fills naked and hidden singles; false on a contradiction.
+    // Fills naked and hidden singles and drops the candidates that no matching of a unit's open
+    // cells to its missing values uses; false on a contradiction.
     bool Propagate(std::vector<int>& grid, std::vector<unsigned>& candidates) const {
+        std::vector<unsigned> dropped(n_ * n_, 0);
         for (bool placed = true; placed;) {
             placed = false;
             candidates.assign(n_ * n_, 0);
             const unsigned full = ((1u << n_) - 1) << 1;
             for (int cell = 0; cell < n_ * n_; ++cell)
-                if (grid[cell] == 0) candidates[cell] = full;
+                if (grid[cell] == 0) candidates[cell] = full & ~dropped[cell];
             for (int unit = 0; unit < 3 * n_; ++unit) {
                 unsigned used = 0;
                 for (int cell : UnitCells(unit)) {
@@ -90,7 +92,7 @@ private:
                 }
             for (int unit = 0; unit < 3 * n_ && !placed; ++unit) {
                 const std::vector<int>& cells = UnitCells(unit);
-                if (!HasMatching(grid, candidates, cells)) return false;
+                if (!PruneByMatching(grid, candidates, cells, dropped, placed)) return false;
                 for (int v = 1; v <= n_ && !placed; ++v) {
                     int places = 0, home = -1;
                     bool present = false;
@@ -110,15 +112,44 @@ private:
         return true;
     }
 
-    // Whether every open cell of the unit can take its own missing value (augmenting paths).
-    bool HasMatching(const std::vector<int>& grid, const std::vector<unsigned>& candidates,
-                     const std::vector<int>& cells) const {
+    // Matches the unit's open cells to their own missing values (false when that cannot be done),
+    // then drops each candidate (cell, v) where the cell holding v cannot pass it on, through
+    // cells taking each other's values, back to the cell: no matching uses it.
+    bool PruneByMatching(const std::vector<int>& grid, const std::vector<unsigned>& candidates,
+                         const std::vector<int>& cells, std::vector<unsigned>& dropped,
+                         bool& changed) const {
         std::vector<int> owner(n_ + 1, -1);
         for (int cell : cells) {
             if (grid[cell] != 0) continue;
             std::vector<bool> tried(n_ + 1, false);
             if (!Claim(cell, candidates, owner, tried)) return false;
         }
+        std::vector<int> open;
+        for (int cell : cells)
+            if (grid[cell] == 0) open.push_back(cell);
+        // passes[a][b]: the cell open[a] can reach open[b] along such a chain.
+        const std::size_t m = open.size();
+        std::vector<std::vector<bool>> passes(m, std::vector<bool>(m, false));
+        const auto indexOf = [&](int cell) {
+            return static_cast<std::size_t>(std::find(open.begin(), open.end(), cell) -
+                                            open.begin());
+        };
+        for (std::size_t a = 0; a < m; ++a)
+            for (int v = 1; v <= n_; ++v)
+                if (candidates[open[a]] >> v & 1) passes[a][indexOf(owner[v])] = true;
+        for (std::size_t via = 0; via < m; ++via)
+            for (std::size_t a = 0; a < m; ++a)
+                if (passes[a][via])
+                    for (std::size_t b = 0; b < m; ++b)
+                        if (passes[via][b]) passes[a][b] = true;
+        for (std::size_t a = 0; a < m; ++a)
+            for (int v = 1; v <= n_; ++v) {
+                const std::size_t holder = indexOf(owner[v]);
+                if ((candidates[open[a]] >> v & 1) && holder != a && !passes[holder][a]) {
+                    dropped[open[a]] |= 1u << v;
+                    changed = true;
+                }
+            }
         return true;
     }
     bool Claim(int cell, const std::vector<unsigned>& candidates, std::vector<int>& owner,
