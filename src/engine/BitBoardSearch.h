@@ -1,6 +1,7 @@
 #pragma once
 // A fast exhaustive search over the candidate sets of an N x N board (N = 9 or 16): naked and
-// hidden singles propagated on bit sets, the search state copied on every branch instead of undone.
+// hidden singles (and on 16 x 16 boards box/line reduction and pruning by matchings) propagated
+// on bit sets, the search state copied on every branch instead of undone.
 //
 // It knows nothing of SudokuBoard: it takes the candidate sets in reading order and reports to a
 // SearchListener, which lets the user interface run, traces and keeps the solutions.
@@ -58,17 +59,24 @@ private:
         std::array<std::uint64_t, (kCells + 63) / 64> open;
     };
     enum NodeResult { Solved = 0, DeadEnd = 1, Open = 3 };
-
     static bool IsOpen(const State& state, int cell) {
         return (state.open[cell >> 6] >> (cell & 63)) & 1u;
     }
     bool Tick();
+    NodeResult Start(State& state);
     NodeResult Settle(State& state);
+    NodeResult Child(const State& state, int cell, Mask bit, State& child);
     bool Assign(State& state, int cell, Mask bit);
+    bool Eliminate(State& state, int cell, Mask bits);
     bool DrainSingles(State& state);
     bool PlaceHiddenSingles(State& state);
+    bool ReduceIntersections(State& state, bool& changed);
+    bool PruneByMatchings(State& state, bool& changed);
+    bool Augment(const State& state, const std::array<std::int16_t, N>& cells, int position,
+                 std::array<std::int8_t, N>& cellOf, Mask& seen) const;
     int ChooseCell(const State& state) const;
-    void Explore(const State& state);
+    static int FirstOpenCell(const State& state);
+    void Explore(const State& state, int cell);
 
     SearchListener& listener_;
     const bool trace_;
@@ -76,7 +84,7 @@ private:
     // Hidden singles only hold in a unit that must end up with every value once: one whose
     // filled cells hold distinct values in range. Open cells only have to differ from their
     // peers, so a unit that repeats a value may lack another.
-    std::uint64_t hiddenSingleUnits_ = kAllUnits;
+    std::uint64_t completeUnits_ = kAllUnits;
     State start_{};
     BranchOrder order_ = BranchOrder::FewestCandidates;
     int limit_ = 1;
@@ -89,6 +97,8 @@ private:
     int pendingNbr_ = 0;
     // Units whose candidates changed since hidden singles were last looked for in them.
     std::uint64_t changedUnits_ = 0;
+    // Units whose candidates changed since they were last matched (PruneByMatchings).
+    std::uint64_t unmatchedUnits_ = 0;
 };
 
 extern template class BitBoardSearch<9>;

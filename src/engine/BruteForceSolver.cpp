@@ -2,11 +2,11 @@
 // lexicographic order of the grid read row by row, and leaves the first on the board.
 //
 // The board's own naked-single passes run first, so a failed run leaves exactly their singles on
-// the board. The rest is searched on bit sets (BitBoardSearch): first with the fewest-candidates
-// rule, which settles quickly whether there are none, one or more solutions (a unique solution is
-// also the lexicographically first); only when there are more is the search repeated in reading
-// order, which yields them in lexicographic order. A stop during that first count reports no
-// solution, as a stop before the first solution does.
+// the board. The rest is searched on bit sets (BitBoardSearch): on 9 x 9 boards first with the
+// fewest-candidates rule, which settles quickly whether there are none, one or more solutions (a
+// unique solution is also the lexicographically first); only when there are more is the search
+// repeated in reading order, which yields them in lexicographic order. A stop during that first
+// count reports no solution, as a stop before the first solution does.
 //
 // Trace (when the platform's trace is on): one line per search node, "first check result %d ..."
 // with 0 for a node that completes the grid, 1 for a dead end and 3 for a node still open.
@@ -143,12 +143,17 @@ int SearchBoard(SudokuBoard& board, const RunControl* control) {
     BitBoardSearch<N> search(listener, board.platform().TraceEnabled());
     search.Load(candidates, filled);
 
-    const int count = search.Run(BranchOrder::FewestCandidates, std::max(board.solutionLimit, 2));
-    if (search.stopped()) return SolvingAborted;
-    if (count == 0) return NoSolutionFound;
-    if (count == 1) {
-        listener.StoreAside();
-        return SolutionFound;
+    // On 16 x 16 boards the count in no particular order can lose itself in a large region without
+    // solutions, which the search in reading order, with its stronger propagation there, does
+    // not; it goes straight to the solutions in order.
+    if constexpr (N == 9) {
+        const int count = search.Run(BranchOrder::FewestCandidates, 2);
+        if (search.stopped()) return SolvingAborted;
+        if (count == 0) return NoSolutionFound;
+        if (count == 1) {
+            listener.StoreAside();
+            return SolutionFound;
+        }
     }
     listener.storeOnBoard = true;
     search.Run(BranchOrder::ReadingOrder, board.solutionLimit);

@@ -21,6 +21,15 @@ void HeadlessPlatform::ShowMessage(std::string_view text) {
     }
 }
 
+void HeadlessPlatform::Trace(std::string_view line) {
+    if (traceSink) {
+        traceSink(line);
+        return;
+    }
+    // One write per line, so lines of boards solved on other threads do not mix.
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
 bool HeadlessPlatform::AskOkCancel(std::string_view text, bool) {
     ShowMessage(text);
     if (answers.empty()) return true;

@@ -1,6 +1,7 @@
 #pragma once
 // The platform without a window: messages are recorded (and, for raruduz-cli, echoed to standard
 // error), questions are answered from a queue, the clipboard and the clock can be set by tests.
+// The trace, when on, is written to standard error line by line.
 
 #include <cstdint>
 #include <deque>
@@ -25,7 +26,7 @@ public:
     std::uint32_t TickCount() override;
     std::int64_t CalendarSeconds() override;
     bool TraceEnabled() const override { return traceEnabled; }
-    void Trace(std::string_view line) override { traceLines.emplace_back(line); }
+    void Trace(std::string_view line) override;
     std::string ClipboardText() override { return clipboardText; }
     std::filesystem::path ProgramFolder() override;
     SettingsBackend& Settings() override { return settings; }
@@ -39,7 +40,8 @@ public:
     int beepNbr = 0;
     int busyDepth = 0;
     bool traceEnabled = false;
-    std::vector<std::string> traceLines;
+    // Where trace lines go as they come, nothing kept: this when set, else standard error.
+    std::function<void(std::string_view line)> traceSink;
     std::string clipboardText;
     // When set, CalendarSeconds() answers this instead of the clock (raruduz-cli --seed).
     std::optional<std::int64_t> fixedCalendarSeconds;

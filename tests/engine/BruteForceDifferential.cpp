@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "GridCounter.h"
 #include "ReferenceBruteForce.h"
 #include "TestSupport.h"
 
@@ -55,5 +58,67 @@ bool ExpectSameAsReference(std::string_view text, BruteForceMode mode, long node
     EXPECT_EQ(run.status, board->SolveBruteForce(mode, &control)) << text << " mode " << mode;
     SCOPED_TRACE(std::string(text) + " mode " + std::to_string(mode));
     ExpectSameOutcome(*reference, *board);
+    return true;
+}
+
+namespace {
+std::vector<int> GridValues(const SudokuBoard& board, const CellGrid& grid) {
+    std::vector<int> values;
+    for (int y = 0; y < board.size; ++y)
+        for (int x = 0; x < board.size; ++x)
+            values.push_back(std::max(grid[CellIndex(x, y)].value, 0));
+    return values;
+}
+
+// A full grid that keeps the puzzle's clues and holds each value once in every unit.
+bool IsSolutionOf(const std::vector<int>& puzzle, const std::vector<int>& grid, int n) {
+    const int box = n == 16 ? 4 : 3;
+    for (int cell = 0; cell < n * n; ++cell)
+        if (grid[cell] < 1 || grid[cell] > n || (puzzle[cell] && puzzle[cell] != grid[cell]))
+            return false;
+    for (int i = 0; i < n; ++i) {
+        unsigned row = 0, column = 0, block = 0;
+        for (int j = 0; j < n; ++j) {
+            row |= 1u << grid[i * n + j];
+            column |= 1u << grid[j * n + i];
+            block |= 1u << grid[(i / box * box + j / box) * n + i % box * box + j % box];
+        }
+        if (row != column || row != block || row != ((1u << n) - 1) << 1) return false;
+    }
+    return true;
+}
+}  // namespace
+
+bool ExpectSoundOutcome(std::string_view text, BruteForceMode mode, long nodeBudget) {
+    SCOPED_TRACE(std::string(text) + " mode " + std::to_string(static_cast<int>(mode)));
+    HeadlessPlatform platform;
+    std::unique_ptr<SudokuBoard> board = MakeBoard(platform, text);
+    const int n = board->size;
+    const std::vector<int> puzzle = GridValues(*board, board->cells);
+    EXPECT_EQ(board->SolveBruteForce(mode), SolutionFound);
+    const int stored = board->solutionNbr;
+    EXPECT_GE(stored, 1);
+    EXPECT_EQ(board->bruteForceRunning, 0);
+    EXPECT_EQ(board->solutionKnown, 1);
+    EXPECT_EQ(board->cells, board->firstSolution);
+    EXPECT_EQ(board->solution, board->firstSolution);
+    if (stored < 1) return true;
+    EXPECT_EQ(board->firstSolution, board->solutions[0]);
+    for (int k = 0; k < stored; ++k) {
+        EXPECT_TRUE(IsSolutionOf(puzzle, GridValues(*board, board->solutions[k]), n)) << k;
+        if (k > 0) {
+            EXPECT_LT(GridText(*board, board->solutions[k - 1]),
+                      GridText(*board, board->solutions[k]));
+        }
+    }
+    const CountResult count = CountCompletions(puzzle, n, board->solutionLimit, nodeBudget);
+    const CountResult beforeFirst =
+        CountSolutionsBelow(puzzle, GridValues(*board, board->solutions[0]), n, 1, nodeBudget);
+    const CountResult beforeLast = CountSolutionsBelow(
+        puzzle, GridValues(*board, board->solutions[stored - 1]), n, stored, nodeBudget);
+    if (!count.finished || !beforeFirst.finished || !beforeLast.finished) return false;
+    EXPECT_EQ(count.count, stored);
+    EXPECT_EQ(beforeFirst.count, 0);
+    EXPECT_EQ(beforeLast.count, stored - 1);
     return true;
 }

@@ -23,3 +23,11 @@ void ExpectSameOutcome(const SudokuBoard& expected, const SudokuBoard& actual);
 // false, comparing nothing, when the reference needs more than nodeBudget recursive steps.
 bool ExpectSameAsReference(std::string_view text, BruteForceMode mode, long nodeBudget,
                            const BoardPreparation& prepare = {});
+
+// Solves text with SolveBruteForce(mode) and checks the outcome without the literal reference,
+// with the independent counter of GridCounter.h: the count, the stored solutions (valid, in
+// strictly increasing order, and the first ones: as many solutions come before the last stored one
+// as were stored before it, none before the first), and the board showing the first. For boards
+// with a solution whose clues repeat no value. Returns false, checking only what needs no count,
+// when a count needs more than nodeBudget nodes.
+bool ExpectSoundOutcome(std::string_view text, BruteForceMode mode, long nodeBudget);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "BruteForceDifferential.h"
@@ -234,18 +235,31 @@ TEST(BruteForceSolver, StoppedAfterASolutionKeepsWhatItFoundButProvesNothing) {
 
 TEST(BruteForceSolver, PumpsAndTracesWhileSearching) {
     HeadlessPlatform platform;
+    int traced = 0;
+    platform.traceSink = [&](std::string_view) { ++traced; };
     std::unique_ptr<SudokuBoard> board = MakeBoard(platform, kHardPuzzle);
     board->SolveBruteForce(StopAtSecondSolution);
     EXPECT_GT(platform.pumpNbr, 2);
-    EXPECT_TRUE(platform.traceLines.empty());
+    EXPECT_EQ(traced, 0);
 
     HeadlessPlatform tracePlatform;
     tracePlatform.traceEnabled = true;
-    std::unique_ptr<SudokuBoard> traced = MakeBoard(tracePlatform, kHardPuzzle);
-    traced->SolveBruteForce(StopAtSecondSolution);
-    std::set<std::string> lines(tracePlatform.traceLines.begin(), tracePlatform.traceLines.end());
+    std::set<std::string> lines;
+    tracePlatform.traceSink = [&](std::string_view line) { lines.emplace(line); };
+    std::unique_ptr<SudokuBoard> tracedBoard = MakeBoard(tracePlatform, kHardPuzzle);
+    tracedBoard->SolveBruteForce(StopAtSecondSolution);
     EXPECT_EQ(lines, (std::set<std::string>{"first check result 0    ZERO_SOL 1  SUCESS 0 \n",
                                             "first check result 1    ZERO_SOL 1  SUCESS 0 \n",
                                             "first check result 3    ZERO_SOL 1  SUCESS 0 \n"}));
+
+    // Without a sink the lines go to standard error as they come.
+    HeadlessPlatform errorPlatform;
+    errorPlatform.traceEnabled = true;
+    std::unique_ptr<SudokuBoard> toError = MakeBoard(errorPlatform, kHardPuzzle);
+    testing::internal::CaptureStderr();
+    toError->SolveBruteForce(StopAtSecondSolution);
+    const std::string written = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(written.substr(0, 46), "first check result 3    ZERO_SOL 1  SUCESS 0 \n");
+    EXPECT_GT(std::count(written.begin(), written.end(), '\n'), 2);
 }
 }  // namespace

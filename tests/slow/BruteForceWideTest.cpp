@@ -37,3 +37,24 @@ TEST(BruteForceWide, MatchesReferenceOnWholeSets) {
     }
 }
 }  // namespace
+
+namespace {
+TEST(BruteForceWide, ThinnedBoardsInEveryLimit) {
+    // Where the literal search finishes, the same to the last field; elsewhere the independent
+    // counter vouches for the count and the order.
+    const std::vector<std::string> boards =
+        ReadPuzzleLines(std::string(RARUDUZ_TEST_DATA) + "/thinned16.txt", 1000);
+    ASSERT_FALSE(boards.empty());
+    int compared = 0, counted = 0;
+    for (const std::string& board : boards)
+        for (BruteForceMode mode : {StopAtFirstSolution, StopAtSecondSolution, CountToFifty}) {
+            if (ExpectSameAsReference(board, mode, kNodeBudget))
+                ++compared;
+            else
+                counted += ExpectSoundOutcome(board, mode, 2000000);
+        }
+    std::printf("thinned16: %d runs compared, %d counted, of %zu\n", compared, counted,
+                3 * boards.size());
+    EXPECT_EQ(compared + counted, static_cast<int>(3 * boards.size()));
+}
+}  // namespace

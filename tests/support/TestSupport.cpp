@@ -26,6 +26,10 @@ std::vector<std::string> ReadPuzzleLines(const std::string& path, std::size_t ma
     std::ifstream input(path);
     std::string line;
     while (lines.size() < maxLines && std::getline(input, line))
-        if (line.size() >= 81 && line[0] != '#') lines.push_back(line.substr(0, 81));
+        if (line.size() >= 81 && line[0] != '#') {
+            const bool board16 =
+                line.size() >= 256 && line.find_first_not_of(".0123456789ABCDEFG") >= 256;
+            lines.push_back(line.substr(0, board16 ? 256 : 81));
+        }
     return lines;
 }

@@ -20,7 +20,8 @@ inline std::string BoardText(const SudokuBoard& board) {
     return GridText(board, board.cells);
 }
 
-// Reads up to maxLines puzzle lines (81 symbols on one line, '#' lines skipped) from a file;
+// Reads up to maxLines puzzle lines (81 symbols, or 256 for a 16 x 16 board; '#' lines skipped)
+// from a puzzle file;
 // empty when missing.
 std::vector<std::string> ReadPuzzleLines(const std::string& path, std::size_t maxLines);
 
