@@ -1,0 +1,21 @@
+#pragma once
+// The scrolling board area. At zoom 100 % its content fits the visible area; a larger ratio makes
+// the content that many percent of it, and the view scrolls.
+
+#include <QScrollArea>
+
+class CRaruduzView : public QScrollArea {
+    Q_OBJECT
+public:
+    explicit CRaruduzView(QWidget* parent = nullptr);
+
+    void SetZoom(int ratio);
+    int zoom() const { return zoom_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void UpdateExtent();
+    int zoom_ = 100;
+};
