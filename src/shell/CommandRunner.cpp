@@ -16,22 +16,6 @@ constexpr char kAbortedMessage[] = "Board Solving Aborted by User ... No Solutio
 constexpr char kJumpUnavailableMessage[] =
     "Unable to Solve Board ... Jumping to a Solving Technique is Unavailable ...";
 
-CommandResult Refused() {
-    CommandResult result;
-    result.refused = true;
-    return result;
-}
-CommandResult Redrawn(bool redraw = true) {
-    CommandResult result;
-    result.redraw = redraw;
-    return result;
-}
-CommandResult StatusAndRedraw(std::string status) {
-    CommandResult result = Redrawn();
-    result.status = std::move(status);
-    return result;
-}
-
 std::string ElapsedText(const char* format, std::uint32_t milliseconds) {
     char text[64];
     std::snprintf(text, sizeof text, format, static_cast<int>(milliseconds / 1000),

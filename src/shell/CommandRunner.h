@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "shell/CommandResult.h"
 #include "shell/CommandTable.h"
 #include "shell/RaruduzDoc.h"
 
@@ -19,17 +20,6 @@ public:
     // the entry preselected; nothing when cancelled.
     virtual std::optional<int> ChooseSolvingTechnique(int preselected) = 0;
     virtual void ShowAbout() = 0;
-};
-
-struct CommandResult {
-    bool refused = false;                 // not enabled in the current state: nothing was done
-    std::optional<std::string> status;    // for status pane 0, restarting the countdown
-    std::optional<std::string> timePane;  // for status pane 1
-    bool redraw = false;
-    bool snapshotTaken = false;
-    bool historyReset = false;
-    bool zoomChanged = false;
-    bool closeWindow = false;
 };
 
 inline constexpr char kNotYetAvailableStatus[] = "Not Available Yet in this Version ...";
