@@ -4,6 +4,8 @@
 
 #include <QScrollArea>
 
+#include "shell/BoardInput.h"
+
 class CRaruduzView : public QScrollArea {
     Q_OBJECT
 public:
@@ -12,8 +14,15 @@ public:
     void SetZoom(int ratio);
     int zoom() const { return zoom_; }
 
+signals:
+    void selectionKeyPressed(SelectionKey key);
+    void deletePressed();
+    void characterTyped(char c);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void UpdateExtent();

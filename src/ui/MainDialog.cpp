@@ -45,8 +45,8 @@ MainDialog::MainDialog(Platform& platform, SettingsStore& store, int statusTickM
       store_(store),
       board_(platform),
       doc_(board_),
-      runner_(doc_, store, platform, *this) {
-    setWindowTitle("Raruduz");
+      runner_(doc_, store, platform, *this),
+      input_(doc_, platform) {
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     splitter_ = new QSplitter(Qt::Horizontal);
@@ -123,6 +123,10 @@ QWidget* MainDialog::BuildBoardArea() {
         auto* button = new QPushButton(QString(QChar(kValueSymbols[value])));
         button->setFixedSize(32, 26);
         button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, [this, value] {
+            Apply(input_.EnterValue(value));
+            view_->setFocus();
+        });
         buttons->addWidget(button);
         entryButtons_[value - 1] = button;
     }
@@ -140,6 +144,13 @@ QWidget* MainDialog::BuildBoardArea() {
     }
     layout->addLayout(buttons);
     view_ = new CRaruduzView;
+    connect(view_, &CRaruduzView::selectionKeyPressed, this, [this](SelectionKey key) {
+        input_.MoveSelection(key);
+        view_->viewport()->update();
+    });
+    connect(view_, &CRaruduzView::deletePressed, this, [this] { Apply(input_.DeleteSelected()); });
+    connect(view_, &CRaruduzView::characterTyped, this,
+            [this](char c) { Apply(input_.TypeCharacter(c)); });
     layout->addWidget(view_, 1);
     return area;
 }
@@ -198,6 +209,7 @@ void MainDialog::RefreshStates() {
     redoButton_->setEnabled(IsEnabled(*FindCommand(CommandId::Redo), context));
     exitButton_->setEnabled(IsEnabled(*FindCommand(CommandId::Exit), context));
     modeLabel_->setText(doc_.settings.viewMode == 1 ? "Wordoku" : "Sudoku");
+    setWindowTitle(QString("Raruduz - ") + QString::fromStdString(board_.name));
 }
 
 void MainDialog::ShowStatus() {
@@ -208,7 +220,10 @@ void MainDialog::ShowStatus() {
 void MainDialog::RunCommand(CommandId id, int parameter) {
     // A long command pumps events: this refresh then disables what must wait for it.
     QTimer::singleShot(0, this, &MainDialog::RefreshStates);
-    const CommandResult result = runner_.Run(id, parameter);
+    Apply(runner_.Run(id, parameter));
+}
+
+void MainDialog::Apply(const CommandResult& result) {
     if (result.status) status_.Write(*result.status);
     if (result.timePane) status_.WriteTime(*result.timePane);
     if (result.zoomChanged) view_->SetZoom(doc_.settings.zoomRatio);

@@ -10,6 +10,7 @@
 
 #include "engine/SudokuBoard.h"
 #include "files/SettingsStore.h"
+#include "shell/BoardInput.h"
 #include "shell/CommandRunner.h"
 #include "shell/RaruduzDoc.h"
 #include "shell/StatusLine.h"
@@ -34,6 +35,8 @@ public:
     void ShowPlaced();
     // Runs a command as its menu item, button or shortcut does.
     void RunCommand(CommandId id, int parameter = 0);
+    // Shows what a command or an input did: status line, view, states.
+    void Apply(const CommandResult& result);
 
     CRaruduzDoc& document() { return doc_; }
     const StatusLine& statusLine() const { return status_; }
@@ -49,7 +52,7 @@ public:
     QTabWidget* tabs() const { return tabs_; }
 
     // The width of the side-panel column that a splitter offset of 0 stands for.
-    static constexpr int kSideColumnWidth = 260;
+    static constexpr int kSideColumnWidth = 300;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +77,7 @@ private:
     SudokuBoard board_;
     CRaruduzDoc doc_;
     CommandRunner runner_;
+    BoardInput input_;
     StatusLine status_;
     QTimer statusTimer_;
     bool maximized_ = false;

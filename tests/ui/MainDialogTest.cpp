@@ -1,0 +1,251 @@
+// The main window's wiring, offscreen, over a headless platform whose message boxes are recorded.
+
+#include <QAccessible>
+#include <QAction>
+#include <QFontInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTest>
+
+#include "engine/BoardLevel.h"
+#include "files/SettingsStore.h"
+#include "platform/HeadlessPlatform.h"
+#include "platform/SettingsNames.h"
+#include "shell/WindowPlacement.h"
+#include "ui/CRaruduzView.h"
+#include "ui/MainDialog.h"
+
+class MainDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsWithTheWelcomeStatusAndCountsItDown();
+    void menuItemsFollowTheBoardState();
+    void entryButtonsAndKeysTakeOneSnapshotEach();
+    void closingStoresPlacementAndSplitter();
+    void garbageSettingsStartNormally();
+    void closingDuringASolveStopsItFirst();
+    void fontsResolveToRealFaces();
+    void screenshot();
+};
+
+namespace {
+QString Text(const QLabel* label) {
+    return label->text();
+}
+
+void TypeIn(MainDialog& window, const char* keys) {
+    for (const char* c = keys; *c; ++c)
+        QTest::keyClick(window.view(), *c == '\t' ? Qt::Key_Tab : Qt::Key(*c));
+}
+}  // namespace
+
+void MainDialogTest::startsWithTheWelcomeStatusAndCountsItDown() {
+    HeadlessPlatform platform;
+    SettingsStore store(platform);
+    MainDialog window(platform, store, 5);
+    window.ShowPlaced();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(Text(window.statusPane()), QString("Welcome to Raruduz 2.2 ..."));
+    QCOMPARE(Text(window.timePane()), QString(" "));
+    QCOMPARE(window.windowTitle(), QString("Raruduz - Default"));
+    QCOMPARE(window.tabs()->count(), 3);
+    QCOMPARE(window.tabs()->tabText(0), QString("Board Stat."));
+    QCOMPARE(window.tabs()->tabText(1), QString("Hint Data"));
+    QCOMPARE(window.tabs()->tabText(2), QString("Solve Data"));
+    QCOMPARE(window.tabs()->currentIndex(), 0);
+    std::int32_t lastTechnique = 0;
+    QVERIFY(store.ReadNumber(kLastSolveTech, lastTechnique));
+    QCOMPARE(lastTechnique, 1);
+    QVERIFY(window.entryButton(9)->isVisible());
+    QVERIFY(!window.entryButton(10)->isVisible());
+    QCOMPARE(window.view()->accessibleName(), QString("Board"));
+    QTRY_COMPARE_WITH_TIMEOUT(Text(window.statusPane()), QString(" "), 2000);
+    QCOMPARE(window.statusLine().countdown(), 0);
+}
+
+void MainDialogTest::menuItemsFollowTheBoardState() {
+    HeadlessPlatform platform;
+    SettingsStore store(platform);
+    MainDialog window(platform, store);
+    window.show();
+    QAction* newBoard = window.action(CommandId::New);
+    QCOMPARE(newBoard->text(), QString("&New"));
+    QCOMPARE(newBoard->shortcut(), QKeySequence("Ctrl+N"));
+    QAction* save = window.action(CommandId::Save);
+    QAction* hint = window.action(CommandId::Hint);
+    QAction* setBoard = window.action(CommandId::SetBoard);
+    QAction* generation = window.action(CommandId::DefaultGeneration);
+    QVERIFY(!save->isEnabled());
+    QVERIFY(!hint->isEnabled());
+    QVERIFY(setBoard->isCheckable() && setBoard->isChecked());
+    QVERIFY(!window.hintButton()->isEnabled());
+    QVERIFY(window.action(CommandId::Zoom, 100)->isChecked());
+
+    // The generation menu rewrites its text when it opens.
+    store.WriteNumber(kDefautGenerationLevel, Hard);
+    store.WriteNumber(kDefautGenerationStyle, 1);
+    QMenu* menu = qobject_cast<QMenu*>(generation->parent());
+    QVERIFY(menu);
+    emit menu->aboutToShow();
+    QCOMPARE(generation->text(), QString("Default Generation: Hard Symetrical Board"));
+
+    TypeIn(window, "5\t3");
+    QCOMPARE(Text(window.statusPane()), QString("Given 3 Added on Current Location ..."));
+    QVERIFY(save->isEnabled());
+    window.action(CommandId::SolveBoard)->trigger();
+    QCOMPARE(Text(window.statusPane()), QString("Board is turned to Solve Mode"));
+    QVERIFY(hint->isEnabled() && window.hintButton()->isEnabled());
+    QVERIFY(!setBoard->isChecked());
+
+    window.action(CommandId::Zoom, 250)->trigger();
+    QCOMPARE(Text(window.statusPane()), QString("Zoom Ratio Changed to 250 % ..."));
+    QVERIFY(window.action(CommandId::Zoom, 250)->isChecked());
+    QVERIFY(!window.action(CommandId::Zoom, 100)->isChecked());
+    QCOMPARE(window.view()->zoom(), 250);
+
+    window.action(CommandId::BoardSize, 16)->trigger();
+    QVERIFY(window.entryButton(16)->isVisible());
+    QVERIFY(window.action(CommandId::BoardSize, 16)->isChecked());
+    QVERIFY(!window.action(CommandId::BoardSize, 9)->isChecked());
+    window.action(CommandId::New)->trigger();
+    QCOMPARE(Text(window.statusPane()), QString("New Board Created with Defaut Size ..."));
+    QCOMPARE(Text(window.timePane()), QString(" ..."));
+    window.action(CommandId::GenerateBoard, 21)->trigger();
+    QCOMPARE(platform.messages.back().substr(0, 47),
+             std::string("Raruduz 2.2 is not Optimized to Handle such 16*"));
+}
+
+void MainDialogTest::entryButtonsAndKeysTakeOneSnapshotEach() {
+    HeadlessPlatform platform;
+    SettingsStore store(platform);
+    MainDialog window(platform, store);
+    window.show();
+    const UndoHistory& history = window.document().history();
+    QVERIFY(!window.undoButton()->isEnabled() && !window.redoButton()->isEnabled());
+    QTest::mouseClick(window.entryButton(5), Qt::LeftButton);
+    QCOMPARE(history.UndoCount(), std::size_t(1));
+    QCOMPARE(Text(window.statusPane()), QString("Given 5 Added on Current Location ..."));
+    QVERIFY(!window.undoButton()->isEnabled());
+    QTest::keyClick(window.view(), Qt::Key_Tab);
+    QTest::mouseClick(window.entryButton(6), Qt::LeftButton);
+    QCOMPARE(history.UndoCount(), std::size_t(2));
+    QVERIFY(window.undoButton()->isEnabled());
+    QVERIFY(window.action(CommandId::Undo)->isEnabled());
+
+    QTest::mouseClick(window.undoButton(), Qt::LeftButton);
+    QCOMPARE(window.document().board().Cell(1, 0).value, -1);
+    QVERIFY(window.redoButton()->isEnabled());
+    QTest::keyClick(window.view(), Qt::Key_Down);
+    QTest::keyClick(window.view(), '7');
+    QCOMPARE(window.document().board().Cell(1, 1).value, 7);
+    QVERIFY(!window.redoButton()->isEnabled());
+    QTest::keyClick(window.view(), Qt::Key_Backspace);
+    QCOMPARE(window.document().board().Cell(1, 1).value, -1);
+    QCOMPARE(history.UndoCount(), std::size_t(3));
+}
+
+void MainDialogTest::closingStoresPlacementAndSplitter() {
+    HeadlessPlatform platform;
+    SettingsStore store(platform);
+    {
+        MainDialog window(platform, store);
+        window.ShowPlaced();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.resize(1100, 640);
+        window.splitter()->setSizes({MainDialog::kSideColumnWidth + 40, 700});
+        window.close();
+    }
+    std::int32_t offset = 0;
+    QVERIFY(store.ReadNumber(kSplitterPosition, offset));
+    QCOMPARE(offset, 40);
+    std::string text;
+    QVERIFY(store.ReadText(kWindowPlacement, text));
+    const std::optional<WindowPlacement> placement = ParseWindowPlacement(text);
+    QVERIFY(placement);
+    QCOMPARE(placement->right - placement->left, 1100);
+    QCOMPARE(placement->bottom - placement->top, 640);
+
+    MainDialog again(platform, store);
+    again.ShowPlaced();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QCOMPARE(again.size(), QSize(1100, 640));
+    QCOMPARE(again.splitter()->sizes().front(), MainDialog::kSideColumnWidth + 40);
+}
+
+void MainDialogTest::garbageSettingsStartNormally() {
+    const char* placements[] = {"1,1,-1,-1,-1,-1,10,10,900,700",
+                                "0,1,-1,-1,-1,-1,-9000,-9000,-8000,-8500", "garbage",
+                                "0,1,-1,-1,-1,-1,0,0,0,0"};
+    for (const char* stored : placements) {
+        HeadlessPlatform platform;
+        SettingsStore store(platform);
+        store.WriteText(kWindowPlacement, stored);
+        store.WriteNumber(kSplitterPosition, -100000);
+        store.WriteNumber("ZoomRatio", 0);
+        store.WriteText("DefaultBoardSize", "sixteen");
+        store.WriteNumber("CluesColour", static_cast<std::int32_t>(0xFF00FF00));
+        MainDialog window(platform, store);
+        window.ShowPlaced();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.isVisible());
+        QVERIFY(window.width() >= 400);
+        const QRect screen = window.screen()->availableGeometry();
+        QVERIFY2(screen.intersects(window.geometry()), stored);
+        QVERIFY(window.splitter()->sizes().front() >= 100);
+        QCOMPARE(window.view()->zoom(), 50);
+        QCOMPARE(window.document().board().size, 9);
+        QCOMPARE(window.document().settings.cluesColour, 0x00FF00u);
+        QVERIFY(platform.messages.empty());
+    }
+}
+
+void MainDialogTest::closingDuringASolveStopsItFirst() {
+    HeadlessPlatform platform;
+    SettingsStore store(platform);
+    MainDialog window(platform, store);
+    window.show();
+    window.action(CommandId::BoardSize, 16)->trigger();
+    TypeIn(window, "1");
+    bool stopLive = false, newLive = true;
+    platform.onPump = [&] {
+        if (!window.isVisible()) return;
+        QCoreApplication::processEvents();
+        stopLive = window.action(CommandId::StopBruteForce)->isEnabled();
+        newLive = window.action(CommandId::New)->isEnabled();
+        window.close();
+    };
+    window.action(CommandId::SolveBruteForce)->trigger();
+    QVERIFY(stopLive);
+    QVERIFY(!newLive);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(platform.messages.back(),
+             std::string("Board Solving Aborted by User ... No Solution Found !!!"));
+    std::string placement;
+    QVERIFY(store.ReadText(kWindowPlacement, placement));
+}
+
+void MainDialogTest::fontsResolveToRealFaces() {
+    // Without a font package every glyph is a box: the faces asked for by name must exist.
+    for (const char* family : {"Courier New", "Arial"}) {
+        const QFontInfo info{QFont(family)};
+        QVERIFY2(info.family().contains("Liberation") || info.family() == family,
+                 qPrintable(info.family()));
+    }
+}
+
+void MainDialogTest::screenshot() {
+    HeadlessPlatform platform;
+    SettingsStore store(platform);
+    MainDialog window(platform, store);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString file = QString::fromLocal8Bit(qgetenv("RARUDUZ_HOME")) + "/raruduz-window.png";
+    QVERIFY(window.grab().save(file));
+}
+
+QTEST_MAIN(MainDialogTest)
+#include "MainDialogTest.moc"
