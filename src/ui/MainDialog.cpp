@@ -86,9 +86,7 @@ MainDialog::~MainDialog() = default;
 
 void MainDialog::BuildStatusLine() {
     statusPane_ = new QLabel;
-    statusPane_->setAccessibleName("Status");
     timePane_ = new QLabel;
-    timePane_->setAccessibleName("Time");
     timePane_->setFixedWidth(kTimePaneWidth);
     statusBar()->addWidget(statusPane_, 1);
     statusBar()->addPermanentWidget(timePane_);

@@ -28,6 +28,7 @@ private slots:
     void closingStoresPlacementAndSplitter();
     void garbageSettingsStartNormally();
     void closingDuringASolveStopsItFirst();
+    void screenReadersSeeMenuStatesAndStatusTexts();
     void fontsResolveToRealFaces();
     void screenshot();
 };
@@ -226,6 +227,29 @@ void MainDialogTest::closingDuringASolveStopsItFirst() {
              std::string("Board Solving Aborted by User ... No Solution Found !!!"));
     std::string placement;
     QVERIFY(store.ReadText(kWindowPlacement, placement));
+}
+
+void MainDialogTest::screenReadersSeeMenuStatesAndStatusTexts() {
+    HeadlessPlatform platform;
+    SettingsStore store(platform);
+    MainDialog window(platform, store);
+    window.show();
+    QMenu* solve = qobject_cast<QMenu*>(window.action(CommandId::Hint)->parent());
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(solve);
+    QVERIFY(menu);
+    QMap<QString, QAccessible::State> items;
+    for (int i = 0; i < menu->childCount(); ++i)
+        items.insert(menu->child(i)->text(QAccessible::Name), menu->child(i)->state());
+    QVERIFY(items.contains("Hint"));
+    QVERIFY(items["Hint"].disabled);
+    QVERIFY(!items["Solve using Iterative Human-Like Logic"].disabled);
+    QVERIFY(items["Solve Using Brute-Force Logic"].checkable);
+    QVERIFY(!items["Solve Using Brute-Force Logic"].checked);
+
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(window.statusPane());
+    QCOMPARE(status->text(QAccessible::Name), QString("Welcome to Raruduz 2.2 ..."));
+    QCOMPARE(QAccessible::queryAccessibleInterface(window.view())->text(QAccessible::Name),
+             QString("Board"));
 }
 
 void MainDialogTest::fontsResolveToRealFaces() {
