@@ -16,9 +16,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "files/SolveLog.h"
 #include "platform/SettingsNames.h"
+#include "shell/SidePanels.h"
 #include "ui/CRaruduzView.h"
 #include "ui/GetSolvingTechniqueDialog.h"
+#include "ui/SidePanelPages.h"
 
 namespace {
 constexpr QSize kDefaultSize(1000, 620);
@@ -76,6 +79,7 @@ MainDialog::MainDialog(Platform& platform, SettingsStore& store, int statusTickM
     ApplySplitterOffset(splitterOffset_);
     store_.WriteNumber(kLastSolveTech, 1);
     RefreshStates();
+    RefreshPanels();
     connect(&statusTimer_, &QTimer::timeout, this, [this] {
         if (status_.Tick()) ShowStatus();
     });
@@ -104,8 +108,13 @@ QWidget* MainDialog::BuildSideColumn() {
     modeLabel_->setPalette(palette);
     layout->addWidget(modeLabel_, 0, Qt::AlignLeft);
     tabs_ = new QTabWidget;
-    for (const char* page : {"Board Stat.", "Hint Data", "Solve Data"})
-        tabs_->addTab(new QWidget, page);
+    boardStat_ = new BoardStatPage;
+    hintData_ = new HintDataPage;
+    solveData_ = new SolveDataPanel;
+    connect(solveData_->storeLog, &QPushButton::clicked, this, &MainDialog::StoreLog);
+    tabs_->addTab(boardStat_, "Board Stat.");
+    tabs_->addTab(hintData_, "Hint Data");
+    tabs_->addTab(solveData_, "Solve Data");
     tabs_->setCurrentIndex(0);
     layout->addWidget(tabs_, 1);
     return column;
@@ -228,7 +237,23 @@ void MainDialog::Apply(const CommandResult& result) {
     if (result.redraw) view_->viewport()->update();
     ShowStatus();
     RefreshStates();
+    RefreshPanels();
     if (result.closeWindow || (closeAfterSolve_ && !board_.bruteForceRunning)) close();
+}
+
+void MainDialog::RefreshPanels() {
+    const SidePage page = PageToShow(doc_);
+    boardStat_->Show(BoardStatOf(board_));
+    hintData_->Show(HintTechniqueText(doc_));
+    solveData_->Show(FillSolveDataPage(board_, DisplayLetters(doc_)));
+    tabs_->setCurrentIndex(static_cast<int>(page));
+}
+
+void MainDialog::StoreLog() {
+    if (!StoreSolveLog(board_, DisplayLetters(doc_))) return;
+    const std::filesystem::path path = platform_.ProgramFolder() / kSolveLogFileName;
+    LogViewerDialog viewer(platform_, QString::fromStdString(path.string()), this);
+    viewer.exec();
 }
 
 std::optional<int> MainDialog::ChooseSolvingTechnique(int preselected) {

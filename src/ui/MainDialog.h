@@ -22,6 +22,9 @@ class QPushButton;
 class QSplitter;
 class QTabWidget;
 class CRaruduzView;
+class BoardStatPage;
+class HintDataPage;
+class SolveDataPanel;
 class QtPlatform;
 
 class MainDialog : public QMainWindow, private CommandDialogs {
@@ -50,6 +53,9 @@ public:
     QSplitter* splitter() const { return splitter_; }
     CRaruduzView* view() const { return view_; }
     QTabWidget* tabs() const { return tabs_; }
+    BoardStatPage* boardStatPage() const { return boardStat_; }
+    HintDataPage* hintDataPage() const { return hintData_; }
+    SolveDataPanel* solveDataPanel() const { return solveData_; }
 
     // The width of the side-panel column that a splitter offset of 0 stands for.
     static constexpr int kSideColumnWidth = 300;
@@ -68,6 +74,9 @@ private:
     // Every menu item's and button's state from the command table, in one place.
     void RefreshStates();
     void ShowStatus();
+    // The side panels from the board, and the page that fits what just happened.
+    void RefreshPanels();
+    void StoreLog();
     void RestorePlacement();
     WindowPlacement CurrentPlacement() const;
     void ApplySplitterOffset(int offset);
@@ -92,6 +101,9 @@ private:
     QPushButton* redoButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;
     QTabWidget* tabs_ = nullptr;
+    BoardStatPage* boardStat_ = nullptr;
+    HintDataPage* hintData_ = nullptr;
+    SolveDataPanel* solveData_ = nullptr;
     QSplitter* splitter_ = nullptr;
     CRaruduzView* view_ = nullptr;
     QLabel* statusPane_ = nullptr;

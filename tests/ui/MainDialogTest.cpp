@@ -5,10 +5,14 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 
 #include "engine/BoardLevel.h"
 #include "files/SettingsStore.h"
@@ -17,6 +21,7 @@
 #include "shell/WindowPlacement.h"
 #include "ui/CRaruduzView.h"
 #include "ui/MainDialog.h"
+#include "ui/SidePanelPages.h"
 
 class MainDialogTest : public QObject {
     Q_OBJECT
@@ -28,6 +33,7 @@ private slots:
     void closingStoresPlacementAndSplitter();
     void garbageSettingsStartNormally();
     void closingDuringASolveStopsItFirst();
+    void sidePanelsFollowTheBoard();
     void screenReadersSeeMenuStatesAndStatusTexts();
     void fontsResolveToRealFaces();
     void screenshot();
@@ -229,6 +235,53 @@ void MainDialogTest::closingDuringASolveStopsItFirst() {
     QVERIFY(store.ReadText(kWindowPlacement, placement));
 }
 
+void MainDialogTest::sidePanelsFollowTheBoard() {
+    HeadlessPlatform platform;
+    SettingsStore store(platform);
+    MainDialog window(platform, store);
+    window.show();
+    const BoardStatPage* stat = window.boardStatPage();
+    QCOMPARE(stat->clues->text(), QString("0"));
+    QCOMPARE(stat->empties->text(), QString("81"));
+    QCOMPARE(stat->solved->text(), QString(" "));
+    QCOMPARE(stat->scoreBar->value(), 0);
+    QCOMPARE(window.hintDataPage()->technique->text(), QString("  "));
+    const SolveDataPanel* solveData = window.solveDataPanel();
+    QCOMPARE(solveData->summary->topLevelItem(0)->text(0), QString("There is no data to show ..."));
+
+    const char* puzzle =
+        "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+    for (int i = 0; i < 81; ++i) {
+        if (puzzle[i] != '.') QTest::keyClick(window.view(), puzzle[i]);
+        QTest::keyClick(window.view(), Qt::Key_Tab);
+    }
+    QCOMPARE(stat->clues->text(), QString("30"));
+    window.action(CommandId::SolveBoard)->trigger();
+    window.hintButton()->click();
+    QCOMPARE(window.tabs()->currentIndex(), 1);
+    QCOMPARE(window.hintDataPage()->technique->text(), QString("Single in a Box"));
+
+    window.action(CommandId::SolveIterative)->trigger();
+    QCOMPARE(window.tabs()->currentIndex(), 2);
+    QCOMPARE(solveData->summary->topLevelItemCount(), 1);
+    QCOMPARE(solveData->summary->topLevelItem(0)->text(1), QString("Single in a Box"));
+    QCOMPARE(solveData->summary->topLevelItem(0)->text(2), QString("51"));
+    QCOMPARE(solveData->steps->topLevelItemCount(), 51);
+    QCOMPARE(stat->solved->text(), QString("Solved"));
+    QCOMPARE(stat->level->text(), QString("Very Easy"));
+
+    QString shown;
+    QTimer::singleShot(600, [&] {
+        auto* viewer = qobject_cast<LogViewerDialog*>(QApplication::activeModalWidget());
+        if (!viewer) return;
+        shown = viewer->text->toPlainText();
+        viewer->accept();
+    });
+    solveData->storeLog->click();
+    QVERIFY(shown.startsWith("Board Processing Log Data"));
+    QVERIFY(shown.contains("Board Solving Log"));
+}
+
 void MainDialogTest::screenReadersSeeMenuStatesAndStatusTexts() {
     HeadlessPlatform platform;
     SettingsStore store(platform);
@@ -267,6 +320,8 @@ void MainDialogTest::screenshot() {
     MainDialog window(platform, store);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    TypeIn(window, "5\t3\t\t7");
+    window.action(CommandId::SolveBoard)->trigger();
     const QString file = QString::fromLocal8Bit(qgetenv("RARUDUZ_HOME")) + "/raruduz-window.png";
     QVERIFY(window.grab().save(file));
 }
