@@ -31,7 +31,7 @@ CommandContext CommandRunner::Context() const {
     context.clueNbr = board.clueNbr;
     context.givenNbr = board.givenNbr;
     context.emptyNbr = board.emptyNbr;
-    context.solving = board.bruteForceRunning != 0;
+    context.solving = Solving();
     context.entryMode = doc_.view.entryMode;
     context.viewMode = doc_.settings.viewMode;
     context.defaultBoardSize = doc_.settings.defaultBoardSize;
@@ -104,8 +104,7 @@ CommandResult CommandRunner::Execute(const CommandRow& row) {
         case CommandId::SolveBruteForce:
             return SolveExhaustively();
         case CommandId::StopBruteForce:
-            // The running search sees the cleared flag at its next check and unwinds.
-            board.bruteForceRunning = 0;
+            RequestStop();
             return {};
         case CommandId::SolveIterative:
             return SolveHumanWay(false);

@@ -35,6 +35,9 @@ public:
     std::string MenuText(const CommandRow& row) const;
     // Runs the command only when its row is enabled in the current context.
     CommandResult Run(CommandId id, int parameter = 0);
+    bool Solving() const { return doc_.board().bruteForceRunning != 0; }
+    // Ends a running exhaustive solve at its next check (closing the window does it too).
+    void RequestStop() { doc_.board().bruteForceRunning = 0; }
 
 private:
     CommandResult Execute(const CommandRow& row);

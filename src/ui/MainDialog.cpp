@@ -238,7 +238,7 @@ void MainDialog::Apply(const CommandResult& result) {
     ShowStatus();
     RefreshStates();
     RefreshPanels();
-    if (result.closeWindow || (closeAfterSolve_ && !board_.bruteForceRunning)) close();
+    if (result.closeWindow || (closeAfterSolve_ && !runner_.Solving())) close();
 }
 
 void MainDialog::RefreshPanels() {
@@ -313,9 +313,9 @@ void MainDialog::ShowPlaced() {
 }
 
 void MainDialog::closeEvent(QCloseEvent* event) {
-    if (board_.bruteForceRunning) {
+    if (runner_.Solving()) {
         // The search unwinds first; the command that ran it closes the window afterwards.
-        board_.bruteForceRunning = 0;
+        runner_.RequestStop();
         closeAfterSolve_ = true;
         event->ignore();
         return;
