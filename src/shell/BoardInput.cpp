@@ -81,6 +81,21 @@ CommandResult BoardInput::TypeCharacter(char c) {
     return EnterCode(code);
 }
 
+CommandResult BoardInput::EnterValue(int value) {
+    const std::string& letters = doc_.board().wordokuStringCopy;
+    if (doc_.settings.viewMode == 1 && value >= 1 && value <= static_cast<int>(letters.size()))
+        return EnterCode(letters[value - 1] - 'A' + 1);
+    return EnterCode(value);
+}
+
+bool BoardInput::MayOpenCandidatePopup() {
+    if (Solving()) return false;
+    const BoardCell& cell = doc_.board().Cell(doc_.view.selectedX, doc_.view.selectedY);
+    if (cell.IsEmpty() && cell.type != Clue) return true;
+    platform_.Beep();
+    return false;
+}
+
 CommandResult BoardInput::EnterCode(int code) {
     if (Solving()) return Refused();
     SudokuBoard& board = doc_.board();

@@ -21,9 +21,12 @@ public:
     void MoveSelection(SelectionKey key);
     // A typed character: a digit or a letter standing for a value.
     CommandResult TypeCharacter(char c);
-    // Entry button k: value k.
-    CommandResult EnterValue(int value) { return EnterCode(value); }
+    // Entry button k, or button k of the candidate popup: value k (in Wordoku display, the code
+    // of the letter that stands for it).
+    CommandResult EnterValue(int value);
     CommandResult DeleteSelected();
+    // The candidate popup opens on an empty cell that is not a clue; anywhere else it beeps.
+    bool MayOpenCandidatePopup();
     // Clears candidate k of the selected cell when it is set, sets it otherwise.
     CommandResult ToggleCandidate(int value);
 

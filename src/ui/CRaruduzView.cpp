@@ -49,6 +49,15 @@ void CRaruduzView::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Down:
             emit selectionKeyPressed(SelectionKey::Down);
             return;
+        case Qt::Key_Menu:
+            emit candidatePopupRequested();
+            return;
+        case Qt::Key_F10:
+            if (event->modifiers() & Qt::ShiftModifier) {
+                emit candidatePopupRequested();
+                return;
+            }
+            break;
         case Qt::Key_Delete:
         case Qt::Key_Backspace:
             emit deletePressed();

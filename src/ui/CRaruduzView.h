@@ -18,6 +18,8 @@ signals:
     void selectionKeyPressed(SelectionKey key);
     void deletePressed();
     void characterTyped(char c);
+    // The menu key (or Shift+F10): the candidate popup of the selected cell.
+    void candidatePopupRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

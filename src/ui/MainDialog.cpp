@@ -20,6 +20,7 @@
 #include "platform/SettingsNames.h"
 #include "shell/SidePanels.h"
 #include "ui/CRaruduzView.h"
+#include "ui/CandidatePopup.h"
 #include "ui/GetSolvingTechniqueDialog.h"
 #include "ui/SidePanelPages.h"
 
@@ -155,6 +156,7 @@ QWidget* MainDialog::BuildBoardArea() {
         input_.MoveSelection(key);
         view_->viewport()->update();
     });
+    connect(view_, &CRaruduzView::candidatePopupRequested, this, &MainDialog::OpenCandidatePopup);
     connect(view_, &CRaruduzView::deletePressed, this, [this] { Apply(input_.DeleteSelected()); });
     connect(view_, &CRaruduzView::characterTyped, this,
             [this](char c) { Apply(input_.TypeCharacter(c)); });
@@ -254,6 +256,26 @@ void MainDialog::StoreLog() {
     const std::filesystem::path path = platform_.ProgramFolder() / kSolveLogFileName;
     LogViewerDialog viewer(platform_, QString::fromStdString(path.string()), this);
     viewer.exec();
+}
+
+void MainDialog::OpenCandidatePopup() {
+    if (!input_.MayOpenCandidatePopup()) return;
+    const std::string_view letters = DisplayLetters(doc_);
+    const QString labels = letters.empty() ? QString(kValueSymbols + 1)
+                                           : QString::fromLatin1(letters.data(), letters.size());
+    CandidatePopup popup(board_.size, labels, this);
+    // Inside the view, so that it never covers another part of the window.
+    const QRect area(view_->mapToGlobal(QPoint(0, 0)), view_->size());
+    QRect placed(area.center(), popup.sizeHint());
+    placed.moveRight(std::min(placed.right(), area.right()));
+    placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+    popup.move(placed.topLeft());
+    candidatePopup_ = &popup;
+    popup.exec();
+    candidatePopup_ = nullptr;
+    if (!popup.choice()) return;
+    Apply(*popup.choice() == CandidatePopup::Choice::Enter ? input_.EnterValue(popup.value())
+                                                           : input_.ToggleCandidate(popup.value()));
 }
 
 std::optional<int> MainDialog::ChooseSolvingTechnique(int preselected) {

@@ -22,6 +22,7 @@ class QPushButton;
 class QSplitter;
 class QTabWidget;
 class CRaruduzView;
+class CandidatePopup;
 class BoardStatPage;
 class HintDataPage;
 class SolveDataPanel;
@@ -44,6 +45,8 @@ public:
     CRaruduzDoc& document() { return doc_; }
     const StatusLine& statusLine() const { return status_; }
     QAction* action(CommandId id, int parameter = 0) const;
+    // The candidate popup while it is open, for tests.
+    CandidatePopup* candidatePopup() const { return candidatePopup_; }
     QPushButton* entryButton(int value) const { return entryButtons_[value - 1]; }
     QPushButton* hintButton() const { return hintButton_; }
     QPushButton* undoButton() const { return undoButton_; }
@@ -77,6 +80,7 @@ private:
     // The side panels from the board, and the page that fits what just happened.
     void RefreshPanels();
     void StoreLog();
+    void OpenCandidatePopup();
     void RestorePlacement();
     WindowPlacement CurrentPlacement() const;
     void ApplySplitterOffset(int offset);
@@ -104,6 +108,7 @@ private:
     BoardStatPage* boardStat_ = nullptr;
     HintDataPage* hintData_ = nullptr;
     SolveDataPanel* solveData_ = nullptr;
+    CandidatePopup* candidatePopup_ = nullptr;
     QSplitter* splitter_ = nullptr;
     CRaruduzView* view_ = nullptr;
     QLabel* statusPane_ = nullptr;

@@ -85,3 +85,24 @@ TEST(BoardInput, DeleteRulesAndHintDismissal) {
     EXPECT_EQ(f.Status(result), " ...");
     EXPECT_FALSE(f.doc.view.hintShown);
 }
+
+TEST(BoardInput, CandidatePopupRuleAndWordokuButtons) {
+    ShellFixture f;
+    f.TypeClues("1");
+    f.input.Select(0, 0);
+    EXPECT_FALSE(f.input.MayOpenCandidatePopup());
+    EXPECT_EQ(f.platform.beepNbr, 1);
+    f.input.Select(1, 0);
+    EXPECT_TRUE(f.input.MayOpenCandidatePopup());
+
+    // In Wordoku display, button k passes the letter of value k; the engine maps it back.
+    f.runner.Run(CommandId::SolveBoard);
+    f.doc.settings.viewMode = 1;
+    f.board.isWordoku = 1;
+    f.board.wordokuStringCopy = "CEINMDFOR";
+    EXPECT_EQ(f.Status(f.input.EnterValue(2)), "Given E Added on Current Location ...");
+    EXPECT_EQ(f.board.Cell(1, 0).value, 2);
+    f.input.Select(2, 0);
+    EXPECT_EQ(f.Status(f.input.TypeCharacter('i')), "Given I Added on Current Location ...");
+    EXPECT_EQ(f.board.Cell(2, 0).value, 3);
+}

@@ -20,16 +20,20 @@
 #include "platform/SettingsNames.h"
 #include "shell/WindowPlacement.h"
 #include "ui/CRaruduzView.h"
+#include "ui/CandidatePopup.h"
 #include "ui/MainDialog.h"
 #include "ui/SidePanelPages.h"
+#include "ui/WelcomeWindow.h"
 
 class MainDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void welcomeWindowClosesAfterSixTicksOrAClick();
     void startsWithTheWelcomeStatusAndCountsItDown();
     void menuItemsFollowTheBoardState();
     void entryButtonsAndKeysTakeOneSnapshotEach();
+    void candidatePopupEntersAndToggles();
     void closingStoresPlacementAndSplitter();
     void garbageSettingsStartNormally();
     void closingDuringASolveStopsItFirst();
@@ -49,6 +53,22 @@ void TypeIn(MainDialog& window, const char* keys) {
         QTest::keyClick(window.view(), *c == '\t' ? Qt::Key_Tab : Qt::Key(*c));
 }
 }  // namespace
+
+void MainDialogTest::welcomeWindowClosesAfterSixTicksOrAClick() {
+    WelcomeWindow timed(20);
+    QCOMPARE(timed.windowTitle(), QString("Welcome to Raruduz 2.2"));
+    timed.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&timed));
+    QTest::qWait(60);
+    QVERIFY(timed.isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!timed.isVisible(), 1000);
+
+    WelcomeWindow clicked;
+    clicked.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&clicked));
+    QTest::mouseClick(&clicked, Qt::LeftButton);
+    QVERIFY(!clicked.isVisible());
+}
 
 void MainDialogTest::startsWithTheWelcomeStatusAndCountsItDown() {
     HeadlessPlatform platform;
@@ -153,6 +173,33 @@ void MainDialogTest::entryButtonsAndKeysTakeOneSnapshotEach() {
     QTest::keyClick(window.view(), Qt::Key_Backspace);
     QCOMPARE(window.document().board().Cell(1, 1).value, -1);
     QCOMPARE(history.UndoCount(), std::size_t(3));
+}
+
+void MainDialogTest::candidatePopupEntersAndToggles() {
+    HeadlessPlatform platform;
+    SettingsStore store(platform);
+    MainDialog window(platform, store);
+    window.show();
+    const SudokuBoard& board = window.document().board();
+    const auto clickInPopup = [&](CandidatePopup::Choice page, int value) {
+        QTimer::singleShot(50, [&window, page, value] {
+            if (CandidatePopup* popup = window.candidatePopup())
+                popup->button(page, value)->click();
+        });
+        QTest::keyClick(window.view(), Qt::Key_Menu);
+    };
+    clickInPopup(CandidatePopup::Choice::Toggle, 3);
+    QCOMPARE(board.Cell(0, 0).candidateNbr, 8);
+    QCOMPARE(window.document().history().UndoCount(), std::size_t(1));
+    clickInPopup(CandidatePopup::Choice::Enter, 4);
+    QCOMPARE(board.Cell(0, 0).value, 4);
+    QCOMPARE(Text(window.statusPane()), QString("Given 4 Added on Current Location ..."));
+    QVERIFY(window.undoButton()->isEnabled());
+
+    // A filled cell only beeps.
+    QTest::keyClick(window.view(), Qt::Key_Menu);
+    QCOMPARE(platform.beepNbr, 1);
+    QVERIFY(!window.candidatePopup());
 }
 
 void MainDialogTest::closingStoresPlacementAndSplitter() {
