@@ -26,6 +26,8 @@
 
 namespace {
 constexpr QSize kDefaultSize(1000, 620);
+// A stored placement smaller than this was not made by a usable window.
+constexpr QSize kMinimumPlacedSize(400, 200);
 constexpr int kMinimumSideWidth = 120;
 constexpr int kMinimumBoardWidth = 300;
 constexpr int kTimePaneWidth = 150;
@@ -305,8 +307,8 @@ void MainDialog::RestorePlacement() {
     const QRect rect = stored ? QRect(stored->left, stored->top, stored->right - stored->left,
                                       stored->bottom - stored->top)
                               : QRect();
-    if (stored && rect.width() >= minimumSizeHint().width() / 2 && rect.height() >= 150 &&
-        IsOnSomeScreen(rect)) {
+    if (stored && rect.width() >= kMinimumPlacedSize.width() &&
+        rect.height() >= kMinimumPlacedSize.height() && IsOnSomeScreen(rect)) {
         setGeometry(rect);
         maximized_ = (stored->flags & kRestoreToMaximized) != 0;
         return;
