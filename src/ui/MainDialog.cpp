@@ -57,7 +57,8 @@ MainDialog::MainDialog(Platform& platform, SettingsStore& store, int statusTickM
     auto* layout = new QVBoxLayout(central);
     splitter_ = new QSplitter(Qt::Horizontal);
     BuildStatusLine();
-    store_.ReadNumber(kSplitterPosition, splitterOffset_);
+    std::int32_t splitterOffset = 0;
+    store_.ReadNumber(kSplitterPosition, splitterOffset);
     splitter_->addWidget(BuildSideColumn());
     splitter_->addWidget(BuildBoardArea());
     splitter_->setStretchFactor(1, 1);
@@ -79,7 +80,7 @@ MainDialog::MainDialog(Platform& platform, SettingsStore& store, int statusTickM
     status_.Write(kWelcomeStatus);
     status_.WriteTime(" ");
     ShowStatus();
-    ApplySplitterOffset(splitterOffset_);
+    ApplySplitterOffset(splitterOffset);
     store_.WriteNumber(kLastSolveTech, 1);
     RefreshStates();
     RefreshPanels();

@@ -94,7 +94,6 @@ private:
     StatusLine status_;
     QTimer statusTimer_;
     bool maximized_ = false;
-    int splitterOffset_ = 0;
     bool closeAfterSolve_ = false;
 
     std::vector<std::pair<const CommandRow*, QAction*>> actions_;
