@@ -16,8 +16,12 @@ constexpr auto kPumpInterval = std::chrono::milliseconds(20);
 std::filesystem::path ChooseProgramFolder() {
     const QByteArray home = qgetenv("RARUDUZ_HOME");
     if (!home.isEmpty()) return std::filesystem::path(home.toStdString());
+    // The application's data folder, named here so that it never depends on the names the
+    // application object was given.
     return std::filesystem::path(
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+               QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                   .toStdString()) /
+           "Duvere" / "Raruduz";
 }
 
 QString SettingsFile() {

@@ -136,6 +136,14 @@ void QtPlatformTest::theProgramFolderIsCreatedWhenMissing() {
     QVERIFY(std::filesystem::is_directory(home / "sub"));
     QVERIFY(platform.Settings().WriteNumber("LastSolveTech", 1));
     QVERIFY(std::filesystem::exists(home / "sub" / "Raruduz.ini"));
+
+    // Without it, the command line program uses the window's per-user data folder.
+    qunsetenv("RARUDUZ_HOME");
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString((home / "data").string()));
+    QtPlatform desktop;
+    HeadlessPlatform commandLine;
+    QCOMPARE(commandLine.ProgramFolder(), desktop.ProgramFolder());
+    QCOMPARE(desktop.ProgramFolder(), home / "data" / "Duvere" / "Raruduz");
     qputenv("RARUDUZ_HOME", QByteArray::fromStdString(home.string()));
 }
 
