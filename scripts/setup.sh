@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-release}"
 
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev fonts-liberation2 fonts-dejavu-core)
 # The fuzz harnesses need clang with its libFuzzer runtime.
 [ "$preset" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 missing=()

@@ -5,10 +5,21 @@
 #include <cstdlib>
 #include <ctime>
 
+namespace {
+// The desktop program's per-user data folder, so that both programs share "BoardData.sbd".
+std::filesystem::path UserDataFolder() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && *data) return std::filesystem::path(data) / "Duvere" / "Raruduz";
+    const char* home = std::getenv("HOME");
+    if (home && *home) return std::filesystem::path(home) / ".local/share/Duvere/Raruduz";
+    return std::filesystem::current_path();
+}
+}  // namespace
+
 HeadlessPlatform::HeadlessPlatform() {
     traceEnabled = std::getenv("RARUDUZ_TRACE") != nullptr;
     const char* home = std::getenv("RARUDUZ_HOME");
-    programFolder = home && *home ? std::filesystem::path(home) : std::filesystem::current_path();
+    programFolder = home && *home ? std::filesystem::path(home) : UserDataFolder();
 }
 
 void HeadlessPlatform::ShowMessage(std::string_view text) {

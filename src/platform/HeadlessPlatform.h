@@ -48,7 +48,7 @@ public:
     // Called by PumpMessages: lets a test act "from the user interface" while a solve runs.
     std::function<void()> onPump;
     int pumpNbr = 0;
-    // Defaults to $RARUDUZ_HOME, else the current folder.
+    // Defaults to $RARUDUZ_HOME, else the desktop program's per-user data folder.
     std::filesystem::path programFolder;
     MemorySettings settings;
 };

@@ -39,3 +39,8 @@ struct ViewSettings {
 void LoadViewSettings(SettingsStore& store, ViewSettings& settings);
 // Writes all 23 values.
 void SaveViewSettings(SettingsStore& store, const ViewSettings& settings);
+
+// The ratios the Zoom menu offers, in percent.
+inline constexpr int kZoomRatios[] = {50, 75, 100, 125, 150, 175, 200, 250, 300, 400};
+// The offered ratio nearest to any number (the lower one on a tie).
+int NearestZoomRatio(int ratio);

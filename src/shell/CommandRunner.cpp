@@ -1,0 +1,252 @@
+#include "shell/CommandRunner.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "engine/HumanLikeSolving.h"
+#include "generation/GenerationSettings.h"
+#include "generation/GradedGeneration.h"
+#include "platform/SettingsNames.h"
+#include "platform/SettingsStore.h"
+#include "shell/BoardSnapshot.h"
+
+namespace {
+constexpr char kNoSolutionMessage[] = "No Solution Found !!!";
+constexpr char kAbortedMessage[] = "Board Solving Aborted by User ... No Solution Found !!!";
+constexpr char kJumpUnavailableMessage[] =
+    "Unable to Solve Board ... Jumping to a Solving Technique is Unavailable ...";
+
+std::string ElapsedText(const char* format, std::uint32_t milliseconds) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, static_cast<int>(milliseconds / 1000),
+                  static_cast<int>(milliseconds % 1000));
+    return text;
+}
+}  // namespace
+
+CommandContext CommandRunner::Context() const {
+    const SudokuBoard& board = doc_.board();
+    CommandContext context;
+    context.size = board.size;
+    context.clueNbr = board.clueNbr;
+    context.givenNbr = board.givenNbr;
+    context.emptyNbr = board.emptyNbr;
+    context.solving = Solving();
+    context.entryMode = doc_.view.entryMode;
+    context.viewMode = doc_.settings.viewMode;
+    context.defaultBoardSize = doc_.settings.defaultBoardSize;
+    context.highlighted = doc_.view.highlighted;
+    context.mistakesShown = doc_.view.mistakesShown;
+    context.zoomRatio = doc_.settings.zoomRatio;
+    context.canUndo = doc_.history().CanUndo();
+    context.canRedo = doc_.history().CanRedo();
+    context.solutionKnown = board.solutionKnown != 0;
+    std::error_code error;
+    context.boardDataFileExists =
+        std::filesystem::exists(platform_.ProgramFolder() / "BoardData.sbd", error);
+    return context;
+}
+
+std::string CommandRunner::MenuText(const CommandRow& row) const {
+    if (row.id == CommandId::DefaultGeneration)
+        return DefaultGenerationMenuText(ReadDefaultGeneration(store_));
+    return row.text;
+}
+
+CommandResult CommandRunner::Run(CommandId id, int parameter) {
+    const CommandRow* row = FindCommand(id, parameter);
+    if (!row || !IsEnabled(*row, Context())) return Refused();
+    return Execute(*row);
+}
+
+CommandResult CommandRunner::Execute(const CommandRow& row) {
+    SudokuBoard& board = doc_.board();
+    ViewState& view = doc_.view;
+    switch (row.id) {
+        case CommandId::New:
+            return NewBoard();
+        case CommandId::Exit: {
+            CommandResult result;
+            result.closeWindow = true;
+            return result;
+        }
+        case CommandId::SetBoard:
+            view.entryMode = SetMode;
+            return StatusAndRedraw("Board is turned to Set Mode");
+        case CommandId::SolveBoard:
+            board.PrepareShowMistakes();
+            view.entryMode = SolveMode;
+            return StatusAndRedraw("Board is turned to Solve Mode");
+        case CommandId::ResetBoard:
+            view.hintShown = false;
+            board.ClearGivens();
+            return SnapshotAndRedraw();
+        case CommandId::ShowMistakes:
+            view.mistakesShown = !view.mistakesShown;
+            return Redrawn();
+        case CommandId::HighLightCandidate:
+            view.highlighted = view.highlighted == row.parameter ? 0 : row.parameter;
+            return Redrawn();
+        case CommandId::DefaultGeneration: {
+            const DefaultGeneration generation = ReadDefaultGeneration(store_);
+            return Generate(generation.level, generation.style);
+        }
+        case CommandId::GenerateBoard:
+            return Generate(row.parameter / 10, row.parameter % 10);
+        case CommandId::Undo:
+            return Redrawn(doc_.Undo());
+        case CommandId::Redo:
+            return Redrawn(doc_.Redo());
+        case CommandId::Hint:
+            return TakeHint();
+        case CommandId::JumpToTechnique:
+            return JumpToTechnique();
+        case CommandId::SolveBruteForce:
+            return SolveExhaustively();
+        case CommandId::StopBruteForce:
+            RequestStop();
+            return {};
+        case CommandId::SolveIterative:
+            return SolveHumanWay(false);
+        case CommandId::SolveProgressive:
+            return SolveHumanWay(true);
+        case CommandId::BoardSize:
+            return ChangeBoardSize(row.parameter);
+        case CommandId::Zoom: {
+            doc_.settings.zoomRatio = row.parameter;
+            char text[64];
+            std::snprintf(text, sizeof text, "Zoom Ratio Changed to %d %% ...", row.parameter);
+            CommandResult result = StatusAndRedraw(text);
+            result.zoomChanged = true;
+            return result;
+        }
+        case CommandId::About:
+            dialogs_.ShowAbout();
+            return {};
+        case CommandId::Open:
+        case CommandId::Save:
+        case CommandId::SaveAs:
+        case CommandId::ImportFromClipboard:
+        case CommandId::ImportFromFile:
+        case CommandId::ExportToFile:
+        case CommandId::SudokuMode:
+        case CommandId::WordokuMode:
+        case CommandId::AssignWordokuLetters:
+        case CommandId::SpecialGeneration:
+        case CommandId::BoardOptions: {
+            CommandResult result;
+            result.status = kNotYetAvailableStatus;
+            return result;
+        }
+    }
+    return Refused();
+}
+
+CommandResult CommandRunner::SnapshotAndRedraw() {
+    doc_.TakeSnapshot();
+    CommandResult result = Redrawn();
+    result.snapshotTaken = true;
+    return result;
+}
+
+CommandResult CommandRunner::NewBoard() {
+    doc_.RecreateBoard(doc_.settings.defaultBoardSize, false);
+    CommandResult result = StatusAndRedraw("New Board Created with Defaut Size ...");
+    result.timePane = " ...";
+    return result;
+}
+
+CommandResult CommandRunner::ChangeBoardSize(int size) {
+    doc_.settings.defaultBoardSize = size;
+    store_.WriteNumber(kDefaultBoardSize, size);
+    doc_.RecreateBoard(size, true);
+    return Redrawn();
+}
+
+CommandResult CommandRunner::TakeHint() {
+    const int applied = SolveOneStep(doc_.board(), doc_.step);
+    doc_.view.hintShown = applied != 0;
+    if (!applied) return Redrawn();
+    return SnapshotAndRedraw();
+}
+
+CommandResult CommandRunner::JumpToTechnique() {
+    SudokuBoard& board = doc_.board();
+    // The trial solve only tells whether the board can be solved; whatever it leaves on the
+    // board is undone when the jump does not go ahead, so the screen matches the history.
+    const std::string before = TakeBoardSnapshot(board);
+    if (SolveHumanLike(board, board.statistics) != 0) {
+        RestoreBoardSnapshot(board, before);
+        platform_.ShowMessage(kJumpUnavailableMessage);
+        return Redrawn();
+    }
+    std::int32_t lastTechnique = 1;
+    store_.ReadNumber(kLastSolveTech, lastTechnique);
+    const std::optional<int> chosen = dialogs_.ChooseSolvingTechnique(
+        lastTechnique >= 1 && lastTechnique < kTechniqueIdCount ? lastTechnique - 1 : 0);
+    if (!chosen) {
+        RestoreBoardSnapshot(board, before);
+        return Redrawn();
+    }
+    const int target = *chosen + 1;
+    board.ClearGivens();
+    CommandResult result = Redrawn();
+    for (;;) {
+        const int applied = SolveOneStep(board, doc_.step);
+        doc_.view.hintShown = applied != 0;
+        if (!applied) break;
+        doc_.TakeSnapshot();
+        result.snapshotTaken = true;
+        if (doc_.step.technique == target) break;
+    }
+    return result;
+}
+
+CommandResult CommandRunner::SolveExhaustively() {
+    SudokuBoard& board = doc_.board();
+    doc_.view.entryMode = BruteForceSolvingMode;
+    const std::uint32_t start = platform_.TickCount();
+    solveControl_.stopRequested = false;
+    const SolveStatus status = board.SolveBruteForce(CountToFifty, &solveControl_);
+    const std::uint32_t elapsed = platform_.TickCount() - start;
+    if (status == SolvingAborted)
+        platform_.ShowMessage(kAbortedMessage);
+    else if (status != SolutionFound)
+        platform_.ShowMessage(kNoSolutionMessage);
+    doc_.view.entryMode = SolveMode;
+    doc_.view.hintShown = false;
+    CommandResult result = SnapshotAndRedraw();
+    result.status = ElapsedText("Solving Time: %d sec. %d msec. ", elapsed);
+    return result;
+}
+
+CommandResult CommandRunner::SolveHumanWay(bool progressive) {
+    SudokuBoard& board = doc_.board();
+    const std::uint32_t start = platform_.TickCount();
+    const SolveStatus status = progressive ? SolveProgressive(board, board.statistics)
+                                           : SolveHumanLike(board, board.statistics);
+    const std::uint32_t elapsed = platform_.TickCount() - start;
+    if (status != SolutionFound) platform_.ShowMessage(kNoSolutionMessage);
+    CommandResult result = SnapshotAndRedraw();
+    result.status = ElapsedText("Solving Time: %d sec. %d msec. ", elapsed);
+    return result;
+}
+
+CommandResult CommandRunner::Generate(int level, int style) {
+    SudokuBoard& board = doc_.board();
+    if (!IsGradedGenerationOffered(board.size, level)) {
+        platform_.ShowMessage(kSixteenBySixteenLevelMessage);
+        return {};
+    }
+    bool generated = false;
+    {
+        BusyCursor busy(platform_);
+        generated = GenerateGradedBoard(board, board.size, level, style, 0);
+    }
+    StoreDefaultGeneration(store_, level, style);
+    if (!generated) return Redrawn();
+    doc_.ResetHistory();
+    CommandResult result = StatusAndRedraw("New Board Generated by Raruduz ...");
+    result.historyReset = true;
+    return result;
+}

@@ -1,0 +1,60 @@
+#pragma once
+// Runs the main window's commands on the document. A command reports what it did instead of
+// touching widgets; the window then writes the status line and redraws.
+
+#include <optional>
+#include <string>
+
+#include "engine/RunControl.h"
+
+#include "shell/CommandResult.h"
+#include "shell/CommandTable.h"
+#include "shell/RaruduzDoc.h"
+
+class Platform;
+class SettingsStore;
+
+// The windows a command opens itself.
+class CommandDialogs {
+public:
+    virtual ~CommandDialogs() = default;
+    // The list index (technique id - 1) the user chose in the Get Solving Technique list, with
+    // the entry preselected; nothing when cancelled.
+    virtual std::optional<int> ChooseSolvingTechnique(int preselected) = 0;
+    virtual void ShowAbout() = 0;
+};
+
+inline constexpr char kNotYetAvailableStatus[] = "Not Available Yet in this Version ...";
+
+class CommandRunner {
+public:
+    CommandRunner(CRaruduzDoc& document, SettingsStore& store, Platform& platform,
+                  CommandDialogs& dialogs)
+        : doc_(document), store_(store), platform_(platform), dialogs_(dialogs) {}
+
+    CommandContext Context() const;
+    // The row's text, or, for Default Generation, the text of the stored generation.
+    std::string MenuText(const CommandRow& row) const;
+    // Runs the command only when its row is enabled in the current context.
+    CommandResult Run(CommandId id, int parameter = 0);
+    bool Solving() const { return doc_.board().bruteForceRunning != 0; }
+    // Ends a running exhaustive solve at its next check (closing the window does it too).
+    void RequestStop() { solveControl_.stopRequested = true; }
+
+private:
+    CommandResult Execute(const CommandRow& row);
+    CommandResult NewBoard();
+    CommandResult ChangeBoardSize(int size);
+    CommandResult SolveExhaustively();
+    CommandResult SolveHumanWay(bool progressive);
+    CommandResult TakeHint();
+    CommandResult JumpToTechnique();
+    CommandResult Generate(int level, int style);
+    CommandResult SnapshotAndRedraw();
+
+    CRaruduzDoc& doc_;
+    SettingsStore& store_;
+    Platform& platform_;
+    CommandDialogs& dialogs_;
+    RunControl solveControl_;
+};

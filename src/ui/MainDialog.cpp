@@ -1,0 +1,352 @@
+#include "ui/MainDialog.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMap>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "files/SolveLog.h"
+#include "platform/SettingsNames.h"
+#include "shell/SidePanels.h"
+#include "ui/CRaruduzView.h"
+#include "ui/CandidatePopup.h"
+#include "ui/GetSolvingTechniqueDialog.h"
+#include "ui/SidePanelPages.h"
+
+namespace {
+constexpr QSize kDefaultSize(1000, 620);
+// A stored placement smaller than this was not made by a usable window.
+constexpr QSize kMinimumPlacedSize(400, 200);
+constexpr int kMinimumSideWidth = 120;
+constexpr int kMinimumBoardWidth = 300;
+constexpr int kTimePaneWidth = 150;
+constexpr char kWelcomeStatus[] = "Welcome to Raruduz 2.2 ...";
+constexpr char kAboutText[] =
+    "Raruduz 2.2\n\nA Sudoku workbench: set up, solve, rate and generate 9 x 9 and 16 x 16 "
+    "boards.";
+
+// A placement is used only when enough of its window lies on a screen to be grabbed.
+bool IsOnSomeScreen(const QRect& rect) {
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect visible = screen->availableGeometry().intersected(rect);
+        if (visible.width() >= 100 && visible.height() >= 50) return true;
+    }
+    return false;
+}
+}  // namespace
+
+MainDialog::MainDialog(Platform& platform, SettingsStore& store, int statusTickMilliseconds)
+    : platform_(platform),
+      store_(store),
+      board_(platform),
+      doc_(board_),
+      runner_(doc_, store, platform, *this),
+      input_(doc_, platform) {
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    splitter_ = new QSplitter(Qt::Horizontal);
+    BuildStatusLine();
+    std::int32_t splitterOffset = 0;
+    store_.ReadNumber(kSplitterPosition, splitterOffset);
+    splitter_->addWidget(BuildSideColumn());
+    splitter_->addWidget(BuildBoardArea());
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setChildrenCollapsible(false);
+    layout->addWidget(splitter_);
+    exitButton_ = new QPushButton("&Exit");
+    connect(exitButton_, &QPushButton::clicked, this, [this] { RunCommand(CommandId::Exit); });
+    auto* exitRow = new QHBoxLayout;
+    exitRow->addStretch();
+    exitRow->addWidget(exitButton_);
+    layout->addLayout(exitRow);
+    setCentralWidget(central);
+    BuildMenus();
+
+    LoadViewSettings(store_, doc_.settings);
+    doc_.RecreateBoard(doc_.settings.defaultBoardSize, false);
+    view_->SetZoom(doc_.settings.zoomRatio);
+    RestorePlacement();
+    status_.Write(kWelcomeStatus);
+    status_.WriteTime(" ");
+    ShowStatus();
+    ApplySplitterOffset(splitterOffset);
+    store_.WriteNumber(kLastSolveTech, 1);
+    RefreshStates();
+    RefreshPanels();
+    connect(&statusTimer_, &QTimer::timeout, this, [this] {
+        if (status_.Tick()) ShowStatus();
+    });
+    statusTimer_.start(statusTickMilliseconds);
+}
+
+MainDialog::~MainDialog() = default;
+
+void MainDialog::BuildStatusLine() {
+    statusPane_ = new QLabel;
+    timePane_ = new QLabel;
+    timePane_->setFixedWidth(kTimePaneWidth);
+    statusBar()->addWidget(statusPane_, 1);
+    statusBar()->addPermanentWidget(timePane_);
+}
+
+QWidget* MainDialog::BuildSideColumn() {
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    modeLabel_ = new QPushButton("Sudoku");
+    modeLabel_->setFlat(true);
+    modeLabel_->setFont(QFont("Arial", 12, QFont::Bold));
+    QPalette palette = modeLabel_->palette();
+    palette.setColor(QPalette::ButtonText, Qt::blue);
+    modeLabel_->setPalette(palette);
+    layout->addWidget(modeLabel_, 0, Qt::AlignLeft);
+    tabs_ = new QTabWidget;
+    boardStat_ = new BoardStatPage;
+    hintData_ = new HintDataPage;
+    solveData_ = new SolveDataPanel;
+    connect(solveData_->storeLog, &QPushButton::clicked, this, &MainDialog::StoreLog);
+    tabs_->addTab(boardStat_, "Board Stat.");
+    tabs_->addTab(hintData_, "Hint Data");
+    tabs_->addTab(solveData_, "Solve Data");
+    tabs_->setCurrentIndex(0);
+    layout->addWidget(tabs_, 1);
+    return column;
+}
+
+QWidget* MainDialog::BuildBoardArea() {
+    auto* area = new QWidget;
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(2);
+    for (int value = 1; value <= kMaxSize; ++value) {
+        auto* button = new QPushButton(QString(QChar(kValueSymbols[value])));
+        button->setFixedSize(32, 26);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, [this, value] {
+            Apply(input_.EnterValue(value));
+            view_->setFocus();
+        });
+        buttons->addWidget(button);
+        entryButtons_[value - 1] = button;
+    }
+    buttons->addStretch();
+    hintButton_ = new QPushButton("Hint");
+    undoButton_ = new QPushButton("Undo");
+    redoButton_ = new QPushButton("Redo");
+    const std::pair<QPushButton*, CommandId> commandButtons[] = {{hintButton_, CommandId::Hint},
+                                                                 {undoButton_, CommandId::Undo},
+                                                                 {redoButton_, CommandId::Redo}};
+    for (auto [button, id] : commandButtons) {
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, [this, id = id] { RunCommand(id); });
+        buttons->addWidget(button);
+    }
+    layout->addLayout(buttons);
+    view_ = new CRaruduzView;
+    connect(view_, &CRaruduzView::selectionKeyPressed, this, [this](SelectionKey key) {
+        input_.MoveSelection(key);
+        view_->viewport()->update();
+    });
+    connect(view_, &CRaruduzView::candidatePopupRequested, this, &MainDialog::OpenCandidatePopup);
+    connect(view_, &CRaruduzView::deletePressed, this, [this] { Apply(input_.DeleteSelected()); });
+    connect(view_, &CRaruduzView::characterTyped, this,
+            [this](char c) { Apply(input_.TypeCharacter(c)); });
+    layout->addWidget(view_, 1);
+    return area;
+}
+
+void MainDialog::BuildMenus() {
+    QMap<QString, QMenu*> menus;
+    for (const CommandRow& row : CommandTable()) {
+        const QString path = row.menu;
+        QMenu* menu = menus.value(path);
+        if (!menu) {
+            const QStringList names = path.split('/');
+            QString prefix;
+            QMenu* parent = nullptr;
+            for (const QString& name : names) {
+                prefix = prefix.isEmpty() ? name : prefix + '/' + name;
+                QMenu* existing = menus.value(prefix);
+                if (!existing) {
+                    existing = parent ? parent->addMenu(name) : menuBar()->addMenu(name);
+                    connect(existing, &QMenu::aboutToShow, this, &MainDialog::RefreshStates);
+                    menus.insert(prefix, existing);
+                }
+                parent = existing;
+            }
+            menu = parent;
+        }
+        const QStringList parts = QString(row.text).split('\t');
+        QAction* action = menu->addAction(parts.front());
+        if (parts.size() > 1) action->setShortcut(QKeySequence(parts.back()));
+        action->setCheckable(row.checked != nullptr);
+        connect(action, &QAction::triggered, this,
+                [this, id = row.id, parameter = row.parameter] { RunCommand(id, parameter); });
+        actions_.emplace_back(&row, action);
+    }
+}
+
+QAction* MainDialog::action(CommandId id, int parameter) const {
+    for (const auto& [row, action] : actions_)
+        if (row->id == id && row->parameter == parameter) return action;
+    return nullptr;
+}
+
+void MainDialog::RefreshStates() {
+    const CommandContext context = runner_.Context();
+    for (const auto& [row, action] : actions_) {
+        action->setEnabled(IsEnabled(*row, context));
+        action->setChecked(IsChecked(*row, context));
+        if (row->id == CommandId::DefaultGeneration)
+            action->setText(QString::fromStdString(runner_.MenuText(*row)));
+    }
+    for (int value = 1; value <= kMaxSize; ++value) {
+        entryButtons_[value - 1]->setVisible(value <= board_.size);
+        entryButtons_[value - 1]->setEnabled(!context.solving);
+    }
+    hintButton_->setEnabled(IsEnabled(*FindCommand(CommandId::Hint), context));
+    undoButton_->setEnabled(IsEnabled(*FindCommand(CommandId::Undo), context));
+    redoButton_->setEnabled(IsEnabled(*FindCommand(CommandId::Redo), context));
+    exitButton_->setEnabled(IsEnabled(*FindCommand(CommandId::Exit), context));
+    modeLabel_->setText(doc_.settings.viewMode == 1 ? "Wordoku" : "Sudoku");
+    setWindowTitle(QString("Raruduz - ") + QString::fromStdString(board_.name));
+}
+
+void MainDialog::ShowStatus() {
+    statusPane_->setText(QString::fromStdString(status_.status()));
+    timePane_->setText(QString::fromStdString(status_.time()));
+}
+
+void MainDialog::RunCommand(CommandId id, int parameter) {
+    // A long command pumps events: this refresh then disables what must wait for it.
+    QTimer::singleShot(0, this, &MainDialog::RefreshStates);
+    Apply(runner_.Run(id, parameter));
+}
+
+void MainDialog::Apply(const CommandResult& result) {
+    if (result.status) status_.Write(*result.status);
+    if (result.timePane) status_.WriteTime(*result.timePane);
+    if (result.zoomChanged) view_->SetZoom(doc_.settings.zoomRatio);
+    if (result.redraw) view_->viewport()->update();
+    ShowStatus();
+    RefreshStates();
+    RefreshPanels();
+    if (result.closeWindow || (closeAfterSolve_ && !runner_.Solving())) close();
+}
+
+void MainDialog::RefreshPanels() {
+    const SidePage page = PageToShow(doc_);
+    boardStat_->Show(BoardStatOf(board_));
+    hintData_->Show(HintTechniqueText(doc_));
+    solveData_->Show(FillSolveDataPage(board_, DisplayLetters(doc_)));
+    tabs_->setCurrentIndex(static_cast<int>(page));
+}
+
+void MainDialog::StoreLog() {
+    if (!StoreSolveLog(board_, DisplayLetters(doc_))) return;
+    const std::filesystem::path path = platform_.ProgramFolder() / kSolveLogFileName;
+    LogViewerDialog viewer(platform_, QString::fromStdString(path.string()), this);
+    viewer.exec();
+}
+
+void MainDialog::OpenCandidatePopup() {
+    if (!input_.MayOpenCandidatePopup()) return;
+    const std::string_view letters = DisplayLetters(doc_);
+    const QString labels = letters.empty() ? QString(kValueSymbols + 1)
+                                           : QString::fromLatin1(letters.data(), letters.size());
+    CandidatePopup popup(board_.size, labels, this);
+    // Inside the view, so that it never covers another part of the window.
+    const QRect area(view_->mapToGlobal(QPoint(0, 0)), view_->size());
+    QRect placed(area.center(), popup.sizeHint());
+    placed.moveRight(std::min(placed.right(), area.right()));
+    placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+    popup.move(placed.topLeft());
+    candidatePopup_ = &popup;
+    popup.exec();
+    candidatePopup_ = nullptr;
+    if (!popup.choice()) return;
+    Apply(*popup.choice() == CandidatePopup::Choice::Enter ? input_.EnterValue(popup.value())
+                                                           : input_.ToggleCandidate(popup.value()));
+}
+
+std::optional<int> MainDialog::ChooseSolvingTechnique(int preselected) {
+    return GetSolvingTechniqueDialog::Choose(preselected, this);
+}
+
+void MainDialog::ShowAbout() {
+    QMessageBox::about(this, "About Raruduz", kAboutText);
+}
+
+WindowPlacement MainDialog::CurrentPlacement() const {
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    WindowPlacement placement;
+    placement.flags = isMaximized() ? kRestoreToMaximized : 0;
+    placement.showState = isMaximized() ? 3 : 1;
+    placement.left = normal.left();
+    placement.top = normal.top();
+    placement.right = normal.left() + normal.width();
+    placement.bottom = normal.top() + normal.height();
+    return placement;
+}
+
+void MainDialog::RestorePlacement() {
+    std::string text;
+    store_.ReadText(kWindowPlacement, text);
+    const std::optional<WindowPlacement> stored = ParseWindowPlacement(text);
+    const QRect rect = stored ? QRect(stored->left, stored->top, stored->right - stored->left,
+                                      stored->bottom - stored->top)
+                              : QRect();
+    if (stored && rect.width() >= kMinimumPlacedSize.width() &&
+        rect.height() >= kMinimumPlacedSize.height() && IsOnSomeScreen(rect)) {
+        setGeometry(rect);
+        maximized_ = (stored->flags & kRestoreToMaximized) != 0;
+        return;
+    }
+    resize(kDefaultSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), kDefaultSize);
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    if (!stored) store_.WriteText(kWindowPlacement, FormatWindowPlacement(CurrentPlacement()));
+}
+
+void MainDialog::ApplySplitterOffset(int offset) {
+    const int total = std::max(width(), kMinimumSideWidth + kMinimumBoardWidth);
+    const int side =
+        std::clamp(kSideColumnWidth + offset, kMinimumSideWidth, total - kMinimumBoardWidth);
+    splitter_->setSizes({side, total - side});
+}
+
+void MainDialog::ShowPlaced() {
+    if (maximized_)
+        showMaximized();
+    else
+        show();
+}
+
+void MainDialog::closeEvent(QCloseEvent* event) {
+    if (runner_.Solving()) {
+        // The search unwinds first; the command that ran it closes the window afterwards.
+        runner_.RequestStop();
+        closeAfterSolve_ = true;
+        event->ignore();
+        return;
+    }
+    statusTimer_.stop();
+    store_.WriteNumber(kSplitterPosition, splitter_->sizes().front() - kSideColumnWidth);
+    store_.WriteText(kWindowPlacement, FormatWindowPlacement(CurrentPlacement()));
+    event->accept();
+}

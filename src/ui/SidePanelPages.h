@@ -1,0 +1,65 @@
+#pragma once
+// The three pages of the side-panel tabs: "Board Stat.", "Hint Data" and "Solve Data".
+
+#include <QDialog>
+#include <QWidget>
+
+#include "files/SolveLog.h"
+#include "shell/SidePanels.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTreeWidget;
+class QPlainTextEdit;
+
+class BoardStatPage : public QWidget {
+    Q_OBJECT
+public:
+    BoardStatPage();
+    void Show(const BoardStatTexts& texts);
+
+    QLabel* name;
+    QLabel* description;
+    QLabel* level;
+    QProgressBar* scoreBar;
+    QLabel* score;
+    QLabel* solved;
+    QLabel* clues;
+    QLabel* givens;
+    QLabel* empties;
+};
+
+class HintDataPage : public QWidget {
+    Q_OBJECT
+public:
+    HintDataPage();
+    void Show(const std::string& technique);
+
+    QLabel* technique;
+};
+
+class SolveDataPanel : public QWidget {
+    Q_OBJECT
+public:
+    SolveDataPanel();
+    void Show(const SolveDataPage& page);
+
+    QTreeWidget* summary;
+    QTreeWidget* steps;
+    QPushButton* storeLog;
+};
+
+// "View Log File": the text of a log file, read 250 ms after the window opened.
+class LogViewerDialog : public QDialog {
+    Q_OBJECT
+public:
+    LogViewerDialog(Platform& platform, const QString& path, QWidget* parent);
+
+    QPlainTextEdit* text;
+
+private:
+    void ReadFile();
+    Platform& platform_;
+    QString path_;
+};
