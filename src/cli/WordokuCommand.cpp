@@ -1,7 +1,7 @@
 // raruduz-cli wordoku: a user's word placed on a row, column or block of each board's solution.
 
 #include <iostream>
-#include <memory>
+#include <optional>
 
 #include "cli/CliCommands.h"
 #include "engine/WordokuLetters.h"
@@ -34,7 +34,6 @@ int RunWordoku(CliArguments& arguments) {
     const std::optional<std::string> wordOption = arguments.TakeValue("--word");
     const std::optional<std::string> locationOption = arguments.TakeValue("--location");
     const int number = arguments.TakeInteger("--number", 1, 9, 0);
-    const std::vector<std::string> files = arguments.TakeFiles();
     if (!arguments.error().empty()) return UsageError(arguments.error());
     if (!wordOption || !locationOption || number == 0)
         return UsageError("wordoku needs --word, --location and --number");
@@ -46,26 +45,26 @@ int RunWordoku(CliArguments& arguments) {
         return UsageError("option --location takes row, column or block, not '" + *locationOption +
                           "'");
 
-    HeadlessPlatform platform = MakeCliPlatform();
-    WordokuRandom random(WordokuSeed(platform));
-    auto board = std::make_unique<SudokuBoard>(platform);
-    const bool read = VisitInputBoards(files, platform, [&](const InputBoard& input) {
+    std::optional<WordokuRandom> random;
+    const auto place = [&](SudokuBoard& board, const InputBoard& input) {
+        if (!random) random.emplace(WordokuSeed(board.platform()));
         if (input.data.size != 9) {
-            platform.ShowMessage(kNeedsNineMessage);
+            board.platform().ShowMessage(kNeedsNineMessage);
             return;
         }
-        board->Initialise(input.data.size, 0, "", "", &input.data, 0, 1);
-        if (board->SolveBruteForce(StopAtSecondSolution) != SolutionFound || board->solutionNbr != 1) {
-            platform.ShowMessage(kNotUniqueMessage);
+        board.Initialise(input.data.size, 0, "", "", &input.data, 0, 1);
+        if (board.SolveBruteForce(StopAtSecondSolution) != SolutionFound || board.solutionNbr != 1) {
+            board.platform().ShowMessage(kNotUniqueMessage);
             return;
         }
-        board->wordokuLocationKind = kind;
-        board->wordokuLocationNbr = number;
-        PlaceWord(*board, word);
-        SetLetterString(*board, board->wordokuStringCopy, random);
-        std::cout << input.index << '\t' << board->wordokuString << '\t'
-                  << std::string_view(board->letterTable.data() + 1, board->size) << '\t'
-                  << LetterBoardLine(*board) << '\n';
-    });
-    return read ? kExitDone : kExitUsage;
+        board.wordokuLocationKind = kind;
+        board.wordokuLocationNbr = number;
+        PlaceWord(board, word);
+        SetLetterString(board, board.wordokuStringCopy, *random);
+        std::cout << input.index << '\t' << board.wordokuString << '\t'
+                  << std::string_view(board.letterTable.data() + 1, board.size) << '\t'
+                  << LetterBoardLine(board) << '\n';
+    };
+    // A Ctrl-C stops the uniqueness check of the board at hand, which then gets no letters.
+    return RunOverInputBoards(arguments, place, CtrlC::StopsSolve);
 }

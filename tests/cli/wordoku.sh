@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
 # wordoku: a word placed on a row, column or block of each board's unique solution.
-set -euo pipefail
 source "$(dirname "$0")/support/scenario.bash" "$1"
 
 classic="53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79"
@@ -33,14 +32,14 @@ Board Has No Unique Solution ... No Wordoku Letters Assigned ..." "mixed boards'
 
 # A word that is not nine different letters A-Z is bad usage.
 for word in VOZARAZAR BLUEPRIN BLUEPRINTS BLUEPR1NT "BLUE PRIN" BLUEPRÏNT ""; do
-    run 2 wordoku --word "$word" --location row --number 1 "$tmp/classic.txt"
-    check "$(head -n 1 "$tmp/err")" "raruduz-cli: the word must be nine different letters A-Z, not '$word'" "word '$word'"
-    check "$(cat "$tmp/out")" "" "no output for '$word'"
+    usage_error "the word must be nine different letters A-Z, not '$word'" \
+        wordoku --word "$word" --location row --number 1 "$tmp/classic.txt"
 done
-run 2 wordoku --word blueprint --location diagonal --number 1 "$tmp/classic.txt"
-check "$(head -n 1 "$tmp/err")" "raruduz-cli: option --location takes row, column or block, not 'diagonal'" "location"
-run 2 wordoku --word blueprint --location row --number 10 "$tmp/classic.txt"
-check "$(head -n 1 "$tmp/err")" "raruduz-cli: option --number takes a whole number from 1 to 9, not '10'" "number"
-run 2 wordoku --location row --number 1 "$tmp/classic.txt"
-check "$(head -n 1 "$tmp/err")" "raruduz-cli: wordoku needs --word, --location and --number" "missing word"
+usage_error "option --location takes row, column or block, not 'diagonal'" \
+    wordoku --word blueprint --location diagonal --number 1 "$tmp/classic.txt"
+usage_error "option --number takes a whole number from 1 to 9, not '10'" \
+    wordoku --word blueprint --location row --number 10 "$tmp/classic.txt"
+usage_error "wordoku needs --word, --location and --number" \
+    wordoku --location row --number 1 "$tmp/classic.txt"
 run 2 wordoku --word blueprint --location row --number 1 "$tmp/missing.txt"
+check "$(cat "$tmp/out")" "" "unreadable input"

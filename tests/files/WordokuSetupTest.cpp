@@ -10,7 +10,7 @@
 namespace {
 std::unique_ptr<SudokuBoard> SolvedClassic(HeadlessPlatform& platform) {
     auto board = MakeBoard(platform, kClassicPuzzle);
-    EXPECT_EQ(board->SolveBruteForce(3), SolutionFound);
+    EXPECT_EQ(board->SolveBruteForce(StopAtSecondSolution), SolutionFound);
     return board;
 }
 
@@ -73,7 +73,7 @@ TEST(WordokuSetup, LocationsComeFromTheBoardOrTheOptionsAndAreNeverRandom) {
     std::set<int> kinds;
     for (int run = 0; run < 60; ++run) {
         board->Initialise(9, 0, "", "", nullptr, 0, 1);
-        board->SolveBruteForce(3);
+        board->SolveBruteForce(StopAtSecondSolution);
         options.locationNbr = run % 2 == 0 ? 1 : 0;
         EXPECT_EQ(WordokuSetup(*board, options, board->wordokuString, board->wordokuStringCopy, 0,
                                random),
