@@ -53,7 +53,8 @@ int RunWordoku(CliArguments& arguments) {
             return;
         }
         board.Initialise(input.data.size, 0, "", "", &input.data, 0, 1);
-        if (board.SolveBruteForce(StopAtSecondSolution) != SolutionFound || board.solutionNbr != 1) {
+        if (board.SolveBruteForce(StopAtSecondSolution) != SolutionFound ||
+            board.solutionNbr != 1) {
             board.platform().ShowMessage(kNotUniqueMessage);
             return;
         }

@@ -7,11 +7,14 @@ bool IsLetter(char c) {
     return c >= 'A' && c <= 'Z';
 }
 
-// The solution's value of a cell, or -1 when the board does not know it.
+// The solution's value of a cell, or -1 when the board does not know it. Where the human-like
+// solve stopped short, the proven unique solution still knows the value.
 int KnownSolutionValue(const SudokuBoard& board, int x, int y) {
-    if (!board.solutionKnown && !board.mistakeCheckEnabled) return -1;
+    const auto inRange = [&board](int v) { return v >= 1 && v <= board.size; };
     const int v = board.solution[CellIndex(x, y)].value;
-    return v >= 1 && v <= board.size ? v : -1;
+    if ((board.solutionKnown || board.mistakeCheckEnabled) && inRange(v)) return v;
+    const int unique = board.uniqueSolution[CellIndex(x, y)].value;
+    return board.uniqueSolutionKnown && inRange(unique) ? unique : -1;
 }
 }  // namespace
 

@@ -50,8 +50,11 @@ TEST(WordokuLetters, LocationsReadTheSolutionInReadingOrder) {
     EXPECT_EQ(Location(*board, RandomLocation, 1), identity);
     EXPECT_EQ(Location(*board, RowLocation, 0), identity);
     EXPECT_EQ(Location(*board, BlockLocation, 10), identity);
-    // A hole where the techniques stopped short leaves nothing to place a word on.
+    // A hole where the techniques stopped short reads the proven unique solution, and without
+    // one leaves nothing to place a word on.
     board->solution[CellIndex(4, 0)].value = -1;
+    EXPECT_EQ(Location(*board, RowLocation, 1), (Order{5, 3, 4, 6, 7, 8, 9, 1, 2}));
+    board->uniqueSolutionKnown = 0;
     EXPECT_EQ(Location(*board, RowLocation, 1), identity);
     EXPECT_EQ(Location(*board, ColumnLocation, 1), (Order{5, 6, 1, 8, 4, 7, 9, 2, 3}));
     // Without a known solution the grid holds nothing to read.
