@@ -94,3 +94,4 @@ int RunSteps(CliArguments& arguments);
 int RunCheck(CliArguments& arguments);
 int RunGenerate(CliArguments& arguments);
 int RunSpecial(CliArguments& arguments);
+int RunWordoku(CliArguments& arguments);

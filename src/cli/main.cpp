@@ -31,6 +31,8 @@ const CliCommand kCommands[] = {
      "special --technique ID [--count K] [--attempts A] [--min-level 0..6] [--max-level 0..6] "
      "[--min-occurrence M] [--size 9|16] [--seed S]",
      RunSpecial},
+    {"wordoku", "wordoku --word WORD --location row|column|block --number K [FILE ...]",
+     RunWordoku},
 };
 
 void PrintHelp() {

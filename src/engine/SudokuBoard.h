@@ -29,6 +29,12 @@ enum BruteForceMode : std::int32_t {
     StopAtSecondSolution = 3,  // whether the solution is unique
 };
 
+inline constexpr std::array<char, kMaxSize + 1> kNoLetters = [] {
+    std::array<char, kMaxSize + 1> letters{};
+    letters.fill('.');
+    return letters;
+}();
+
 class SudokuBoard : public BoardData {
 public:
     // Reads the brute-force-guess permission from the settings; the destructor writes it back.
@@ -102,9 +108,17 @@ public:
     SolveStatistics statistics;
     std::array<CellGrid, kStoredSolutionCapacity> solutions{};
     std::int32_t allowBruteForceTech = 1;
+    // The letter of each value in Wordoku display, entry v for value v ("." until SetLetterString
+    // fills it).
+    std::array<char, kMaxSize + 1> letterTable = kNoLetters;
 
 private:
     Platform* platform_;
 };
 
-// The letter that stands for value v in a board text: "." for empty, "1".."9", "A".."G".
+// The text drawn for value v: in Wordoku display its letter of the board's letter table, otherwise
+// its board-text symbol; "." for an empty cell.
+inline char SymbolText(const SudokuBoard& board, int wordokuDisplay, int v) {
+    if (v < 1 || v > board.size) return '.';
+    return wordokuDisplay ? board.letterTable[v] : ValueSymbol(v);
+}

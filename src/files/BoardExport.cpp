@@ -20,8 +20,9 @@ bool SameExtension(std::string_view a, const char* b) {
 char ExportSymbol(const ExportSource& source, const BoardCell& cell, ExportContent content) {
     const int v = cell.value;
     if (v < 1 || v > kMaxSize || (content == CluesOnly && cell.type != Clue)) return '.';
-    if (source.wordokuDisplay && v <= static_cast<int>(source.board->wordokuString.size()))
-        return source.board->wordokuString[v - 1];
+    // The copy holds the letters in value order; the string reads along the word's location.
+    if (source.wordokuDisplay && v <= static_cast<int>(source.board->wordokuStringCopy.size()))
+        return source.board->wordokuStringCopy[v - 1];
     return kValueSymbols[v];
 }
 

@@ -27,9 +27,10 @@ TEST(BoardExport, ContentSolutionWordokuAndSixteenBySixteen) {
     // A solved board goes out from its solution grid.
     board.solution = Imported(kClassicSolution).cells;
     EXPECT_EQ(ExportPreview({&board, 1, false}, WebFriendly, CluesAndGivens), kClassicSolution);
-    // In Wordoku display the symbols are the board's letters.
-    board.wordokuString = "ABCDEFGHI";
-    EXPECT_EQ(ExportPreview({&board, 0, true}, WebFriendly, CluesOnly).substr(0, 5), "EC..G");
+    // In Wordoku display each value is its letter in value order, not in the word's order.
+    board.wordokuString = "WORKPLACE";
+    board.wordokuStringCopy = "CEORWKPLA";
+    EXPECT_EQ(ExportPreview({&board, 0, true}, WebFriendly, CluesOnly).substr(0, 5), "WO..P");
 
     BoardData big = Imported(std::string(256, '.'));
     const std::string text = ExportPreview({&big, 0, false}, SimpleSudoku, CluesOnly);
