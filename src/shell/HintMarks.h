@@ -10,6 +10,7 @@
 #include "engine/BoardTypes.h"
 #include "shell/BoardGeometry.h"
 #include "shell/PictureShapes.h"
+#include "techniques/StepDisplay.h"
 
 // Fixed colours of the hint marks.
 inline constexpr Colour kHintFrameColour = 0x00FFFF;    // yellow
@@ -51,3 +52,6 @@ struct HintMarks {
     // The candidates the step removed, by CellIndex.
     std::array<std::uint32_t, kGridCells> removed{};
 };
+
+// The marks of an applied step, read from what the step shows and from the board after it.
+void BuildHintMarks(const StepDisplay& display, const BoardData& board, HintMarks& marks);
