@@ -49,6 +49,24 @@ bool HeadlessPlatform::AskOkCancel(std::string_view text, bool) {
     return answer;
 }
 
+std::optional<std::filesystem::path> HeadlessPlatform::ChooseFile(FileChoice,
+                                                                  std::string_view title,
+                                                                  const std::filesystem::path&,
+                                                                  std::string_view) {
+    fileChooserTitles.emplace_back(title);
+    if (fileChoices.empty()) return std::nullopt;
+    std::optional<std::filesystem::path> choice = fileChoices.front();
+    fileChoices.pop_front();
+    return choice;
+}
+
+std::optional<std::uint32_t> HeadlessPlatform::ChooseColour(std::uint32_t) {
+    if (colourChoices.empty()) return std::nullopt;
+    std::optional<std::uint32_t> choice = colourChoices.front();
+    colourChoices.pop_front();
+    return choice;
+}
+
 bool HeadlessPlatform::PumpMessages() {
     ++pumpNbr;
     if (onPump) onPump();

@@ -28,6 +28,10 @@ public:
     bool TraceEnabled() const override { return traceEnabled; }
     void Trace(std::string_view line) override;
     std::string ClipboardText() override { return clipboardText; }
+    std::optional<std::filesystem::path> ChooseFile(FileChoice kind, std::string_view title,
+                                                    const std::filesystem::path& start,
+                                                    std::string_view filter) override;
+    std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) override;
     std::filesystem::path ProgramFolder() override;
     SettingsBackend& Settings() override { return settings; }
 
@@ -37,6 +41,11 @@ public:
     std::deque<bool> answers;
     // Write each message to standard error as one line (line breaks become spaces).
     bool echoToStandardError = false;
+    // Answers to the choosers, taken from the front; an empty queue answers Cancel.
+    std::deque<std::optional<std::filesystem::path>> fileChoices;
+    std::deque<std::optional<std::uint32_t>> colourChoices;
+    // The title of every file chooser opened, in order.
+    std::vector<std::string> fileChooserTitles;
     int beepNbr = 0;
     int busyDepth = 0;
     bool traceEnabled = false;

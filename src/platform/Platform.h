@@ -4,8 +4,13 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+
+// What a file chooser asks for: a file to read, a file to write (the chooser itself does not
+// question an existing name; the caller does), or a folder.
+enum class FileChoice { Open, Save, Folder };
 
 // A per-user key/value store holding numbers and texts under value names. Reads leave the
 // destination untouched and return false when the value is missing or of the other kind.
@@ -42,6 +47,13 @@ public:
     virtual bool TraceEnabled() const = 0;
     virtual void Trace(std::string_view line) = 0;
     virtual std::string ClipboardText() = 0;
+    // A modal file or folder chooser starting at `start`; `filter` in the form
+    // "Text Files (*.txt);;All Files (*)". Nothing when cancelled.
+    virtual std::optional<std::filesystem::path> ChooseFile(FileChoice kind, std::string_view title,
+                                                            const std::filesystem::path& start,
+                                                            std::string_view filter) = 0;
+    // A modal colour chooser; colours are 0x00BBGGRR. Nothing when cancelled.
+    virtual std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) = 0;
     // Where "BoardData.sbd" and the text reports live; created when missing.
     virtual std::filesystem::path ProgramFolder() = 0;
     virtual SettingsBackend& Settings() = 0;

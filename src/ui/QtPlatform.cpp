@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QCursor>
 #include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <cstdio>
@@ -106,6 +108,37 @@ void QtPlatform::Trace(std::string_view line) {
 
 std::string QtPlatform::ClipboardText() {
     return QGuiApplication::clipboard()->text().toStdString();
+}
+
+std::optional<std::filesystem::path> QtPlatform::ChooseFile(FileChoice kind, std::string_view title,
+                                                            const std::filesystem::path& start,
+                                                            std::string_view filter) {
+    QWidget* parent = QApplication::activeWindow();
+    const QString startText = QString::fromStdString(start.string());
+    QString chosen;
+    switch (kind) {
+        case FileChoice::Open:
+            chosen = QFileDialog::getOpenFileName(parent, Text(title), startText, Text(filter));
+            break;
+        case FileChoice::Save:
+            // The caller asks its own overwrite question, in the program's words.
+            chosen = QFileDialog::getSaveFileName(parent, Text(title), startText, Text(filter),
+                                                  nullptr, QFileDialog::DontConfirmOverwrite);
+            break;
+        case FileChoice::Folder:
+            chosen = QFileDialog::getExistingDirectory(parent, Text(title), startText);
+            break;
+    }
+    if (chosen.isEmpty()) return std::nullopt;
+    return std::filesystem::path(chosen.toStdString());
+}
+
+std::optional<std::uint32_t> QtPlatform::ChooseColour(std::uint32_t initial) {
+    const QColor start(static_cast<int>(initial & 0xFF), static_cast<int>((initial >> 8) & 0xFF),
+                       static_cast<int>((initial >> 16) & 0xFF));
+    const QColor chosen = QColorDialog::getColor(start, QApplication::activeWindow());
+    if (!chosen.isValid()) return std::nullopt;
+    return static_cast<std::uint32_t>(chosen.red() | chosen.green() << 8 | chosen.blue() << 16);
 }
 
 std::filesystem::path QtPlatform::ProgramFolder() {

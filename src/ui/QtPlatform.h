@@ -30,6 +30,10 @@ public:
     bool TraceEnabled() const override { return traceEnabled_; }
     void Trace(std::string_view line) override;
     std::string ClipboardText() override;
+    std::optional<std::filesystem::path> ChooseFile(FileChoice kind, std::string_view title,
+                                                    const std::filesystem::path& start,
+                                                    std::string_view filter) override;
+    std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) override;
     std::filesystem::path ProgramFolder() override;
     SettingsBackend& Settings() override { return settings_; }
 

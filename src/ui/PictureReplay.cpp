@@ -1,0 +1,109 @@
+#include "ui/PictureReplay.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <optional>
+
+namespace {
+QRect ToQRect(const PixelRect& rect) {
+    return QRect(rect.left, rect.top, rect.width, rect.height);
+}
+
+// A board paints thousands of symbols in a handful of fonts: keep the last one's metrics.
+class FontCache {
+public:
+    const QFontMetrics& Use(QPainter& painter, const FontSpec& spec) {
+        if (!spec_ || !(*spec_ == spec)) {
+            spec_ = spec;
+            font_ = ToQFont(spec);
+            metrics_ = QFontMetrics(font_);
+        }
+        painter.setFont(font_);
+        return metrics_;
+    }
+
+private:
+    std::optional<FontSpec> spec_;
+    QFont font_;
+    QFontMetrics metrics_{QFont()};
+};
+
+struct Painter {
+    QPainter& painter;
+    FontCache& fonts;
+
+    void operator()(const FillShape& shape) const {
+        painter.fillRect(ToQRect(shape.rect), ToQColor(shape.colour));
+    }
+    void operator()(const BevelShape& shape) const {
+        const PixelRect& r = shape.rect;
+        if (r.width <= 0 || r.height <= 0) return;
+        const QColor light = ToQColor(shape.light);
+        const QColor dark = ToQColor(shape.dark);
+        painter.fillRect(QRect(r.left, r.top, r.width, 1), light);
+        painter.fillRect(QRect(r.left, r.top, 1, r.height), light);
+        painter.fillRect(QRect(r.left, r.Bottom() - 1, r.width, 1), dark);
+        painter.fillRect(QRect(r.Right() - 1, r.top, 1, r.height), dark);
+    }
+    // Four bands, so that the outline stays inside its rectangle for any pen width.
+    void operator()(const OutlineShape& shape) const {
+        const PixelRect& r = shape.rect;
+        const int w = std::min({shape.penWidth, r.width, r.height});
+        if (w <= 0) return;
+        const QColor colour = ToQColor(shape.colour);
+        painter.fillRect(QRect(r.left, r.top, r.width, w), colour);
+        painter.fillRect(QRect(r.left, r.Bottom() - w, r.width, w), colour);
+        painter.fillRect(QRect(r.left, r.top, w, r.height), colour);
+        painter.fillRect(QRect(r.Right() - w, r.top, w, r.height), colour);
+    }
+    void operator()(const LineShape& shape) const {
+        painter.setPen(QPen(ToQColor(shape.colour), shape.penWidth));
+        painter.drawLine(shape.from.x, shape.from.y, shape.to.x, shape.to.y);
+    }
+    void operator()(const EllipseShape& shape) const {
+        painter.setPen(QPen(ToQColor(shape.colour), shape.penWidth));
+        painter.setBrush(Qt::NoBrush);
+        const PixelRect& r = shape.rect;
+        painter.drawEllipse(QRect(r.left, r.top, r.width - 1, r.height - 1));
+    }
+    void operator()(const TextShape& shape) const {
+        const QFontMetrics& metrics = fonts.Use(painter, shape.font);
+        painter.setPen(ToQColor(shape.colour));
+        int left = shape.box.left;
+        int top = shape.box.top;
+        if (shape.alignment == TextAlignment::CentredOnAscent) {
+            left += (shape.box.width - metrics.averageCharWidth()) / 2;
+            top += (shape.box.height - metrics.ascent()) / 2;
+        }
+        painter.drawText(QPoint(left, top + metrics.ascent()), QString(QChar(shape.symbol)));
+    }
+};
+}  // namespace
+
+QColor ToQColor(Colour colour) {
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
+
+QFont ToQFont(const FontSpec& spec) {
+    QFont font(QString::fromLatin1(spec.face.data(), static_cast<qsizetype>(spec.face.size())));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 100, 900)));
+    const int height = std::max(spec.height, 1);
+    font.setPixelSize(height);
+    const int cellHeight = QFontMetrics(font).height();
+    if (cellHeight > height) font.setPixelSize(std::max(1, height * height / cellHeight));
+    const int averageWidth = QFontMetrics(font).averageCharWidth();
+    if (spec.averageWidth > 0 && averageWidth > 0)
+        font.setStretch(std::clamp(100 * spec.averageWidth / averageWidth, 1, 4000));
+    return font;
+}
+
+void PaintPicture(QPainter& painter, const std::vector<Shape>& shapes) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    FontCache fonts;
+    const Painter paint{painter, fonts};
+    for (const Shape& shape : shapes) std::visit(paint, shape);
+    painter.restore();
+}
