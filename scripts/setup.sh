@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 preset="${1:-release}"
 
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev fonts-liberation2 fonts-dejavu-core)
+    qt6-base-dev fonts-liberation2 fonts-dejavu-core
+    desktop-file-utils appstream)
 # The fuzz harnesses need clang with its libFuzzer runtime.
 [ "$preset" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 missing=()
