@@ -18,6 +18,7 @@
 
 #include "files/SolveLog.h"
 #include "platform/SettingsNames.h"
+#include "shell/LastSession.h"
 #include "shell/SidePanels.h"
 #include "ui/CRaruduzView.h"
 #include "ui/CandidatePopup.h"
@@ -32,6 +33,9 @@ constexpr int kMinimumSideWidth = 120;
 constexpr int kMinimumBoardWidth = 300;
 constexpr int kTimePaneWidth = 150;
 constexpr char kWelcomeStatus[] = "Welcome to Raruduz 2.2 ...";
+constexpr char kSessionDamagedStatus[] =
+    "Unable to Restore Board from Last Session ... Session File Damaged ...";
+constexpr char kSessionNotKeptMessage[] = "Unable to Keep Board for Next Session ...";
 constexpr char kAboutText[] =
     "Raruduz 2.2\n\nA Sudoku workbench: set up, solve, rate and generate 9 x 9 and 16 x 16 "
     "boards.";
@@ -75,9 +79,10 @@ MainDialog::MainDialog(Platform& platform, SettingsStore& store, int statusTickM
 
     LoadViewSettings(store_, doc_.settings);
     doc_.RecreateBoard(doc_.settings.defaultBoardSize, false);
+    const bool sessionRestored = !doc_.settings.autoLoadBoard || RestoreLastSession();
     view_->SetZoom(doc_.settings.zoomRatio);
     RestorePlacement();
-    status_.Write(kWelcomeStatus);
+    status_.Write(sessionRestored ? kWelcomeStatus : kSessionDamagedStatus);
     status_.WriteTime(" ");
     ShowStatus();
     ApplySplitterOffset(splitterOffset);
@@ -323,6 +328,28 @@ void MainDialog::RestorePlacement() {
     if (!stored) store_.WriteText(kWindowPlacement, FormatWindowPlacement(CurrentPlacement()));
 }
 
+bool MainDialog::RestoreLastSession() {
+    SessionBoard session;
+    switch (ReadSessionFile(platform_.ProgramFolder() / kSessionFileName, session)) {
+        case SessionRead::Missing:
+            return true;
+        case SessionRead::Damaged:
+            return false;
+        case SessionRead::Read:
+            RestoreSession(doc_, session);
+            return true;
+    }
+    return true;
+}
+
+void MainDialog::KeepSession() {
+    if (!doc_.settings.autoLoadBoard) return;
+    FileError error;
+    if (!WriteSessionFile(platform_.ProgramFolder() / kSessionFileName, CaptureSession(doc_),
+                          error))
+        platform_.ShowMessage(std::string(kSessionNotKeptMessage) + "\n" + FileErrorText(error));
+}
+
 void MainDialog::ApplySplitterOffset(int offset) {
     const int total = std::max(width(), kMinimumSideWidth + kMinimumBoardWidth);
     const int side =
@@ -346,6 +373,7 @@ void MainDialog::closeEvent(QCloseEvent* event) {
         return;
     }
     statusTimer_.stop();
+    KeepSession();
     store_.WriteNumber(kSplitterPosition, splitter_->sizes().front() - kSideColumnWidth);
     store_.WriteText(kWindowPlacement, FormatWindowPlacement(CurrentPlacement()));
     event->accept();

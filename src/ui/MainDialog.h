@@ -81,6 +81,9 @@ private:
     void RefreshPanels();
     void StoreLog();
     void OpenCandidatePopup();
+    // False when a kept session was found damaged; it is replaced at the next close.
+    bool RestoreLastSession();
+    void KeepSession();
     void RestorePlacement();
     WindowPlacement CurrentPlacement() const;
     void ApplySplitterOffset(int offset);

@@ -14,10 +14,14 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <filesystem>
+#include <fstream>
+
 #include "engine/BoardLevel.h"
-#include "platform/SettingsStore.h"
+#include "files/SessionFile.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/SettingsNames.h"
+#include "platform/SettingsStore.h"
 #include "shell/WindowPlacement.h"
 #include "ui/CRaruduzView.h"
 #include "ui/CandidatePopup.h"
@@ -29,12 +33,15 @@ class MainDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each test starts without the board a closed window kept.
+    void init();
     void welcomeWindowClosesAfterSixTicksOrAClick();
     void startsWithTheWelcomeStatusAndCountsItDown();
     void menuItemsFollowTheBoardState();
     void entryButtonsAndKeysTakeOneSnapshotEach();
     void candidatePopupEntersAndToggles();
     void closingStoresPlacementAndSplitter();
+    void lastSessionBoardComesBack();
     void garbageSettingsStartNormally();
     void closingDuringASolveStopsItFirst();
     void sidePanelsFollowTheBoard();
@@ -53,6 +60,10 @@ void TypeIn(MainDialog& window, const char* keys) {
         QTest::keyClick(window.view(), *c == '\t' ? Qt::Key_Tab : Qt::Key(*c));
 }
 }  // namespace
+
+void MainDialogTest::init() {
+    std::filesystem::remove(HeadlessPlatform().ProgramFolder() / kSessionFileName);
+}
 
 void MainDialogTest::welcomeWindowClosesAfterSixTicksOrAClick() {
     WelcomeWindow timed(20);
@@ -222,6 +233,45 @@ void MainDialogTest::closingStoresPlacementAndSplitter() {
     QVERIFY(QTest::qWaitForWindowExposed(&again));
     QCOMPARE(again.size(), QSize(1100, 640));
     QCOMPARE(again.splitter()->sizes().front(), MainDialog::kSideColumnWidth + 40);
+}
+
+void MainDialogTest::lastSessionBoardComesBack() {
+    HeadlessPlatform platform;
+    SettingsStore store(platform);
+    {
+        MainDialog window(platform, store);
+        window.ShowPlaced();
+        TypeIn(window, "1\t2");
+        window.RunCommand(CommandId::SolveBoard);
+        window.close();
+    }
+    {
+        MainDialog window(platform, store);
+        const SudokuBoard& board = window.document().board();
+        QCOMPARE(board.Cell(0, 0).value, 1);
+        QCOMPARE(board.Cell(0, 0).type, Clue);
+        QCOMPARE(board.Cell(1, 0).value, 2);
+        QCOMPARE(window.document().view.entryMode, SolveMode);
+        QVERIFY(!window.undoButton()->isEnabled());
+        QCOMPARE(Text(window.statusPane()), QString("Welcome to Raruduz 2.2 ..."));
+    }
+    // Off: the board is neither kept nor restored.
+    store.WriteNumber("AutoLoadBoard", 0);
+    std::filesystem::remove(platform.ProgramFolder() / kSessionFileName);
+    {
+        MainDialog window(platform, store);
+        QCOMPARE(window.document().board().clueNbr, 0);
+        window.close();
+    }
+    QVERIFY(!std::filesystem::exists(platform.ProgramFolder() / kSessionFileName));
+
+    store.WriteNumber("AutoLoadBoard", 1);
+    std::ofstream(platform.ProgramFolder() / kSessionFileName) << "Raruduz session 0\n";
+    MainDialog window(platform, store);
+    QCOMPARE(window.document().board().clueNbr, 0);
+    QCOMPARE(Text(window.statusPane()),
+             QString("Unable to Restore Board from Last Session ... Session File Damaged ..."));
+    QVERIFY(platform.messages.empty());
 }
 
 void MainDialogTest::garbageSettingsStartNormally() {
