@@ -65,7 +65,12 @@ PixelRect BoardGeometry::RepaintRect(int column, int row, PixelPoint scroll) con
 }
 
 PixelPoint BoardGeometry::ScrollToShow(int column, int row, PixelPoint scroll) const {
+    return ScrollToShow(column, row, scroll, {clientWidth_, clientHeight_});
+}
+
+PixelPoint BoardGeometry::ScrollToShow(int column, int row, PixelPoint scroll,
+                                       PixelPoint visible) const {
     const PixelRect cell = CellRect(column, row);
-    return {ScrollAxisToShow(cell.left, cellSize_, scroll.x, clientWidth_, ExtentWidth()),
-            ScrollAxisToShow(cell.top, cellSize_, scroll.y, clientHeight_, ExtentHeight())};
+    return {ScrollAxisToShow(cell.left, cellSize_, scroll.x, visible.x, ExtentWidth()),
+            ScrollAxisToShow(cell.top, cellSize_, scroll.y, visible.y, ExtentHeight())};
 }

@@ -51,6 +51,8 @@ public:
     // The scroll position nearest to `scroll` that shows the whole cell, kept between 0 and the
     // extent less the client size.
     PixelPoint ScrollToShow(int column, int row, PixelPoint scroll) const;
+    // The same for a visible area smaller than the client area, the scroll bars taking the rest.
+    PixelPoint ScrollToShow(int column, int row, PixelPoint scroll, PixelPoint visible) const;
 
 private:
     int clientWidth_ = 0;

@@ -9,6 +9,7 @@
 #include "platform/SettingsNames.h"
 #include "platform/SettingsStore.h"
 #include "shell/BoardSnapshot.h"
+#include "techniques/TechniqueTable.h"
 
 namespace {
 constexpr char kNoSolutionMessage[] = "No Solution Found !!!";
@@ -167,7 +168,14 @@ CommandResult CommandRunner::TakeHint() {
     const int applied = SolveOneStep(doc_.board(), doc_.step);
     doc_.view.hintShown = applied != 0;
     if (!applied) return Redrawn();
+    MarkHint();
     return SnapshotAndRedraw();
+}
+
+void CommandRunner::MarkHint() {
+    StepDisplay display;
+    ShowStep(doc_.step, display);
+    BuildHintMarks(display, doc_.board(), doc_.hint);
 }
 
 CommandResult CommandRunner::JumpToTechnique() {
@@ -199,6 +207,7 @@ CommandResult CommandRunner::JumpToTechnique() {
         result.snapshotTaken = true;
         if (doc_.step.technique == target) break;
     }
+    if (doc_.view.hintShown) MarkHint();
     return result;
 }
 

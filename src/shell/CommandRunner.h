@@ -48,6 +48,8 @@ private:
     CommandResult SolveExhaustively();
     CommandResult SolveHumanWay(bool progressive);
     CommandResult TakeHint();
+    // The marks of the step just applied, read once from the board after it.
+    void MarkHint();
     CommandResult JumpToTechnique();
     CommandResult Generate(int level, int style);
     CommandResult SnapshotAndRedraw();

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "engine/SudokuBoard.h"
+#include "shell/HintMarks.h"
 #include "shell/UndoHistory.h"
 #include "shell/ViewSettings.h"
 #include "techniques/SolveStep.h"
@@ -39,8 +40,9 @@ public:
 
     ViewState view;
     ViewSettings settings;
-    // The last hint's step, read by the hint marks and the hint panel.
+    // The last hint's step, read by the hint panel, and the marks the view draws for it.
     SolveStep step;
+    HintMarks hint;
 
 private:
     bool Show(const std::string* snapshot);

@@ -71,6 +71,11 @@ TEST(BoardGeometry, RepaintAndScrollingFollowTheScrollPosition) {
     // The position stays within the extent less the client size.
     EXPECT_EQ(zoomed.ScrollToShow(0, 0, {5000, -5}), (PixelPoint{4, 0}));
     EXPECT_EQ(zoomed.ScrollToShow(8, 8, {5000, 5000}), (PixelPoint{1028, 900}));
+    // Scroll bars narrow the visible area: the cell must clear them, and the far end of the
+    // extent becomes reachable.
+    EXPECT_EQ(zoomed.ScrollToShow(4, 3, {0, 0}, {385, 285}),
+              (PixelPoint{4 + 5 * 128 - 385, 4 + 4 * 128 - 285}));
+    EXPECT_EQ(zoomed.ScrollToShow(8, 8, {5000, 5000}, {385, 285}), (PixelPoint{1028, 915}));
     // Nothing scrolls at 100 %.
     EXPECT_EQ(BoardGeometry(400, 300, 9, 100).ScrollToShow(8, 8, {30, 30}), (PixelPoint{0, 0}));
 }

@@ -101,6 +101,10 @@ TEST(CommandRunner, HintResetAndJump) {
     EXPECT_TRUE(f.doc.view.hintShown);
     EXPECT_EQ(f.doc.history().UndoCount(), snapshots + 1);
     EXPECT_EQ(f.board.givenNbr, 1);
+    // The marks frame the cell the step just filled.
+    ASSERT_EQ(f.doc.hint.frames.size(), 1u);
+    const CellPosition framed = f.doc.hint.frames[0].cell;
+    EXPECT_EQ(f.board.Cell(framed.column, framed.row).type, Given);
 
     f.runner.Run(CommandId::ResetBoard);
     EXPECT_FALSE(f.doc.view.hintShown);
@@ -115,11 +119,13 @@ TEST(CommandRunner, HintResetAndJump) {
     EXPECT_EQ(f.doc.history().UndoCount(), snapshots + 2);
 
     f.dialogs.chosen = SingleInBox - 1;
+    f.doc.hint = HintMarks{};
     result = f.runner.Run(CommandId::JumpToTechnique);
     EXPECT_TRUE(result.snapshotTaken);
     EXPECT_TRUE(f.doc.view.hintShown);
     EXPECT_EQ(f.doc.step.technique, SingleInBox);
     EXPECT_EQ(f.board.givenNbr, 1);
+    EXPECT_EQ(f.doc.hint.frames.size(), 1u);
     EXPECT_EQ(f.doc.history().UndoCount(), snapshots + 3);
 
     // A technique the solution never needs: every step is taken, one snapshot each.
