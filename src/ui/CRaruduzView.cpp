@@ -1,30 +1,142 @@
 #include "ui/CRaruduzView.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
-#include <QResizeEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
 
-CRaruduzView::CRaruduzView(QWidget* parent) : QScrollArea(parent) {
+#include "shell/CellDescription.h"
+#include "shell/SidePanels.h"
+#include "ui/PictureReplay.h"
+
+namespace {
+// Arrow keys and the wheel scroll by a fraction of a page, not by a pixel.
+constexpr int kScrollStep = 20;
+
+BoardViewState StateOf(const CRaruduzDoc& document, const QColor& windowBackground) {
+    BoardViewState state;
+    state.entryMode = document.view.entryMode;
+    state.selected = {document.view.selectedX, document.view.selectedY};
+    state.highlightedValue = document.view.highlighted;
+    state.mistakesShown = document.view.mistakesShown;
+    state.hintShown = document.view.hintShown;
+    state.hint = &document.hint;
+    state.letters = DisplayLetters(document);
+    state.defaultBackground =
+        MakeColour(windowBackground.red(), windowBackground.green(), windowBackground.blue());
+    return state;
+}
+
+QRect ToQRect(const PixelRect& rect) {
+    return QRect(rect.left, rect.top, rect.width, rect.height);
+}
+}  // namespace
+
+CRaruduzView::CRaruduzView(const CRaruduzDoc& document, QWidget* parent)
+    : QAbstractScrollArea(parent), doc_(document) {
     setAccessibleName("Board");
-    setWidget(new QWidget);
-    setWidgetResizable(false);
     setFocusPolicy(Qt::StrongFocus);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    horizontalScrollBar()->setSingleStep(kScrollStep);
+    verticalScrollBar()->setSingleStep(kScrollStep);
+    UpdateDescription();
+}
+
+BoardGeometry CRaruduzView::Geometry() const {
+    const QSize client = maximumViewportSize();
+    return BoardGeometry(client.width(), client.height(), doc_.board().size, zoom_);
+}
+
+PixelPoint CRaruduzView::ScrollPosition() const {
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+CellPosition CRaruduzView::Selected() const {
+    return {doc_.view.selectedX, doc_.view.selectedY};
+}
+
+QRect CRaruduzView::SelectedCellOnScreen() const {
+    const CellPosition cell = Selected();
+    const QRect client = ToQRect(Geometry().RepaintRect(cell.column, cell.row, ScrollPosition()));
+    return client.translated(viewport()->mapToGlobal(QPoint(0, 0)));
 }
 
 void CRaruduzView::SetZoom(int ratio) {
     zoom_ = ratio;
-    UpdateExtent();
+    UpdateScrollRanges();
+    viewport()->update();
 }
 
-void CRaruduzView::resizeEvent(QResizeEvent* event) {
-    QScrollArea::resizeEvent(event);
-    UpdateExtent();
+void CRaruduzView::BoardChanged() {
+    viewport()->update();
+    UpdateDescription();
 }
 
-void CRaruduzView::UpdateExtent() {
+void CRaruduzView::SelectionMoved(CellPosition previous) {
+    const CellPosition selected = Selected();
+    const PixelPoint wanted =
+        Geometry().ScrollToShow(selected.column, selected.row, ScrollPosition(),
+                                {viewport()->width(), viewport()->height()});
+    horizontalScrollBar()->setValue(wanted.x);
+    verticalScrollBar()->setValue(wanted.y);
+    RepaintCell(previous);
+    RepaintCell(selected);
+    UpdateDescription();
+}
+
+void CRaruduzView::RepaintCell(CellPosition cell) {
+    viewport()->update(ToQRect(Geometry().RepaintRect(cell.column, cell.row, ScrollPosition())));
+}
+
+void CRaruduzView::UpdateDescription() {
+    // Setting the description tells a screen reader of the change: only a real change is told.
+    const QString description = QString::fromStdString(SelectedCellDescription(doc_));
+    if (description != accessibleDescription()) setAccessibleDescription(description);
+}
+
+void CRaruduzView::UpdateScrollRanges() {
+    const PixelRect content = Geometry().ContentRect();
     const QSize visible = viewport()->size();
-    // Below 100 % the board shrinks inside the visible area, which then does not scroll.
-    const int ratio = std::max(zoom_, 100);
-    widget()->resize(visible.width() * ratio / 100, visible.height() * ratio / 100);
+    horizontalScrollBar()->setRange(0, std::max(0, content.width - visible.width()));
+    horizontalScrollBar()->setPageStep(visible.width());
+    verticalScrollBar()->setRange(0, std::max(0, content.height - visible.height()));
+    verticalScrollBar()->setPageStep(visible.height());
+}
+
+void CRaruduzView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    picture_.Build(doc_.board(), doc_.settings, StateOf(doc_, palette().color(QPalette::Window)),
+                   Geometry());
+    const PixelPoint scroll = ScrollPosition();
+    painter.translate(-scroll.x, -scroll.y);
+    PaintPicture(painter, picture_.Shapes());
+}
+
+// Receives the viewport's resizes, scroll bars coming and going included.
+void CRaruduzView::resizeEvent(QResizeEvent*) {
+    UpdateScrollRanges();
+}
+
+void CRaruduzView::scrollContentsBy(int dx, int dy) {
+    viewport()->scroll(dx, dy);
+}
+
+std::optional<CellPosition> CRaruduzView::CellUnder(QPoint client) const {
+    return Geometry().CellAt({client.x(), client.y()}, ScrollPosition());
+}
+
+void CRaruduzView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton) return;
+    const std::optional<CellPosition> cell = CellUnder(event->position().toPoint());
+    emit rightPressed(cell ? cell->column : -1, cell ? cell->row : -1);
+}
+
+void CRaruduzView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const std::optional<CellPosition> cell = CellUnder(event->position().toPoint());
+    emit leftReleased(cell ? cell->column : -1, cell ? cell->row : -1);
 }
 
 // Tab moves the selection on the board instead of the focus.
@@ -70,5 +182,5 @@ void CRaruduzView::keyPressEvent(QKeyEvent* event) {
         emit characterTyped(static_cast<char>(text[0].unicode()));
         return;
     }
-    QScrollArea::keyPressEvent(event);
+    QAbstractScrollArea::keyPressEvent(event);
 }

@@ -48,6 +48,18 @@ bool IsOnSomeScreen(const QRect& rect) {
     }
     return false;
 }
+
+// Beside the cell, on its right when there is room, else on its left, and inside the area, so
+// that the popup never covers another part of the window.
+QPoint PlaceBeside(QSize size, const QRect& cell, const QRect& area) {
+    QRect placed(QPoint(cell.right() + 1, cell.top()), size);
+    if (placed.right() > area.right()) placed.moveRight(cell.left() - 1);
+    placed.moveRight(std::min(placed.right(), area.right()));
+    placed.moveLeft(std::max(placed.left(), area.left()));
+    placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+    placed.moveTop(std::max(placed.top(), area.top()));
+    return placed.topLeft();
+}
 }  // namespace
 
 MainDialog::MainDialog(Platform& platform, SettingsStore& store, int statusTickMilliseconds)
@@ -159,11 +171,15 @@ QWidget* MainDialog::BuildBoardArea() {
         buttons->addWidget(button);
     }
     layout->addLayout(buttons);
-    view_ = new CRaruduzView;
+    view_ = new CRaruduzView(doc_);
     connect(view_, &CRaruduzView::selectionKeyPressed, this, [this](SelectionKey key) {
+        if (runner_.Solving()) return;
+        const CellPosition previous{doc_.view.selectedX, doc_.view.selectedY};
         input_.MoveSelection(key);
-        view_->viewport()->update();
+        view_->SelectionMoved(previous);
     });
+    connect(view_, &CRaruduzView::leftReleased, this, &MainDialog::LeftClick);
+    connect(view_, &CRaruduzView::rightPressed, this, &MainDialog::RightClick);
     connect(view_, &CRaruduzView::candidatePopupRequested, this, &MainDialog::OpenCandidatePopup);
     connect(view_, &CRaruduzView::deletePressed, this, [this] { Apply(input_.DeleteSelected()); });
     connect(view_, &CRaruduzView::characterTyped, this,
@@ -244,7 +260,7 @@ void MainDialog::Apply(const CommandResult& result) {
     if (result.status) status_.Write(*result.status);
     if (result.timePane) status_.WriteTime(*result.timePane);
     if (result.zoomChanged) view_->SetZoom(doc_.settings.zoomRatio);
-    if (result.redraw) view_->viewport()->update();
+    if (result.redraw) view_->BoardChanged();
     ShowStatus();
     RefreshStates();
     RefreshPanels();
@@ -266,18 +282,40 @@ void MainDialog::StoreLog() {
     viewer.exec();
 }
 
+bool MainDialog::SelectCell(int column, int row) {
+    const CellPosition previous{doc_.view.selectedX, doc_.view.selectedY};
+    if (!input_.Select(column, row)) return false;
+    view_->SelectionMoved(previous);
+    view_->setFocus();
+    return true;
+}
+
+void MainDialog::LeftClick(int column, int row) {
+    if (runner_.Solving()) return;
+    CommandResult dismissed;
+    if (input_.DismissHint(dismissed)) {
+        Apply(dismissed);
+        return;
+    }
+    SelectCell(column, row);
+}
+
+void MainDialog::RightClick(int column, int row) {
+    if (runner_.Solving()) return;
+    CommandResult dismissed;
+    if (input_.DismissHint(dismissed)) Apply(dismissed);
+    if (SelectCell(column, row)) OpenCandidatePopup();
+}
+
 void MainDialog::OpenCandidatePopup() {
     if (!input_.MayOpenCandidatePopup()) return;
     const std::string_view letters = DisplayLetters(doc_);
     const QString labels = letters.empty() ? QString(kValueSymbols + 1)
                                            : QString::fromLatin1(letters.data(), letters.size());
     CandidatePopup popup(board_.size, labels, this);
-    // Inside the view, so that it never covers another part of the window.
-    const QRect area(view_->mapToGlobal(QPoint(0, 0)), view_->size());
-    QRect placed(area.center(), popup.sizeHint());
-    placed.moveRight(std::min(placed.right(), area.right()));
-    placed.moveBottom(std::min(placed.bottom(), area.bottom()));
-    popup.move(placed.topLeft());
+    popup.adjustSize();
+    const QRect area(view_->viewport()->mapToGlobal(QPoint(0, 0)), view_->viewport()->size());
+    popup.move(PlaceBeside(popup.size(), view_->SelectedCellOnScreen(), area));
     candidatePopup_ = &popup;
     popup.exec();
     candidatePopup_ = nullptr;

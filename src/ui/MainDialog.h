@@ -80,6 +80,11 @@ private:
     // The side panels from the board, and the page that fits what just happened.
     void RefreshPanels();
     void StoreLog();
+    // Selects a cell of the board (a beep outside it) and brings the view the keyboard focus.
+    bool SelectCell(int column, int row);
+    // Clicks in the view; column and row are -1 outside the board.
+    void LeftClick(int column, int row);
+    void RightClick(int column, int row);
     void OpenCandidatePopup();
     // False when a kept session was found damaged; it is replaced at the next close.
     bool RestoreLastSession();

@@ -47,7 +47,6 @@ private slots:
     void sidePanelsFollowTheBoard();
     void screenReadersSeeMenuStatesAndStatusTexts();
     void fontsResolveToRealFaces();
-    void screenshot();
 };
 
 namespace {
@@ -403,18 +402,6 @@ void MainDialogTest::fontsResolveToRealFaces() {
         QVERIFY2(info.family().contains("Liberation") || info.family() == family,
                  qPrintable(info.family()));
     }
-}
-
-void MainDialogTest::screenshot() {
-    HeadlessPlatform platform;
-    SettingsStore store(platform);
-    MainDialog window(platform, store);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    TypeIn(window, "5\t3\t\t7");
-    window.action(CommandId::SolveBoard)->trigger();
-    const QString file = QString::fromLocal8Bit(qgetenv("RARUDUZ_HOME")) + "/raruduz-window.png";
-    QVERIFY(window.grab().save(file));
 }
 
 QTEST_MAIN(MainDialogTest)
