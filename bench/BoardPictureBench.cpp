@@ -4,43 +4,16 @@
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "engine/SudokuBoard.h"
+#include "MarkedBoard.h"
 #include "platform/HeadlessPlatform.h"
 #include "shell/BoardPicture.h"
 
 namespace {
-// Every fourth cell of a valid 16 x 16 grid is a clue; the others are empty with every
-// candidate, so each shows sixteen marks.
-std::unique_ptr<SudokuBoard> MarkedBoard(HeadlessPlatform& platform) {
-    auto board = std::make_unique<SudokuBoard>(platform);
-    board->Initialise(16, 0, "", "", nullptr, 0, 0);
-    for (int row = 0; row < 16; ++row)
-        for (int column = 0; column < 16; ++column) {
-            BoardCell& cell = board->Cell(column, row);
-            if ((column + row) % 4 == 0)
-                cell = {(4 * (row % 4) + row / 4 + column) % 16 + 1, Clue, 0, 0};
-            else
-                cell = {-1, Empty, fullMask(16), 16};
-        }
-    return board;
-}
-
 void BuildPicture(benchmark::State& state, bool withHint) {
     HeadlessPlatform platform;
     const auto board = MarkedBoard(platform);
     const ViewSettings settings;
-    HintMarks hint;
-    hint.frames = {{{1, 1}, kHintFrameColour}};
-    hint.eliminationColumns = {0, 2, 3};
-    hint.eliminationRows = {0, 2};
-    for (int row = 0; row < 16; ++row)
-        for (int column = 0; column < 16; ++column)
-            if (withHint && board->Cell(column, row).IsEmpty()) {
-                board->Cell(column, row).candidates &= ~bitOf(16);
-                hint.removed[CellIndex(column, row)] = bitOf(16);
-            }
+    const HintMarks hint = withHint ? StrikeEveryCell(*board) : HintMarks{};
     BoardViewState view;
     view.entryMode = SolveMode;
     view.hint = &hint;
