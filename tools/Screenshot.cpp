@@ -1,9 +1,10 @@
 // Renders the workbench window offscreen, a 9 x 9 board in solve mode with its first hint shown
-// (a hidden pair), and saves it as a PNG: the README's screenshot. Settings stay in memory, so
-// the user's are never touched.
+// (a hidden pair), and saves it as a PNG: the README's screenshot. Settings stay in memory and
+// the program folder is a temporary one, so the user's are never touched.
 // Usage: raruduz_screenshot OUTPUT.png
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "files/BoardImport.h"
@@ -23,7 +24,9 @@ int main(int argc, char* argv[]) {
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    const QTemporaryDir folder;
     HeadlessPlatform platform;
+    platform.programFolder = folder.path().toStdString();
     SettingsStore store(platform);
     MainDialog window(platform, store);
     BoardData record;
