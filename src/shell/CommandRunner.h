@@ -2,11 +2,13 @@
 // Runs the main window's commands on the document. A command reports what it did instead of
 // touching widgets; the window then writes the status line and redraws.
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "engine/RunControl.h"
 
+#include "shell/BoardOptions.h"
 #include "shell/CommandResult.h"
 #include "shell/CommandTable.h"
 #include "shell/RaruduzDoc.h"
@@ -14,7 +16,16 @@
 class Platform;
 class SettingsStore;
 
-// The windows a command opens itself.
+// A window that follows a run of unknown length: the attempts made so far, and a Cancel that
+// sets the run's stop request. It closes when destroyed.
+class RunProgress {
+public:
+    virtual ~RunProgress() = default;
+    virtual void ShowAttempt(int attempt) = 0;
+};
+
+// The windows a command opens itself. Those with a body answer as a cancelled window would, for
+// callers with no window to show.
 class CommandDialogs {
 public:
     virtual ~CommandDialogs() = default;
@@ -22,9 +33,19 @@ public:
     // the entry preselected; nothing when cancelled.
     virtual std::optional<int> ChooseSolvingTechnique(int preselected) = 0;
     virtual void ShowAbout() = 0;
+    // The options dialog on a copy of the options; the edited copy when confirmed.
+    virtual std::optional<BoardOptions> EditBoardOptions(const BoardOptions&) {
+        return std::nullopt;
+    }
+    // The "Special Board Generation" dialog for boards of side size; the record of the board the
+    // user imported from it, if any.
+    virtual std::optional<BoardData> RunSpecialGeneration(int) { return std::nullopt; }
+    // Shown while a graded generation runs; its Cancel stops the run.
+    virtual std::unique_ptr<RunProgress> WatchGeneration(RunControl&) { return nullptr; }
 };
 
 inline constexpr char kNotYetAvailableStatus[] = "Not Available Yet in this Version ...";
+inline constexpr char kGenerationCancelledStatus[] = "Board Generation Cancelled ...";
 
 class CommandRunner {
 public:
@@ -52,6 +73,8 @@ private:
     void MarkHint();
     CommandResult JumpToTechnique();
     CommandResult Generate(int level, int style);
+    CommandResult GenerateSpecial();
+    CommandResult EditOptions();
     CommandResult SnapshotAndRedraw();
 
     CRaruduzDoc& doc_;

@@ -23,6 +23,13 @@ void CRaruduzDoc::ResetHistory() {
     ResetStatistics(board_.statistics);
 }
 
+void CRaruduzDoc::TakeBoard(const BoardData& record) {
+    board_.Initialise(record.size, record.level, record.name, record.description, &record, 0, 0);
+    board_.PrepareShowMistakes();
+    board_.RecomputeCandidates();
+    ResetHistory();
+}
+
 bool CRaruduzDoc::Show(const std::string* snapshot) {
     if (!snapshot) return false;
     RestoreBoardSnapshot(board_, *snapshot);

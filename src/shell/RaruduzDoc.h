@@ -33,6 +33,10 @@ public:
     // After a board was taken from elsewhere (generation, load, import): the board becomes the
     // only state, in solve mode, with fresh statistics and no hint.
     void ResetHistory();
+    // The one way a board from a source record (a file, an import, special generation) becomes
+    // the document's board: its cells and attributes, mistake checking prepared, candidates
+    // recomputed, then the history reset to it.
+    void TakeBoard(const BoardData& record);
     void TakeSnapshot();
     // Each clears hint-shown; false when there was nothing to move.
     bool Undo();

@@ -5,6 +5,14 @@
 #include <array>
 
 #include "engine/BoardLevel.h"
+#include "techniques/TechniqueCatalogue.h"
+
+// Item of "Technique Included: " for a technique: its catalogue name, but for the naked single,
+// which this list has always named in another order.
+constexpr const char* SpecialTechniqueText(int techniqueId) {
+    return techniqueId == NakedSingle ? "Naked Single in a Row, a Box or a Column"
+                                      : kTechniques[techniqueId].name;
+}
 
 // The choices of "Number of Generation Attempts: ", as listed; the number shown is the limit.
 inline constexpr std::array<const char*, 26> kSpecialAttemptTexts = {

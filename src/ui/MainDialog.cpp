@@ -20,10 +20,13 @@
 #include "platform/SettingsNames.h"
 #include "shell/LastSession.h"
 #include "shell/SidePanels.h"
+#include "ui/BoardOptionsDialog.h"
 #include "ui/CRaruduzView.h"
 #include "ui/CandidatePopup.h"
+#include "ui/GenerationProgressDialog.h"
 #include "ui/GetSolvingTechniqueDialog.h"
 #include "ui/SidePanelPages.h"
+#include "ui/SpecialGenerationDialog.h"
 
 namespace {
 constexpr QSize kDefaultSize(1000, 620);
@@ -330,6 +333,27 @@ std::optional<int> MainDialog::ChooseSolvingTechnique(int preselected) {
 
 void MainDialog::ShowAbout() {
     QMessageBox::about(this, "About Raruduz", kAboutText);
+}
+
+std::optional<BoardOptions> MainDialog::EditBoardOptions(const BoardOptions& options) {
+    BoardOptionsDialog dialog(platform_, options, this);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.options();
+}
+
+std::optional<BoardData> MainDialog::RunSpecialGeneration(int size) {
+    SpecialGenerationDialog dialog(
+        platform_, store_, size, [this](const BoardData& record) { ExportRecord(record); }, this);
+    if (!dialog.prepared() || dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.record();
+}
+
+std::unique_ptr<RunProgress> MainDialog::WatchGeneration(RunControl& control) {
+    return std::make_unique<GenerationProgressDialog>(control, this);
+}
+
+void MainDialog::ExportRecord(const BoardData&) {
+    platform_.ShowMessage(kNotYetAvailableStatus);
 }
 
 WindowPlacement MainDialog::CurrentPlacement() const {

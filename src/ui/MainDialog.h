@@ -69,6 +69,11 @@ protected:
 private:
     std::optional<int> ChooseSolvingTechnique(int preselected) override;
     void ShowAbout() override;
+    std::optional<BoardOptions> EditBoardOptions(const BoardOptions& options) override;
+    std::optional<BoardData> RunSpecialGeneration(int size) override;
+    std::unique_ptr<RunProgress> WatchGeneration(RunControl& control) override;
+    // Where a board that is not the document's (a special generation result) is exported.
+    void ExportRecord(const BoardData& record);
 
     void BuildMenus();
     QWidget* BuildSideColumn();
