@@ -86,6 +86,8 @@ BoardOptionsDialog::BoardOptionsDialog(Platform& platform, const BoardOptions& o
     : QDialog(parent), platform_(platform), carried_(options) {
     setWindowTitle("Raruduz Options");
     tabs_ = new QTabWidget;
+    // Every tab title in view: the dialog grows to hold them.
+    tabs_->setUsesScrollButtons(false);
     tabs_->addTab(BuildColoursPage(), "Board Colours");
     tabs_->addTab(BuildMarksPage(), "Pencils Marks");
     tabs_->addTab(BuildSetupPage(), "Board Setup");

@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -236,6 +236,7 @@ void SpecialGenerationDialog::ShowRows() {
             QString::number(row.index), QString::number(row.attempt), QString::number(row.clueNbr),
             QString::number(row.occurrence), row.levelText, QString::number(row.score),
             QString::fromStdString(row.board)});
+        item->setFont(kBoardColumn, QFontDatabase::systemFont(QFontDatabase::FixedFont));
         results->addTopLevelItem(item);
         if (!selected.isEmpty() && item->text(0) == selected) reselect = item;
     }
