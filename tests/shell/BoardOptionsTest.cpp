@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ShellFixture.h"
-#include "platform/SettingsNames.h"
+#include <tuple>
 
 TEST(BoardOptions, ResetGivesTheDefaultsWithAlternateBlocksWhiteCluesAndGuessing) {
     BoardOptions options;
@@ -36,27 +35,4 @@ TEST(BoardOptions, ResetGivesTheDefaultsWithAlternateBlocksWhiteCluesAndGuessing
     };
     EXPECT_EQ(fields(reset.settings), fields(expected));
     EXPECT_EQ(reset.allowBruteForceTech, 1);
-}
-
-TEST(BoardOptions, ConfirmedOptionsReachDocumentBoardAndStoreButNotTheMenuValues) {
-    ShellFixture f;
-    f.runner.Run(CommandId::Zoom, 200);
-    EXPECT_EQ(f.Status(f.runner.Run(CommandId::BoardOptions)), "-");
-    EXPECT_EQ(f.dialogs.shownOptions->settings.zoomRatio, 200);
-    EXPECT_TRUE(f.platform.settings.Values().empty());
-
-    BoardOptions edited = *f.dialogs.shownOptions;
-    edited.settings.givensColour = 0x0A0B0C;
-    edited.settings.zoomRatio = 50;  // not the dialog's to change
-    edited.allowBruteForceTech = 0;
-    f.dialogs.editedOptions = edited;
-    EXPECT_TRUE(f.runner.Run(CommandId::BoardOptions).redraw);
-    EXPECT_EQ(f.doc.settings.givensColour, 0x0A0B0Cu);
-    EXPECT_EQ(f.doc.settings.zoomRatio, 200);
-    EXPECT_EQ(f.board.allowBruteForceTech, 0);
-    std::int32_t zoom = 0;
-    ASSERT_TRUE(f.store.ReadNumber("ZoomRatio", zoom));
-    EXPECT_EQ(zoom, 200);
-    // The permission is the board's; it is stored when the board goes.
-    EXPECT_EQ(f.platform.settings.Values().count(kAllowBruteForceTech), 0u);
 }

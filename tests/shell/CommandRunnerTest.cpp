@@ -6,7 +6,6 @@
 
 #include "ShellFixture.h"
 #include "engine/BoardLevel.h"
-#include "generation/SpecialGeneration.h"
 #include "platform/SettingsNames.h"
 #include "shell/BoardSnapshot.h"
 
@@ -91,52 +90,6 @@ TEST(CommandRunner, GenerationByLevelRefusesLargeBoardsAndRemembersTheChoice) {
     EXPECT_EQ(f.doc.history().UndoCount(), 1u);
     EXPECT_EQ(f.runner.MenuText(*FindCommand(CommandId::DefaultGeneration)),
               "Default Generation: Very Easy Symetrical Board");
-}
-
-TEST(CommandRunner, ACancelledGenerationKeepsTheBoardAndStillRemembersTheChoice) {
-    ShellFixture f;
-    SolveModePuzzle(f);
-    f.runner.Run(CommandId::Hint);
-    const std::string before = TakeBoardSnapshot(f.board);
-    const std::size_t snapshots = f.doc.history().UndoCount();
-    f.platform.fixedCalendarSeconds = 7;
-    f.dialogs.cancelAtAttempt = 2;
-    // Fiendish boards are rare enough that two attempts never find one here.
-    const CommandResult result = f.runner.Run(CommandId::GenerateBoard, 61);
-    EXPECT_EQ(f.Status(result), "Board Generation Cancelled ...");
-    EXPECT_FALSE(result.historyReset);
-    EXPECT_EQ(f.dialogs.attemptsShown, (std::vector<int>{1, 2}));
-    EXPECT_EQ(TakeBoardSnapshot(f.board), before);
-    EXPECT_EQ(f.doc.history().UndoCount(), snapshots);
-    EXPECT_TRUE(f.doc.view.hintShown);
-    EXPECT_EQ(f.platform.busyDepth, 0);
-    EXPECT_GE(f.platform.pumpNbr, 2);
-    EXPECT_EQ(f.runner.MenuText(*FindCommand(CommandId::DefaultGeneration)),
-              "Default Generation: Fiendish Symetrical Board");
-}
-
-TEST(CommandRunner, SpecialGenerationTakesTheImportedBoardWithAFreshHistory) {
-    ShellFixture f;
-    f.TypeClues("12");
-    const std::string before = TakeBoardSnapshot(f.board);
-    EXPECT_EQ(f.Status(f.runner.Run(CommandId::SpecialGeneration)), "...");
-    EXPECT_EQ(f.dialogs.specialSize, 9);
-    EXPECT_EQ(TakeBoardSnapshot(f.board), before);
-
-    BoardData record;
-    ASSERT_EQ(ReadSpecialResultBoard(kClassicPuzzle, 9, record), 1);
-    f.dialogs.specialRecord = record;
-    const CommandResult result = f.runner.Run(CommandId::SpecialGeneration);
-    EXPECT_EQ(f.Status(result), "Special Board Generated Successfully ...");
-    EXPECT_TRUE(result.historyReset);
-    EXPECT_EQ(f.board.name, "Default");
-    EXPECT_EQ(f.board.clueNbr, record.clueNbr);
-    EXPECT_EQ(GridText(9, f.board.cells), GridText(9, record.cells));
-    // Mistake checking was prepared: the solution is known.
-    EXPECT_EQ(f.board.solutionKnown, 1);
-    EXPECT_EQ(f.doc.history().UndoCount(), 1u);
-    EXPECT_FALSE(f.doc.history().CanRedo());
-    EXPECT_EQ(f.doc.view.entryMode, SolveMode);
 }
 
 TEST(CommandRunner, HintResetAndJump) {

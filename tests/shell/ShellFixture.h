@@ -16,37 +16,10 @@ public:
         return chosen;
     }
     void ShowAbout() override { ++aboutShown; }
-    std::optional<BoardOptions> EditBoardOptions(const BoardOptions& options) override {
-        shownOptions = options;
-        return editedOptions;
-    }
-    std::optional<BoardData> RunSpecialGeneration(int size) override {
-        specialSize = size;
-        return specialRecord;
-    }
-    // Follows the run and presses Cancel when it reaches cancelAtAttempt.
-    std::unique_ptr<RunProgress> WatchGeneration(RunControl& control) override {
-        struct Watch : RunProgress {
-            Watch(ScriptedDialogs& owner, RunControl& control) : owner(owner), control(control) {}
-            void ShowAttempt(int attempt) override {
-                owner.attemptsShown.push_back(attempt);
-                if (attempt == owner.cancelAtAttempt) control.stopRequested = true;
-            }
-            ScriptedDialogs& owner;
-            RunControl& control;
-        };
-        return std::make_unique<Watch>(*this, control);
-    }
 
     std::optional<int> chosen;
     std::vector<int> preselections;
     int aboutShown = 0;
-    std::optional<BoardOptions> shownOptions;
-    std::optional<BoardOptions> editedOptions;
-    int specialSize = 0;
-    std::optional<BoardData> specialRecord;
-    int cancelAtAttempt = 0;
-    std::vector<int> attemptsShown;
 };
 
 struct ShellFixture {

@@ -44,18 +44,13 @@ void SpecialGenerationDialogTest::opensWithItsListsAndButtons() {
     QCOMPARE(dialog.windowTitle(), QString("Special Board Generation"));
     QCOMPARE(dialog.technique->count(), 36);
     QCOMPARE(dialog.technique->itemText(6), QString("Naked Single in a Row, a Box or a Column"));
-    QCOMPARE(dialog.technique->itemText(35), QString("Brute Force Guess"));
     QCOMPARE(dialog.boardsWanted->count(), 999);
     QCOMPARE(dialog.attempts->itemText(0), QString("   1000"));
     QCOMPARE(dialog.attempts->itemText(25), QString("1000000"));
     QCOMPARE(dialog.minimumLevel->itemText(0), QString("Unspecified"));
     QCOMPARE(dialog.maximumLevel->itemText(6), QString("Fiendish"));
-    QCOMPARE(dialog.minimumOccurrence->count(), 20);
     QCOMPARE(dialog.sortKey->itemText(1), QString("Technique Occurence"));
-    QCOMPARE(dialog.sortType->itemText(1), QString("Descending Sort"));
     QCOMPARE(dialog.results->headerItem()->text(1), QString(" Attempt Ndx "));
-    QCOMPARE(dialog.results->headerItem()->text(6), QString(" Board "));
-    QCOMPARE(dialog.stop->text(), QString("Sto&p"));
     QVERIFY(dialog.start->isEnabled() && dialog.exit->isEnabled());
     QVERIFY(!dialog.stop->isEnabled());
     QVERIFY(!dialog.importBoard->isEnabled() && !dialog.exportBoard->isEnabled());
@@ -63,8 +58,6 @@ void SpecialGenerationDialogTest::opensWithItsListsAndButtons() {
     QVERIFY(dialog.importFirst->isVisible());
     dialog.boardsWanted->setCurrentIndex(1);
     QVERIFY(!dialog.importFirst->isVisible());
-    dialog.boardsWanted->setCurrentIndex(0);
-    QVERIFY(dialog.importFirst->isVisible());
 }
 
 void SpecialGenerationDialogTest::searchesStopsSortsAndHandsRowsOn() {
@@ -159,6 +152,7 @@ void SpecialGenerationDialogTest::importsIntoTheWindowOrClosesMidSearch() {
     QCOMPARE(window.document().history().UndoCount(), std::size_t(1));
     QVERIFY(!window.undoButton()->isEnabled());
     QCOMPARE(window.document().view.entryMode, static_cast<std::int32_t>(SolveMode));
+    QCOMPARE(board.solutionKnown, 1);  // mistake checking prepared
     QCOMPARE(platform.messages.size(), std::size_t(0));
 }
 
