@@ -107,6 +107,10 @@ void SpecialGenerationDialogTest::searchesStopsSortsAndHandsRowsOn() {
     QCOMPARE(exported[0].clueNbr, dialog.results->currentItem()->text(2).toInt());
     QCOMPARE(exported[0].name, std::string("Default"));
     QVERIFY(dialog.isVisible());
+    // A click below the rows chooses none.
+    QWidget* rows = dialog.results->viewport();
+    QTest::mouseClick(rows, Qt::LeftButton, {}, QPoint(rows->width() / 2, rows->height() - 5));
+    QVERIFY(!dialog.importBoard->isEnabled() && !dialog.exportBoard->isEnabled());
 
     // Stopped before its first attempt is through: nothing found.
     platform.onPump = [&] { dialog.stop->click(); };
