@@ -35,7 +35,7 @@ namespace {
 QCheckBox* Flag(const QDialog& dialog, const char* name) {
     return dialog.findChild<QCheckBox*>(name);
 }
-ColourButton* Colour(const QDialog& dialog, const char* name) {
+ColourButton* ColourOf(const QDialog& dialog, const char* name) {
     return dialog.findChild<ColourButton*>(name);
 }
 QRadioButton* Radio(const QDialog& dialog, const QString& text) {
@@ -68,7 +68,7 @@ void BoardOptionsDialogTest::pagesLabelsAndInitialValues() {
              QString("&Allow Brute-Force Guess Technique "));
     QVERIFY(!Flag(dialog, "AllowBruteForceTech")->isChecked());
     QVERIFY(Flag(dialog, "ShowPencilMarksSetMode")->isChecked());
-    QCOMPARE(Colour(dialog, "MarkAltColour")->colour(), 0x010203u);
+    QCOMPARE(ColourOf(dialog, "MarkAltColour")->colour(), 0x010203u);
     QCOMPARE(dialog.resetButton()->text(), QString("&Reset to Default Options"));
 
     // Only the chosen location kind's list is live, at the number; the others read "None".
@@ -91,7 +91,7 @@ void BoardOptionsDialogTest::colourButtonsAndReset() {
     options.settings.zoomRatio = 300;
     options.settings.cluesColour = 0x000001;
     BoardOptionsDialog dialog(platform, options);
-    ColourButton* clues = Colour(dialog, "CluesColour");
+    ColourButton* clues = ColourOf(dialog, "CluesColour");
     QCOMPARE(clues->menu()->actions().front()->text(), QString("Automatic"));
     QCOMPARE(clues->moreColoursAction()->text(), QString("More Colours..."));
 
@@ -107,7 +107,7 @@ void BoardOptionsDialogTest::colourButtonsAndReset() {
     clues->swatches().back()->click();  // white
     QCOMPARE(dialog.options().settings.cluesColour, 0xFFFFFFu);
 
-    Colour(dialog, "BlockColour")->swatches().front()->click();  // black
+    ColourOf(dialog, "BlockColour")->swatches().front()->click();  // black
     Flag(dialog, "AllowBruteForceTech")->setChecked(false);
     dialog.resetButton()->click();
     const BoardOptions reset = dialog.options();
@@ -183,7 +183,7 @@ void BoardOptionsDialogTest::okStoresAllValuesAndCancelNothing() {
     answer([](BoardOptionsDialog& dialog) {
         Flag(dialog, "ShowMistakes")->setChecked(false);
         Flag(dialog, "AllowBruteForceTech")->setChecked(false);
-        Colour(dialog, "HighLightColour")->swatches().front()->click();
+        ColourOf(dialog, "HighLightColour")->swatches().front()->click();
         Radio(dialog, "Random Word Assignment on Switch to Wordoku")->click();
         dialog.accept();
     });
