@@ -10,6 +10,7 @@
 #include "shell/CommandResult.h"
 #include "shell/CommandTable.h"
 #include "shell/RaruduzDoc.h"
+#include "shell/WordokuMode.h"
 
 class Platform;
 class SettingsStore;
@@ -22,6 +23,10 @@ public:
     // the entry preselected; nothing when cancelled.
     virtual std::optional<int> ChooseSolvingTechnique(int preselected) = 0;
     virtual void ShowAbout() = 0;
+    // The letters the user assigns in the "Assign Wordoku Letters" dialog, which starts from the
+    // board's and the options'; nothing when cancelled.
+    virtual std::optional<WordokuAssignment> AssignWordokuLetters(
+        const SudokuBoard& board, const WordokuOptions& options) = 0;
 };
 
 inline constexpr char kNotYetAvailableStatus[] = "Not Available Yet in this Version ...";
@@ -40,6 +45,8 @@ public:
     bool Solving() const { return doc_.board().bruteForceRunning != 0; }
     // Ends a running exhaustive solve at its next check (closing the window does it too).
     void RequestStop() { solveControl_.stopRequested = true; }
+    // The mode label's information box, shown in Wordoku display only.
+    void ShowWordokuInformation();
 
 private:
     CommandResult Execute(const CommandRow& row);
@@ -52,6 +59,8 @@ private:
     void MarkHint();
     CommandResult JumpToTechnique();
     CommandResult Generate(int level, int style);
+    // Asks the user for a board's letters and keeps what they confirm.
+    UserLettersRequest AskUserLetters();
     CommandResult SnapshotAndRedraw();
 
     CRaruduzDoc& doc_;

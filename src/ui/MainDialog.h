@@ -48,6 +48,7 @@ public:
     // The candidate popup while it is open, for tests.
     CandidatePopup* candidatePopup() const { return candidatePopup_; }
     QPushButton* entryButton(int value) const { return entryButtons_[value - 1]; }
+    QPushButton* modeLabel() const { return modeLabel_; }
     QPushButton* hintButton() const { return hintButton_; }
     QPushButton* undoButton() const { return undoButton_; }
     QPushButton* redoButton() const { return redoButton_; }
@@ -69,6 +70,8 @@ protected:
 private:
     std::optional<int> ChooseSolvingTechnique(int preselected) override;
     void ShowAbout() override;
+    std::optional<WordokuAssignment> AssignWordokuLetters(const SudokuBoard& board,
+                                                          const WordokuOptions& options) override;
 
     void BuildMenus();
     QWidget* BuildSideColumn();
