@@ -117,7 +117,6 @@ TEST(AssignWordokuLettersModel, StartsFromTheBoardOrTheOptions) {
     board->wordokuLocationNbr = 7;
     board->wordokuString = "pilot";
     AssignWordokuLettersModel kept(*board, options, platform);
-    EXPECT_EQ(kept.kind(), ColumnLocation);
     EXPECT_EQ(kept.number(), 7);
     EXPECT_EQ(kept.letters(), "PILOT");
 

@@ -36,11 +36,8 @@ TEST(WordokuMode, SwitchingBackAndForthAndUndoRedoKeepTheLetters) {
     EXPECT_EQ(StoredViewMode(f), 1);
     EXPECT_TRUE(IsChecked(*FindCommand(CommandId::WordokuMode, 1), f.runner.Context()));
     const std::string letters = f.board.wordokuStringCopy;
-    const std::string string = f.board.wordokuString;
     const int kind = f.board.wordokuLocationKind, number = f.board.wordokuLocationNbr;
     EXPECT_TRUE(IsLetterString(letters, 9));
-    EXPECT_TRUE(kind >= RowLocation && kind <= BlockLocation);
-    EXPECT_TRUE(number >= 1 && number <= 9);
     EXPECT_EQ(DisplayLetters(f.doc), letters);
 
     f.runner.Run(CommandId::SudokuMode);
@@ -50,7 +47,6 @@ TEST(WordokuMode, SwitchingBackAndForthAndUndoRedoKeepTheLetters) {
     EXPECT_EQ(DisplayLetters(f.doc), "");
     f.runner.Run(CommandId::WordokuMode, 1);
     EXPECT_EQ(f.board.wordokuStringCopy, letters);
-    EXPECT_EQ(f.board.wordokuString, string);
     EXPECT_EQ(f.board.wordokuLocationKind, kind);
     EXPECT_EQ(f.board.wordokuLocationNbr, number);
 
@@ -114,11 +110,9 @@ TEST(WordokuMode, TypedLettersEntryButtonsAndClueLettersGoThroughTheLetters) {
 TEST(WordokuMode, ABoardWithoutCluesTakesNoEntryInLetters) {
     ShellFixture f;
     f.runner.Run(CommandId::WordokuMode, 1);
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    for (bool typed : {true, false}) {
         f.platform.messages.clear();
-        const CommandResult result = attempt == 0   ? f.input.TypeCharacter('A')
-                                     : attempt == 1 ? f.input.TypeCharacter('5')
-                                                    : f.input.EnterValue(3);
+        const CommandResult result = typed ? f.input.TypeCharacter('5') : f.input.EnterValue(3);
         EXPECT_EQ(f.Status(result), "Board Data Entry Not Availeble ...");
         EXPECT_EQ(f.platform.messages,
                   std::vector<std::string>{
