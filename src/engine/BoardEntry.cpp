@@ -1,22 +1,11 @@
 // SetValue: the one entry point through which the view places a value.
 
-#include <algorithm>
 #include <cstdio>
 
 #include "engine/SudokuBoard.h"
+#include "engine/WordokuLetters.h"
 
 namespace {
-// The value a Wordoku letter stands for: its last position (1-based) in the letter string in value
-// order, or 0 when the letter is not there.
-int WordokuValue(const SudokuBoard& board, int letterPlace) {
-    const char letter = static_cast<char>((letterPlace & 0xFF) + 64);
-    int value = 0;
-    const int limit = std::min<int>(board.size, static_cast<int>(board.wordokuStringCopy.size()));
-    for (int i = 0; i < limit; ++i)
-        if (board.wordokuStringCopy[i] == letter) value = i + 1;
-    return value;
-}
-
 // The value an entry is judged against: the solution grid's, or, where the techniques left that
 // grid empty, the proven unique solution's.
 int ExpectedValue(const SudokuBoard& board, int x, int y) {
@@ -51,7 +40,7 @@ int SudokuBoard::SetValue(int mode, int x, int y, int v) {
             cell.type = Clue;
         }
     } else if (mode == SolveMode) {
-        const int w = isWordoku ? WordokuValue(*this, v) : v;
+        const int w = isWordoku ? WordokuLetterValue(*this, v) : v;
         if (w < 1 || w > size) {
             platform_->ShowMessage("Invalid Entry !!!");
             return 0;

@@ -1,14 +1,15 @@
 #include "engine/WordokuLetters.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int kAlphabetSize = 26;
 
 bool IsLetter(char c) {
     return c >= 'A' && c <= 'Z';
 }
+}  // namespace
 
-// The solution's value of a cell, or -1 when the board does not know it. Where the human-like
-// solve stopped short, the proven unique solution still knows the value.
 int KnownSolutionValue(const SudokuBoard& board, int x, int y) {
     const auto inRange = [&board](int v) { return v >= 1 && v <= board.size; };
     const int v = board.solution[CellIndex(x, y)].value;
@@ -16,7 +17,15 @@ int KnownSolutionValue(const SudokuBoard& board, int x, int y) {
     const int unique = board.uniqueSolution[CellIndex(x, y)].value;
     return board.uniqueSolutionKnown && inRange(unique) ? unique : -1;
 }
-}  // namespace
+
+int WordokuLetterValue(const BoardData& board, int code) {
+    const char letter = static_cast<char>((code & 0xFF) + 64);
+    int value = 0;
+    const int limit = std::min<int>(board.size, static_cast<int>(board.wordokuStringCopy.size()));
+    for (int i = 0; i < limit; ++i)
+        if (board.wordokuStringCopy[i] == letter) value = i + 1;
+    return value;
+}
 
 std::uint32_t WordokuSeed(Platform& platform) {
     return static_cast<std::uint32_t>(platform.CalendarSeconds()) * 2654435761u ^

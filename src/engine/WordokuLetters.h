@@ -41,6 +41,15 @@ std::string UpperCaseLetters(std::string_view text);
 // True when text is exactly n letters A-Z, no two the same.
 bool IsLetterString(std::string_view text, int n);
 
+// The solution's value of cell (x, y), or -1 when the board does not know it. Where the human-like
+// solve left the solution grid empty, the proven unique solution still knows the value.
+int KnownSolutionValue(const SudokuBoard& board, int x, int y);
+
+// The value a typed letter stands for: code is its place in the alphabet (A = 1), of which the low
+// 8 bits count; the value is the letter's last position (1-based) in the letter string in value
+// order, 0 when the letter is not there.
+int WordokuLetterValue(const BoardData& board, int code);
+
 // N different letters drawn at random, value k getting the k-th letter drawn, into both strings;
 // the assignment type becomes RandomLetters.
 void AssignRandomLetters(BoardData& board, WordokuRandom& random);

@@ -45,10 +45,17 @@ int WordokuSetup(SudokuBoard& board, const WordokuOptions& options, std::string_
         const int type = board.size == 9 ? options.assignmentType : RandomLetters;
         if (type == RandomWord)
             result = AssignRandomWord(board, options.wordListPath, random);
-        else if (type == UserLetters && board.isWordoku && askUser)
-            askUser(board);
-        else if (type != UserLetters)
+        else if (type == RandomLetters)
             AssignRandomLetters(board, random);
+        else if (!board.isWordoku) {
+            // The user is asked on the switch to Wordoku display: until then there is nothing
+            // to show, and letters drawn now would be kept instead of the user's.
+            board.wordokuString.clear();
+            board.wordokuStringCopy.clear();
+            board.letterTable = kNoLetters;
+            return result;
+        } else if (askUser)
+            askUser(board);
     }
     SetLetterString(board, board.wordokuStringCopy, random);
     return result;

@@ -26,7 +26,9 @@ using UserLettersRequest = std::function<void(SudokuBoard& board)>;
 // of the three, and a number outside 1..N a random one; both are stored in the board.
 // The letters: the board's own are kept when string and copy are both set and not "None";
 // otherwise they are assigned by the options' type (always random letters on a 16 x 16 board).
-// Finally the letter table is filled (SetLetterString). Returns 0 after showing "Unable to Read
+// The user's letters are asked for only in Wordoku display; elsewhere the board stays without
+// letters (and its table shows "."), so that the switch to Wordoku display asks. Otherwise the
+// letter table is filled (SetLetterString). Returns 0 after showing "Unable to Read
 // Words File ..." when the words file cannot be read (the board's letters stay), else 1.
 int WordokuSetup(SudokuBoard& board, const WordokuOptions& options, std::string_view string,
                  std::string_view copy, int override, WordokuRandom& random,

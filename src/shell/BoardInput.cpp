@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "engine/WordokuLetters.h"
 #include "platform/Platform.h"
+#include "shell/SidePanels.h"
 
 namespace {
 constexpr char kWordokuEntryMessage[] =
@@ -56,15 +58,19 @@ void BoardInput::MoveSelection(SelectionKey key) {
     }
 }
 
+bool BoardInput::RefuseWordokuEntry(CommandResult& result) {
+    if (doc_.settings.viewMode != 1 || doc_.board().clueNbr != 0) return false;
+    platform_.ShowMessage(kWordokuEntryMessage);
+    result = CommandResult();
+    result.status = "Board Data Entry Not Availeble ...";
+    return true;
+}
+
 CommandResult BoardInput::TypeCharacter(char c) {
     if (Solving() || c == '\t' || c == '.') return Refused();
     const bool wordoku = doc_.settings.viewMode == 1;
-    if (wordoku && doc_.board().clueNbr == 0) {
-        platform_.ShowMessage(kWordokuEntryMessage);
-        CommandResult result;
-        result.status = "Board Data Entry Not Availeble ...";
-        return result;
-    }
+    CommandResult refusal;
+    if (RefuseWordokuEntry(refusal)) return refusal;
     int code = 0;
     if (c >= '0' && c <= '9')
         code = c - '0';
@@ -82,8 +88,10 @@ CommandResult BoardInput::TypeCharacter(char c) {
 }
 
 CommandResult BoardInput::EnterValue(int value) {
-    const std::string& letters = doc_.board().wordokuStringCopy;
-    if (doc_.settings.viewMode == 1 && value >= 1 && value <= static_cast<int>(letters.size()))
+    CommandResult refusal;
+    if (RefuseWordokuEntry(refusal)) return refusal;
+    const std::string_view letters = DisplayLetters(doc_);
+    if (value >= 1 && value <= static_cast<int>(letters.size()))
         return EnterCode(letters[value - 1] - 'A' + 1);
     return EnterCode(value);
 }
@@ -99,8 +107,11 @@ bool BoardInput::MayOpenCandidatePopup() {
 CommandResult BoardInput::EnterCode(int code) {
     if (Solving()) return Refused();
     SudokuBoard& board = doc_.board();
+    // The engine resolves letters in solve mode only; a clue typed as a letter is resolved here.
+    const bool letterClue = doc_.settings.viewMode == 1 && doc_.view.entryMode == SetMode;
+    const int value = letterClue ? WordokuLetterValue(board, code) : code;
     const bool accepted =
-        board.SetValue(doc_.view.entryMode, doc_.view.selectedX, doc_.view.selectedY, code) == 1;
+        board.SetValue(doc_.view.entryMode, doc_.view.selectedX, doc_.view.selectedY, value) == 1;
     CommandResult result = Redrawn();
     char text[64];
     if (!accepted) {

@@ -22,7 +22,8 @@ public:
     // A typed character: a digit or a letter standing for a value.
     CommandResult TypeCharacter(char c);
     // Entry button k, or button k of the candidate popup: value k (in Wordoku display, the code
-    // of the letter that stands for it).
+    // of the letter that stands for it). In Wordoku display a board without clues takes no entry
+    // of any kind: it is typed in digits.
     CommandResult EnterValue(int value);
     CommandResult DeleteSelected();
     // The candidate popup opens on an empty cell that is not a clue; anywhere else it beeps.
@@ -31,7 +32,10 @@ public:
     CommandResult ToggleCandidate(int value);
 
 private:
+    // In Wordoku display, a code is a letter's place in the alphabet.
     CommandResult EnterCode(int code);
+    // Shows why a board without clues takes no entry in Wordoku display; true when it did.
+    bool RefuseWordokuEntry(CommandResult& result);
     bool Solving() const { return doc_.board().bruteForceRunning != 0; }
 
     CRaruduzDoc& doc_;

@@ -12,6 +12,7 @@
 #include "shell/CommandResult.h"
 #include "shell/CommandTable.h"
 #include "shell/RaruduzDoc.h"
+#include "shell/WordokuMode.h"
 
 class Platform;
 class SettingsStore;
@@ -42,6 +43,10 @@ public:
     virtual std::optional<BoardData> RunSpecialGeneration(int) { return std::nullopt; }
     // Shown while a graded generation runs; its Cancel stops the run.
     virtual std::unique_ptr<RunProgress> WatchGeneration(RunControl&) { return nullptr; }
+    // The letters the user assigns in the "Assign Wordoku Letters" dialog, which starts from the
+    // board's and the options'; nothing when cancelled.
+    virtual std::optional<WordokuAssignment> AssignWordokuLetters(
+        const SudokuBoard& board, const WordokuOptions& options) = 0;
 };
 
 inline constexpr char kNotYetAvailableStatus[] = "Not Available Yet in this Version ...";
@@ -61,6 +66,8 @@ public:
     bool Solving() const { return doc_.board().bruteForceRunning != 0; }
     // Ends a running exhaustive solve at its next check (closing the window does it too).
     void RequestStop() { solveControl_.stopRequested = true; }
+    // The mode label's information box, shown in Wordoku display only.
+    void ShowWordokuInformation();
 
 private:
     CommandResult Execute(const CommandRow& row);
@@ -75,6 +82,8 @@ private:
     CommandResult Generate(int level, int style);
     CommandResult GenerateSpecial();
     CommandResult EditOptions();
+    // Asks the user for a board's letters and keeps what they confirm.
+    UserLettersRequest AskUserLetters();
     CommandResult SnapshotAndRedraw();
 
     CRaruduzDoc& doc_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/BoardLevel.h"
+#include "engine/WordokuLetters.h"
 
 SidePage PageToShow(const CRaruduzDoc& document) {
     const SolveStatistics& statistics = document.board().statistics;
@@ -34,5 +35,8 @@ std::string HintTechniqueText(const CRaruduzDoc& document) {
 
 std::string_view DisplayLetters(const CRaruduzDoc& document) {
     if (document.settings.viewMode != 1) return {};
-    return document.board().wordokuStringCopy;
+    // The letters typed ones are resolved through; digits until the board has a sound set.
+    const SudokuBoard& board = document.board();
+    return IsLetterString(board.wordokuStringCopy, board.size) ? board.wordokuStringCopy
+                                                               : std::string_view();
 }

@@ -29,7 +29,8 @@ struct BoardStatTexts {
 inline constexpr int kScoreBarMaximum = 400;
 
 BoardStatTexts BoardStatOf(const SudokuBoard& board);
-// How values are written in the texts: empty for digits, else the board's Wordoku letters.
+// How values are written in the texts: empty for digits, else the board's Wordoku letters in
+// value order (digits while the board has no N different letters A-Z).
 std::string_view DisplayLetters(const CRaruduzDoc& document);
 // The technique of the hint shown, or two spaces.
 std::string HintTechniqueText(const CRaruduzDoc& document);

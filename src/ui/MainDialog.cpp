@@ -20,6 +20,7 @@
 #include "platform/SettingsNames.h"
 #include "shell/LastSession.h"
 #include "shell/SidePanels.h"
+#include "ui/AssignWordokuLettersDialog.h"
 #include "ui/BoardOptionsDialog.h"
 #include "ui/CRaruduzView.h"
 #include "ui/CandidatePopup.h"
@@ -130,6 +131,7 @@ QWidget* MainDialog::BuildSideColumn() {
     QPalette palette = modeLabel_->palette();
     palette.setColor(QPalette::ButtonText, Qt::blue);
     modeLabel_->setPalette(palette);
+    connect(modeLabel_, &QPushButton::clicked, this, [this] { runner_.ShowWordokuInformation(); });
     layout->addWidget(modeLabel_, 0, Qt::AlignLeft);
     tabs_ = new QTabWidget;
     boardStat_ = new BoardStatPage;
@@ -236,9 +238,14 @@ void MainDialog::RefreshStates() {
         if (row->id == CommandId::DefaultGeneration)
             action->setText(QString::fromStdString(runner_.MenuText(*row)));
     }
+    const std::string_view letters = DisplayLetters(doc_);
     for (int value = 1; value <= kMaxSize; ++value) {
-        entryButtons_[value - 1]->setVisible(value <= board_.size);
-        entryButtons_[value - 1]->setEnabled(!context.solving);
+        QPushButton* button = entryButtons_[value - 1];
+        const char face =
+            value <= static_cast<int>(letters.size()) ? letters[value - 1] : kValueSymbols[value];
+        button->setText(QString(QChar::fromLatin1(face)));
+        button->setVisible(value <= board_.size);
+        button->setEnabled(!context.solving);
     }
     hintButton_->setEnabled(IsEnabled(*FindCommand(CommandId::Hint), context));
     undoButton_->setEnabled(IsEnabled(*FindCommand(CommandId::Undo), context));
@@ -329,6 +336,11 @@ void MainDialog::OpenCandidatePopup() {
 
 std::optional<int> MainDialog::ChooseSolvingTechnique(int preselected) {
     return GetSolvingTechniqueDialog::Choose(preselected, this);
+}
+
+std::optional<WordokuAssignment> MainDialog::AssignWordokuLetters(const SudokuBoard& board,
+                                                                  const WordokuOptions& options) {
+    return AssignWordokuLettersDialog::Ask(board, options, platform_, this);
 }
 
 void MainDialog::ShowAbout() {

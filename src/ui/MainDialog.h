@@ -48,6 +48,7 @@ public:
     // The candidate popup while it is open, for tests.
     CandidatePopup* candidatePopup() const { return candidatePopup_; }
     QPushButton* entryButton(int value) const { return entryButtons_[value - 1]; }
+    QPushButton* modeLabel() const { return modeLabel_; }
     QPushButton* hintButton() const { return hintButton_; }
     QPushButton* undoButton() const { return undoButton_; }
     QPushButton* redoButton() const { return redoButton_; }
@@ -74,6 +75,8 @@ private:
     std::unique_ptr<RunProgress> WatchGeneration(RunControl& control) override;
     // Where a board that is not the document's (a special generation result) is exported.
     void ExportRecord(const BoardData& record);
+    std::optional<WordokuAssignment> AssignWordokuLetters(const SudokuBoard& board,
+                                                          const WordokuOptions& options) override;
 
     void BuildMenus();
     QWidget* BuildSideColumn();

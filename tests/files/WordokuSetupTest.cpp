@@ -134,13 +134,29 @@ TEST(WordokuSetup, UserLettersAreAskedForOnlyInWordokuDisplay) {
         asked.wordokuStringCopy = "CEORWKPLA";
         asked.wordokuAssignType = UserLetters;
     };
+    int asked = 0;
+    const auto countedAsk = [&](SudokuBoard& target) {
+        ++asked;
+        ask(target);
+    };
+    // In Sudoku display nothing is asked and nothing kept, not even an imported board's letters,
+    // so that the switch to Wordoku display asks.
     board->isWordoku = 0;
-    WordokuSetup(*board, options, "None", "None", 1, random, ask);
-    // Nothing asked and nothing to show: letters that work, kept with the board.
-    EXPECT_TRUE(IsLetterString(board->wordokuStringCopy, 9));
-    EXPECT_EQ(board->wordokuAssignType, RandomLetters);
+    board->wordokuString = board->wordokuStringCopy = "VOZARAZAR";
+    EXPECT_EQ(WordokuSetup(*board, options, "None", "None", 1, random, countedAsk), 1);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(board->wordokuString, "");
+    EXPECT_EQ(board->wordokuStringCopy, "");
+    EXPECT_EQ(Table(*board), ".........");
     board->isWordoku = 1;
-    WordokuSetup(*board, options, "None", "None", 1, random, ask);
+    WordokuSetup(*board, options, board->wordokuString, board->wordokuStringCopy, 0, random,
+                 countedAsk);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(Table(*board), "CEORWKPLA");
+    // Once the board has the user's letters, switching keeps them.
+    WordokuSetup(*board, options, board->wordokuString, board->wordokuStringCopy, 0, random,
+                 countedAsk);
+    EXPECT_EQ(asked, 1);
     EXPECT_EQ(Table(*board), "CEORWKPLA");
 }
 

@@ -61,7 +61,7 @@ TEST(CommandRunner, NewModesBoardSizeAndZoom) {
     f.runner.Run(CommandId::ShowMistakes);
     EXPECT_TRUE(f.doc.view.mistakesShown);
     EXPECT_EQ(f.Status(f.runner.Run(CommandId::Open)), "-");  // no BoardData.sbd: disabled
-    EXPECT_EQ(f.Status(f.runner.Run(CommandId::SudokuMode)), kNotYetAvailableStatus);
+    EXPECT_EQ(f.Status(f.runner.Run(CommandId::ExportToFile)), kNotYetAvailableStatus);
 }
 
 TEST(CommandRunner, GenerationByLevelRefusesLargeBoardsAndRemembersTheChoice) {

@@ -16,8 +16,15 @@ public:
         return chosen;
     }
     void ShowAbout() override { ++aboutShown; }
+    std::optional<WordokuAssignment> AssignWordokuLetters(const SudokuBoard&,
+                                                          const WordokuOptions&) override {
+        ++lettersAsked;
+        return assignment;
+    }
 
     std::optional<int> chosen;
+    std::optional<WordokuAssignment> assignment;
+    int lettersAsked = 0;
     std::vector<int> preselections;
     int aboutShown = 0;
 };
