@@ -25,6 +25,7 @@
 #include "ui/CandidatePopup.h"
 #include "ui/GenerationProgressDialog.h"
 #include "ui/GetSolvingTechniqueDialog.h"
+#include "ui/HintDataPage.h"
 #include "ui/SidePanelPages.h"
 #include "ui/SpecialGenerationDialog.h"
 
@@ -273,7 +274,7 @@ void MainDialog::Apply(const CommandResult& result) {
 void MainDialog::RefreshPanels() {
     const SidePage page = PageToShow(doc_);
     boardStat_->Show(BoardStatOf(board_));
-    hintData_->Show(HintTechniqueText(doc_));
+    hintData_->Show(HintDataOf(doc_));
     solveData_->Show(FillSolveDataPage(board_, DisplayLetters(doc_)));
     tabs_->setCurrentIndex(static_cast<int>(page));
 }

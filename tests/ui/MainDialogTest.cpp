@@ -25,6 +25,7 @@
 #include "shell/WindowPlacement.h"
 #include "ui/CRaruduzView.h"
 #include "ui/CandidatePopup.h"
+#include "ui/HintDataPage.h"
 #include "ui/MainDialog.h"
 #include "ui/SidePanelPages.h"
 #include "ui/WelcomeWindow.h"
