@@ -64,6 +64,19 @@ QPoint PlaceBeside(QSize size, const QRect& cell, const QRect& area) {
     placed.moveTop(std::max(placed.top(), area.top()));
     return placed.topLeft();
 }
+
+// The rectangle made no larger than the work area of the screen it lies on and moved inside it,
+// so that a placement from a larger screen (or a hand-edited one) leaves no part out of reach.
+QRect FitToScreen(QRect rect) {
+    const QScreen* screen = QGuiApplication::screenAt(rect.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return rect;
+    const QRect area = screen->availableGeometry();
+    rect.setSize(rect.size().boundedTo(area.size()));
+    rect.moveLeft(std::clamp(rect.left(), area.left(), area.right() - rect.width() + 1));
+    rect.moveTop(std::clamp(rect.top(), area.top(), area.bottom() - rect.height() + 1));
+    return rect;
+}
 }  // namespace
 
 MainDialog::MainDialog(Platform& platform, SettingsStore& store, int statusTickMilliseconds)
@@ -378,16 +391,14 @@ void MainDialog::RestorePlacement() {
                               : QRect();
     if (stored && rect.width() >= kMinimumPlacedSize.width() &&
         rect.height() >= kMinimumPlacedSize.height() && IsOnSomeScreen(rect)) {
-        setGeometry(rect);
+        setGeometry(FitToScreen(rect));
         maximized_ = (stored->flags & kRestoreToMaximized) != 0;
         return;
     }
-    resize(kDefaultSize);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), kDefaultSize);
+    QRect frame(QPoint(), kDefaultSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
         frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    setGeometry(FitToScreen(frame));
     if (!stored) store_.WriteText(kWindowPlacement, FormatWindowPlacement(CurrentPlacement()));
 }
 
