@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "files/ProgramFolder.h"
 #include "files/SolveLog.h"
 #include "platform/SettingsNames.h"
 #include "shell/LastSession.h"
@@ -418,9 +419,12 @@ bool MainDialog::RestoreLastSession() {
 
 void MainDialog::KeepSession() {
     if (!doc_.settings.autoLoadBoard) return;
+    std::string problem;
+    const std::optional<std::filesystem::path> folder = WritableProgramFolder(platform_, problem);
     FileError error;
-    if (!WriteSessionFile(platform_.ProgramFolder() / kSessionFileName, CaptureSession(doc_),
-                          error))
+    if (!folder)
+        platform_.ShowMessage(std::string(kSessionNotKeptMessage) + "\n" + problem);
+    else if (!WriteSessionFile(*folder / kSessionFileName, CaptureSession(doc_), error))
         platform_.ShowMessage(std::string(kSessionNotKeptMessage) + "\n" + FileErrorText(error));
 }
 

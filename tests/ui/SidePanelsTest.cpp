@@ -1,5 +1,5 @@
 // The side panels in the window, offscreen: the Hint Data pages, the forced chains warning, and
-// storing the solve log where the program folder cannot be written.
+// storing the solve log (and the session board) where the program folder cannot be written.
 
 #include <QApplication>
 #include <QLabel>
@@ -150,9 +150,12 @@ void SidePanelsTest::storingTheLogInAnUnusableFolderSaysWhy() {
     closer.start(50);
     window.solveDataPanel()->storeLog->click();
     QVERIFY(!viewerOpened);
-    QCOMPARE(platform.messages,
-             std::vector<std::string>{"Unable to Use Program Folder " + notAFolder.string() +
-                                      " !!! Cause: Invalid Path"});
+    const std::string problem =
+        "Unable to Use Program Folder " + notAFolder.string() + " !!! Cause: Invalid Path";
+    QCOMPARE(platform.messages, std::vector<std::string>{problem});
+    // Keeping the board for the next session meets the same folder.
+    window.close();
+    QCOMPARE(platform.messages.back(), "Unable to Keep Board for Next Session ...\n" + problem);
 }
 
 QTEST_MAIN(SidePanelsTest)
