@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <optional>
 
 #include "engine/BoardLevel.h"
 #include "files/AtomicFile.h"
+#include "files/ProgramFolder.h"
 #include "techniques/TechniqueTable.h"
 
 namespace {
@@ -163,7 +165,14 @@ std::string SolveLogText(const SudokuBoard& board, std::string_view letters) {
 }
 
 int StoreSolveLog(SudokuBoard& board, std::string_view letters) {
-    const std::filesystem::path path = board.platform().ProgramFolder() / kSolveLogFileName;
+    std::string problem;
+    const std::optional<std::filesystem::path> folder =
+        WritableProgramFolder(board.platform(), problem);
+    if (!folder) {
+        board.platform().ShowMessage(problem);
+        return 0;
+    }
+    const std::filesystem::path path = *folder / kSolveLogFileName;
     FileError error = FileError::None;
     if (!WriteFileAtomically(path, SolveLogText(board, letters), error)) {
         board.platform().ShowMessage(

@@ -9,6 +9,7 @@
 #include "platform/SettingsNames.h"
 #include "platform/SettingsStore.h"
 #include "shell/BoardSnapshot.h"
+#include "shell/HintDataTexts.h"
 #include "techniques/TechniqueTable.h"
 
 namespace {
@@ -183,6 +184,8 @@ void CommandRunner::MarkHint() {
     StepDisplay display;
     ShowStep(doc_.step, display);
     BuildHintMarks(display, doc_.board(), doc_.hint);
+    // Once per hint taken, never on a repaint: the page cannot list all the step changed.
+    if (HintListIsCut(display)) platform_.ShowMessage(kHintListCutMessage);
 }
 
 CommandResult CommandRunner::JumpToTechnique() {

@@ -76,7 +76,8 @@ private:
     CommandResult SolveExhaustively();
     CommandResult SolveHumanWay(bool progressive);
     CommandResult TakeHint();
-    // The marks of the step just applied, read once from the board after it.
+    // The marks of the step just applied, read once from the board after it, and the warning
+    // when its page cannot list every cell it changed.
     void MarkHint();
     CommandResult JumpToTechnique();
     CommandResult Generate(int level, int style);

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "files/ProgramFolder.h"
 #include "files/SolveLog.h"
 #include "platform/SettingsNames.h"
 #include "shell/LastSession.h"
@@ -26,6 +27,7 @@
 #include "ui/CandidatePopup.h"
 #include "ui/GenerationProgressDialog.h"
 #include "ui/GetSolvingTechniqueDialog.h"
+#include "ui/HintDataPage.h"
 #include "ui/SidePanelPages.h"
 #include "ui/SpecialGenerationDialog.h"
 
@@ -63,6 +65,19 @@ QPoint PlaceBeside(QSize size, const QRect& cell, const QRect& area) {
     placed.moveBottom(std::min(placed.bottom(), area.bottom()));
     placed.moveTop(std::max(placed.top(), area.top()));
     return placed.topLeft();
+}
+
+// The rectangle made no larger than the work area of the screen it lies on and moved inside it,
+// so that a placement from a larger screen (or a hand-edited one) leaves no part out of reach.
+QRect FitToScreen(QRect rect) {
+    const QScreen* screen = QGuiApplication::screenAt(rect.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return rect;
+    const QRect area = screen->availableGeometry();
+    rect.setSize(rect.size().boundedTo(area.size()));
+    rect.moveLeft(std::clamp(rect.left(), area.left(), area.right() - rect.width() + 1));
+    rect.moveTop(std::clamp(rect.top(), area.top(), area.bottom() - rect.height() + 1));
+    return rect;
 }
 }  // namespace
 
@@ -280,7 +295,7 @@ void MainDialog::Apply(const CommandResult& result) {
 void MainDialog::RefreshPanels() {
     const SidePage page = PageToShow(doc_);
     boardStat_->Show(BoardStatOf(board_));
-    hintData_->Show(HintTechniqueText(doc_));
+    hintData_->Show(HintDataOf(doc_));
     solveData_->Show(FillSolveDataPage(board_, DisplayLetters(doc_)));
     tabs_->setCurrentIndex(static_cast<int>(page));
 }
@@ -389,16 +404,14 @@ void MainDialog::RestorePlacement() {
                               : QRect();
     if (stored && rect.width() >= kMinimumPlacedSize.width() &&
         rect.height() >= kMinimumPlacedSize.height() && IsOnSomeScreen(rect)) {
-        setGeometry(rect);
+        setGeometry(FitToScreen(rect));
         maximized_ = (stored->flags & kRestoreToMaximized) != 0;
         return;
     }
-    resize(kDefaultSize);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), kDefaultSize);
+    QRect frame(QPoint(), kDefaultSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
         frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    setGeometry(FitToScreen(frame));
     if (!stored) store_.WriteText(kWindowPlacement, FormatWindowPlacement(CurrentPlacement()));
 }
 
@@ -418,9 +431,12 @@ bool MainDialog::RestoreLastSession() {
 
 void MainDialog::KeepSession() {
     if (!doc_.settings.autoLoadBoard) return;
+    std::string problem;
+    const std::optional<std::filesystem::path> folder = WritableProgramFolder(platform_, problem);
     FileError error;
-    if (!WriteSessionFile(platform_.ProgramFolder() / kSessionFileName, CaptureSession(doc_),
-                          error))
+    if (!folder)
+        platform_.ShowMessage(std::string(kSessionNotKeptMessage) + "\n" + problem);
+    else if (!WriteSessionFile(*folder / kSessionFileName, CaptureSession(doc_), error))
         platform_.ShowMessage(std::string(kSessionNotKeptMessage) + "\n" + FileErrorText(error));
 }
 

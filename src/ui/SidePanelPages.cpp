@@ -85,20 +85,6 @@ void BoardStatPage::Show(const BoardStatTexts& texts) {
     empties->setText(Text(texts.empties));
 }
 
-HintDataPage::HintDataPage() {
-    auto* box = new QGroupBox(" Hint Informations ");
-    auto* form = new QFormLayout(box);
-    technique = AddRow(form, "Solving Technique: ");
-    technique->setWordWrap(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(box);
-    layout->addStretch();
-}
-
-void HintDataPage::Show(const std::string& name) {
-    technique->setText(Text(name));
-}
-
 SolveDataPanel::SolveDataPanel()
     : summary(MakeList(kSummaryHeaders)),
       steps(MakeList(kStepListHeaders)),

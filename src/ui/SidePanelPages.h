@@ -1,5 +1,6 @@
 #pragma once
-// The three pages of the side-panel tabs: "Board Stat.", "Hint Data" and "Solve Data".
+// The "Board Stat." and "Solve Data" pages of the side-panel tabs; "Hint Data" has a file of its
+// own.
 
 #include <QDialog>
 #include <QWidget>
@@ -28,15 +29,6 @@ public:
     QLabel* clues;
     QLabel* givens;
     QLabel* empties;
-};
-
-class HintDataPage : public QWidget {
-    Q_OBJECT
-public:
-    HintDataPage();
-    void Show(const std::string& technique);
-
-    QLabel* technique;
 };
 
 class SolveDataPanel : public QWidget {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <regex>
+#include <thread>
 
 #include "ShellFixture.h"
 #include "engine/BoardLevel.h"
@@ -199,6 +201,66 @@ TEST(CommandRunner, WhileSolvingOnlyStopAndTheViewCommandsAct) {
     EXPECT_FALSE(f.runner.Context().solving);
     EXPECT_EQ(f.doc.view.entryMode, SolveMode);
     // The history's last state is the board on screen, and undo goes back to the clue alone.
+    const std::string shown = TakeBoardSnapshot(f.board);
+    f.runner.Run(CommandId::Undo);
+    EXPECT_EQ(TakeBoardSnapshot(f.board), clueOnly);
+    f.runner.Run(CommandId::Redo);
+    EXPECT_EQ(TakeBoardSnapshot(f.board), shown);
+}
+
+TEST(CommandRunner, StoppingAnExhaustiveSolveAfterASecondKeepsBoardAndHistoryTrue) {
+    ShellFixture f;
+    f.runner.Run(CommandId::BoardSize, 16);
+    // An empty board has nothing to solve.
+    EXPECT_TRUE(f.runner.Run(CommandId::SolveBruteForce).refused);
+    f.TypeClues("1");
+    const std::string clueOnly = TakeBoardSnapshot(f.board);
+    const std::size_t snapshots = f.doc.history().UndoCount();
+    // The search pumps rarely on so open a board; each pump here stands for the window being busy
+    // a while (painting, a menu opened), so that the stop comes in the middle of the search.
+    const std::uint32_t start = f.platform.TickCount();
+    int pumpsAfterStop = -1;
+    f.platform.onPump = [&] {
+        if (pumpsAfterStop >= 0) {
+            ++pumpsAfterStop;
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (f.platform.TickCount() - start < 1000) return;
+        f.runner.Run(CommandId::StopBruteForce);
+        pumpsAfterStop = 0;
+    };
+    f.runner.Run(CommandId::SolveBruteForce);
+    ASSERT_GE(pumpsAfterStop, 0) << "the solve ended before it was stopped";
+    EXPECT_LE(pumpsAfterStop, 1);
+    EXPECT_EQ(f.platform.messages,
+              std::vector<std::string>{"Board Solving Aborted by User ... No Solution Found !!!"});
+
+    // The board holds what the counts say, and no value twice in a unit.
+    const SudokuBoard& board = f.board;
+    int clues = 0, givens = 0, empties = 0;
+    std::uint32_t inRow[16] = {}, inColumn[16] = {}, inBox[16] = {};
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const BoardCell& cell = board.Cell(x, y);
+            EXPECT_EQ(cell.candidateNbr, BitCount(cell.candidates));
+            if (cell.IsEmpty()) {
+                ++empties;
+                continue;
+            }
+            (cell.type == Clue ? clues : givens) += 1;
+            const std::uint32_t bit = bitOf(cell.value);
+            const int box = board.BoxIndex(x, y);
+            EXPECT_EQ((inRow[y] | inColumn[x] | inBox[box]) & bit, 0u) << x << "," << y;
+            inRow[y] |= bit;
+            inColumn[x] |= bit;
+            inBox[box] |= bit;
+        }
+    EXPECT_EQ(board.clueNbr, clues);
+    EXPECT_EQ(board.givenNbr, givens);
+    EXPECT_EQ(board.emptyNbr, empties);
+    EXPECT_EQ(clues + givens + empties, 256);
+    EXPECT_EQ(f.doc.history().UndoCount(), snapshots + 1);
     const std::string shown = TakeBoardSnapshot(f.board);
     f.runner.Run(CommandId::Undo);
     EXPECT_EQ(TakeBoardSnapshot(f.board), clueOnly);

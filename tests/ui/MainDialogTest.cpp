@@ -25,6 +25,7 @@
 #include "shell/WindowPlacement.h"
 #include "ui/CRaruduzView.h"
 #include "ui/CandidatePopup.h"
+#include "ui/HintDataPage.h"
 #include "ui/MainDialog.h"
 #include "ui/SidePanelPages.h"
 #include "ui/WelcomeWindow.h"
@@ -42,7 +43,6 @@ private slots:
     void candidatePopupEntersAndToggles();
     void closingStoresPlacementAndSplitter();
     void lastSessionBoardComesBack();
-    void garbageSettingsStartNormally();
     void closingDuringASolveStopsItFirst();
     void sidePanelsFollowTheBoard();
     void screenReadersSeeMenuStatesAndStatusTexts();
@@ -271,33 +271,6 @@ void MainDialogTest::lastSessionBoardComesBack() {
     QCOMPARE(Text(window.statusPane()),
              QString("Unable to Restore Board from Last Session ... Session File Damaged ..."));
     QVERIFY(platform.messages.empty());
-}
-
-void MainDialogTest::garbageSettingsStartNormally() {
-    const char* placements[] = {"1,1,-1,-1,-1,-1,10,10,900,700",
-                                "0,1,-1,-1,-1,-1,-9000,-9000,-8000,-8500", "garbage",
-                                "0,1,-1,-1,-1,-1,0,0,0,0"};
-    for (const char* stored : placements) {
-        HeadlessPlatform platform;
-        SettingsStore store(platform);
-        store.WriteText(kWindowPlacement, stored);
-        store.WriteNumber(kSplitterPosition, -100000);
-        store.WriteNumber("ZoomRatio", 0);
-        store.WriteText("DefaultBoardSize", "sixteen");
-        store.WriteNumber("CluesColour", static_cast<std::int32_t>(0xFF00FF00));
-        MainDialog window(platform, store);
-        window.ShowPlaced();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(window.isVisible());
-        QVERIFY(window.width() >= 400);
-        const QRect screen = window.screen()->availableGeometry();
-        QVERIFY2(screen.intersects(window.geometry()), stored);
-        QVERIFY(window.splitter()->sizes().front() >= 100);
-        QCOMPARE(window.view()->zoom(), 50);
-        QCOMPARE(window.document().board().size, 9);
-        QCOMPARE(window.document().settings.cluesColour, 0x00FF00u);
-        QVERIFY(platform.messages.empty());
-    }
 }
 
 void MainDialogTest::closingDuringASolveStopsItFirst() {
