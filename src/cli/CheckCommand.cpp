@@ -1,8 +1,9 @@
 // raruduz-cli check: the hint driver's steps from the clues, each compared with the board's
 // unique solution, so that a technique that places or removes something false is caught.
 
-#include <iostream>
+#include <atomic>
 #include <memory>
+#include <ostream>
 
 #include "cli/CliCommands.h"
 #include "cli/Stepping.h"
@@ -78,15 +79,16 @@ Verdict CheckBoard(SudokuBoard& board, SolveStep& step, const BoardData& input, 
 
 int RunCheck(CliArguments& arguments) {
     const bool withGuess = arguments.TakeFlag("--with-guess");
-    auto step = std::make_unique<SolveStep>();
-    bool anyFailed = false;
-    const int status =
-        RunOverInputBoards(arguments, [&](SudokuBoard& board, const InputBoard& input) {
+    std::atomic<bool> anyFailed = false;
+    const int status = RunOverInputBoardsWithJobs(arguments, [&anyFailed, withGuess] {
+        return [&anyFailed, withGuess, step = std::make_shared<SolveStep>()](
+                   SudokuBoard& board, const InputBoard& input, std::ostream& out) {
             std::string detail;
             const Verdict verdict = CheckBoard(board, *step, input.data, withGuess, detail);
-            anyFailed = anyFailed || verdict == Verdict::Unsound || verdict == Verdict::Invalid;
-            std::cout << input.index << '\t' << kVerdictNames[static_cast<int>(verdict)] << '\t'
-                      << detail << '\n';
-        });
+            if (verdict == Verdict::Unsound || verdict == Verdict::Invalid) anyFailed = true;
+            out << input.index << '\t' << kVerdictNames[static_cast<int>(verdict)] << '\t' << detail
+                << '\n';
+        };
+    });
     return status == kExitDone && anyFailed ? kExitCheckFailed : status;
 }

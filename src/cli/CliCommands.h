@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,23 @@ enum class CtrlC { EndsRun, StopsSolve };
 // the input is handed to run in turn. Returns kExitUsage for bad usage or input, else kExitDone.
 int RunOverInputBoards(CliArguments& arguments, const BoardCommand& run,
                        CtrlC ctrlC = CtrlC::EndsRun);
+
+// What a command that offers --jobs does with each board: the same, its lines written to out.
+using BoardPrinter =
+    std::function<void(SudokuBoard& board, const InputBoard& input, std::ostream& out)>;
+// Makes one printer per thread, so that whatever a printer keeps from board to board is its own.
+using BoardPrinterMaker = std::function<BoardPrinter()>;
+
+// The most worker threads --jobs takes.
+inline constexpr int kMaxJobs = 64;
+// --jobs N: 1 to kMaxJobs, by default the number of cores. A bad value sets error().
+int TakeJobs(CliArguments& arguments);
+
+// RunOverInputBoards with --jobs: with more than one job the boards are spread over worker
+// threads, each with its own platform and board, and their output and messages come out in
+// input order, as one thread writes them.
+int RunOverInputBoardsWithJobs(CliArguments& arguments, const BoardPrinterMaker& make,
+                               CtrlC ctrlC = CtrlC::EndsRun);
 
 struct CliCommand {
     const char* name;

@@ -1,5 +1,6 @@
 #include "cli/Interruption.h"
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -8,15 +9,26 @@
 #include "engine/SudokuBoard.h"
 
 namespace {
-volatile std::sig_atomic_t interruptNbr = 0;
+// Read by worker threads too: a lock-free atomic is what a signal handler may store to.
+std::atomic<int> interruptNbr{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 // Ctrl-Cs the run absorbs without ending: 1 while a command's solves may be stopped.
-int absorbedNbr = 0;
-// Ctrl-Cs already turned into a stop of a solve.
-int stopNbr = 0;
-RunControl solveControl;
+std::atomic<int> absorbedNbr{0};
+// Ctrl-Cs already turned into a stop of a solve: each stops one solve, the first to see it.
+std::atomic<int> stopNbr{0};
+// Every worker thread has its own solve to stop.
+thread_local RunControl solveControl;
 
 extern "C" void CountInterrupt(int) {
-    interruptNbr = interruptNbr + 1;
+    interruptNbr.fetch_add(1);
+}
+
+// A Ctrl-C that has not stopped a solve yet stops this thread's.
+void StopSolveOnNewInterrupt() {
+    const int count = interruptNbr.load();
+    int stopped = stopNbr.load();
+    if (count > stopped && stopNbr.compare_exchange_strong(stopped, count))
+        solveControl.stopRequested = true;
 }
 }  // namespace
 
@@ -46,11 +58,12 @@ void StopSolvesOnInterrupt(HeadlessPlatform& platform) {
     absorbedNbr = 1;
     platform.onPump = [] {
         EndRunIfInterrupted();
-        if (interruptNbr > stopNbr) {
-            stopNbr = interruptNbr;
-            solveControl.stopRequested = true;
-        }
+        StopSolveOnNewInterrupt();
     };
+}
+
+void StopWorkerSolvesOnInterrupt(HeadlessPlatform& platform) {
+    platform.onPump = StopSolveOnNewInterrupt;
 }
 
 RunControl& FreshSolveControl() {

@@ -18,7 +18,11 @@ void InstallInterruptHandler();
 // Lets the first Ctrl-C stop the exhaustive solve, running or next to run, instead of ending the
 // run: the pump asks the solve's control to stop.
 void StopSolvesOnInterrupt(HeadlessPlatform& platform);
-// The control a Ctrl-C stops, with no stop requested yet: one per exhaustive solve.
+// The same on a worker thread's platform: a Ctrl-C stops the solve of the first worker to pump
+// after it, and the run is left for the main thread to end.
+void StopWorkerSolvesOnInterrupt(HeadlessPlatform& platform);
+// The control a Ctrl-C stops, with no stop requested yet: one per exhaustive solve, one per
+// thread.
 RunControl& FreshSolveControl();
 
 // Ends the run when a Ctrl-C came that nothing is left to absorb.

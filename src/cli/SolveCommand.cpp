@@ -48,25 +48,27 @@ int RunSolve(CliArguments& arguments) {
     if (method != "brute" && !driver) return UsageError("unknown method '" + method + "'");
 
     if (!driver)
-        return RunOverInputBoards(
+        return RunOverInputBoardsWithJobs(
             arguments,
-            [limit](SudokuBoard& board, const InputBoard& input) {
-                board.LoadRecord(input.data);
-                const SolveStatus status =
-                    board.SolveBruteForce(SolveModeForLimit(limit), &FreshSolveControl());
-                std::cout << input.index << '\t' << kSolveStatusNames[status] << '\t'
-                          << board.solutionNbr << "\t-\t-\t" << BoardLine(board, board.cells)
-                          << '\n';
+            [limit] {
+                return [limit](SudokuBoard& board, const InputBoard& input, std::ostream& out) {
+                    board.LoadRecord(input.data);
+                    const SolveStatus status =
+                        board.SolveBruteForce(SolveModeForLimit(limit), &FreshSolveControl());
+                    out << input.index << '\t' << kSolveStatusNames[status] << '\t'
+                        << board.solutionNbr << "\t-\t-\t" << BoardLine(board, board.cells) << '\n';
+                };
             },
             CtrlC::StopsSolve);
-    return RunOverInputBoards(
-        arguments, [driver, withGuess](SudokuBoard& board, const InputBoard& input) {
+    return RunOverInputBoardsWithJobs(arguments, [driver, withGuess] {
+        return [driver, withGuess](SudokuBoard& board, const InputBoard& input, std::ostream& out) {
             PrepareStepping(board, input.data, withGuess);
             const bool solved = driver(board, board.statistics) == SolutionFound;
-            std::cout << input.index << '\t' << (solved ? "Solved" : "NoSolutionFound") << "\t-\t"
-                      << board.score << '\t' << LevelName(LevelForScore(board.score)) << '\t'
-                      << BoardLine(board, board.cells) << '\n';
-        });
+            out << input.index << '\t' << (solved ? "Solved" : "NoSolutionFound") << "\t-\t"
+                << board.score << '\t' << LevelName(LevelForScore(board.score)) << '\t'
+                << BoardLine(board, board.cells) << '\n';
+        };
+    });
 }
 
 int RunSolutions(CliArguments& arguments) {

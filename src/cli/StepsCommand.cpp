@@ -1,7 +1,7 @@
 // raruduz-cli steps: the hint driver, step after step, from the clues.
 
-#include <iostream>
 #include <memory>
+#include <ostream>
 
 #include "cli/CliCommands.h"
 #include "cli/Stepping.h"
@@ -9,17 +9,19 @@
 
 int RunSteps(CliArguments& arguments) {
     const bool withGuess = arguments.TakeFlag("--with-guess");
-    auto step = std::make_unique<SolveStep>();
-    return RunOverInputBoards(arguments, [&](SudokuBoard& board, const InputBoard& input) {
-        PrepareStepping(board, input.data, withGuess);
-        std::cout << "# board " << input.index << '\n';
-        StepToEnd(board, *step, [](int number, const SolveStep& done, const auto& effects) {
-            const int technique = IsValidTechniqueId(done.technique) ? done.technique : 0;
-            std::cout << number << '\t' << technique << '\t' << kTechniques[technique].name << '\t'
-                      << StepEffectsText(effects) << '\n';
-            return true;
-        });
-        std::cout << "# end " << (board.emptyNbr == 0 ? "Solved" : "Stuck") << '\t'
-                  << BoardLine(board, board.cells) << '\n';
+    return RunOverInputBoardsWithJobs(arguments, [withGuess] {
+        return [withGuess, step = std::make_shared<SolveStep>()](
+                   SudokuBoard& board, const InputBoard& input, std::ostream& out) {
+            PrepareStepping(board, input.data, withGuess);
+            out << "# board " << input.index << '\n';
+            StepToEnd(board, *step, [&out](int number, const SolveStep& done, const auto& effects) {
+                const int technique = IsValidTechniqueId(done.technique) ? done.technique : 0;
+                out << number << '\t' << technique << '\t' << kTechniques[technique].name << '\t'
+                    << StepEffectsText(effects) << '\n';
+                return true;
+            });
+            out << "# end " << (board.emptyNbr == 0 ? "Solved" : "Stuck") << '\t'
+                << BoardLine(board, board.cells) << '\n';
+        };
     });
 }

@@ -12,7 +12,9 @@
 namespace {
 // Every command, in the order --help lists them.
 const CliCommand kCommands[] = {
-    {"solve", "solve [--method brute|human|progressive] [--limit 1|2|50] [--with-guess] [FILE ...]",
+    {"solve",
+     "solve [--method brute|human|progressive] [--limit 1|2|50] [--with-guess] [--jobs N] "
+     "[FILE ...]",
      RunSolve},
     {"solutions", "solutions [--limit 50] [FILE ...]", RunSolutions},
     {"export", "export --layout 0..3 [--content clues|all] [FILE ...]", RunExport},
@@ -20,11 +22,11 @@ const CliCommand kCommands[] = {
      "library [--file PATH] list | show NAME | add --name NAME [--description D] [--level L] FILE"
      "\n  (several boards in FILE are stored as \"NAME #1\", \"NAME #2\", ...)",
      RunLibrary},
-    {"batch", "batch [--out PATH] FILE", RunBatch},
-    {"rate", "rate [FILE ...]", RunRate},
-    {"steps", "steps [--with-guess] [FILE ...]", RunSteps},
-    {"check", "check [--with-guess] [FILE ...]", RunCheck},
-    {"log", "log [FILE ...]", RunLog},
+    {"batch", "batch [--out PATH] [--jobs N] FILE", RunBatch},
+    {"rate", "rate [--jobs N] [FILE ...]", RunRate},
+    {"steps", "steps [--with-guess] [--jobs N] [FILE ...]", RunSteps},
+    {"check", "check [--with-guess] [--jobs N] [FILE ...]", RunCheck},
+    {"log", "log [--jobs N] [FILE ...]", RunLog},
     {"generate", "generate --level 0..6 [--style 0|1] [--size 9|16] [--count K] [--seed S]",
      RunGenerate},
     {"special",
@@ -40,7 +42,9 @@ void PrintHelp() {
                  "Boards are read from each FILE, or from standard input when there is none or "
                  "FILE is '-'.\n\nCommands:\n";
     for (const CliCommand& command : kCommands) std::cout << "  " << command.usage << "\n";
-    std::cout << "\n'raruduz-cli COMMAND --help' describes one command.\n";
+    std::cout << "\n--jobs N spreads the boards over N worker threads, 1 to " << kMaxJobs
+              << " (default: the number of cores);\noutput and messages stay in input order.\n"
+                 "\n'raruduz-cli COMMAND --help' describes one command.\n";
 }
 
 int RunCommand(int argc, char** argv) {

@@ -105,33 +105,50 @@ bool BatchRun::Start(const std::filesystem::path& reportPath) {
     return true;
 }
 
+BatchBoardResult SolveBatchBoard(SudokuBoard& board, SolveStatistics& statistics,
+                                 const BoardData& record, RunControl* control) {
+    BatchBoardResult result;
+    board.LoadRecord(record);
+    const std::uint32_t t0 = board.platform().TickCount();
+    ResetStatistics(statistics);
+    std::string& text = result.text;
+    result.solved = SolveBoard(board, statistics, control);
+    if (result.solved) {
+        result.time = static_cast<long>(board.platform().TickCount() - t0);
+        board.LevelFromScore();
+        AppendFormatted(text, "Difficulty Level: %s   Board Score: %d\r\n", LevelName(board.level),
+                        board.score);
+        AppendFormatted(text, "Solving Time: %ld ms\r\n", result.time);
+        AppendPadded(text, "Original Board");
+        text += "Solved Board\r\n";
+    } else {
+        AppendPadded(text, "Original Board");
+        text += "UnSolved Board\r\n";
+    }
+    result.scoreSum = statistics.scoreSum;
+    result.callNbr = statistics.callNbr;
+    AppendBoardRows(text, board, record);
+    text += "\r\n";
+    return result;
+}
+
 bool BatchRun::Add(const BoardData& record, RunControl* control) {
+    return AddSolved(SolveBatchBoard(*board_, *statistics_, record, control));
+}
+
+bool BatchRun::AddSolved(const BatchBoardResult& result) {
     const int k = ++count_;
-    board_->LoadRecord(record);
-    const std::uint32_t t0 = platform_.TickCount();
+    if (result.solved) {
+        ++solvedNbr_;
+        sumTime_ += result.time;
+        shortest_ = std::min(shortest_, result.time);
+        longest_ = std::max(longest_, result.time);
+    }
+    for (int id = 1; id < kTechniqueIdCount; ++id) total_->callNbr[id] += result.callNbr[id];
+    total_->scoreSum += result.scoreSum;
     text_.clear();
     AppendFormatted(text_, "Board #%d\r\n", k);
-    ResetStatistics(*statistics_);
-    if (SolveBoard(*board_, *statistics_, control)) {
-        ++solvedNbr_;
-        const long time = static_cast<long>(platform_.TickCount() - t0);
-        sumTime_ += time;
-        shortest_ = std::min(shortest_, time);
-        longest_ = std::max(longest_, time);
-        board_->LevelFromScore();
-        AppendFormatted(text_, "Difficulty Level: %s   Board Score: %d\r\n",
-                        LevelName(board_->level), board_->score);
-        AppendFormatted(text_, "Solving Time: %ld ms\r\n", time);
-        AppendPadded(text_, "Original Board");
-        text_ += "Solved Board\r\n";
-    } else {
-        AppendPadded(text_, "Original Board");
-        text_ += "UnSolved Board\r\n";
-    }
-    AddCallCounts(*total_, *statistics_);
-    total_->scoreSum += statistics_->scoreSum;
-    AppendBoardRows(text_, *board_, record);
-    text_ += "\r\n";
+    text_ += result.text;
     FileError error = FileError::None;
     return file_.Write(text_, error) || Fail(error);
 }

@@ -3,6 +3,7 @@
 // exhaustive solver helping when the step solver alone cannot finish; outcome, time and level
 // of each board, global times and technique counts go to "BatchProcData.txt".
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -22,6 +23,21 @@ inline constexpr char kBatchReportFileName[] = "BatchProcData.txt";
 // "BatchProcData.txt" in the program folder.
 std::filesystem::path BatchReportPath(Platform& platform);
 
+// One board solved for the report, apart from its number: what a worker thread can do on a board
+// of its own while the run writes earlier boards.
+struct BatchBoardResult {
+    bool solved = false;
+    long time = 0;  // milliseconds of solving
+    std::int32_t scoreSum = 0;
+    std::array<std::int32_t, kTechniqueIdCount> callNbr{};
+    std::string text;  // the board's part of the report after its "Board #k" line
+};
+
+// Solves the record on board (statistics is the solve's scratch record) as the run does. A stop
+// requested through control ends the board's exhaustive solve.
+BatchBoardResult SolveBatchBoard(SudokuBoard& board, SolveStatistics& statistics,
+                                 const BoardData& record, RunControl* control = nullptr);
+
 // One run, fed one board at a time so that a collection never needs to be held in memory: the
 // report grows board by board and replaces the old one only when Finish succeeds. A report that
 // cannot be created or written is reported; the old one then stays.
@@ -36,6 +52,8 @@ public:
     // Solves the next board (numbered from 1) and writes its part of the report. A stop
     // requested through control ends the board's exhaustive solve.
     bool Add(const BoardData& record, RunControl* control = nullptr);
+    // The same with a board solved elsewhere, next in order.
+    bool AddSolved(const BatchBoardResult& result);
     // The global part after the last board; the report takes the old one's place.
     bool Finish();
 

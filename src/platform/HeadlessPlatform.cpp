@@ -22,13 +22,21 @@ HeadlessPlatform::HeadlessPlatform() {
     programFolder = home && *home ? std::filesystem::path(home) : UserDataFolder();
 }
 
+std::string MessageLine(std::string_view text) {
+    std::string line(text);
+    for (char& c : line)
+        if (c == '\n' || c == '\r') c = ' ';
+    line += '\n';
+    return line;
+}
+
 void HeadlessPlatform::ShowMessage(std::string_view text) {
     messages.emplace_back(text);
-    if (echoToStandardError) {
-        std::string line(text);
-        for (char& c : line)
-            if (c == '\n' || c == '\r') c = ' ';
-        std::fprintf(stderr, "%s\n", line.c_str());
+    if (messageSink)
+        messageSink(MessageLine(text));
+    else if (echoToStandardError) {
+        const std::string line = MessageLine(text);
+        std::fwrite(line.data(), 1, line.size(), stderr);
     }
 }
 

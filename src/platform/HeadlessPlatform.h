@@ -13,6 +13,9 @@
 #include "platform/MemorySettings.h"
 #include "platform/Platform.h"
 
+// A message as one line of standard error: its line breaks become spaces, and one ends it.
+std::string MessageLine(std::string_view text);
+
 class HeadlessPlatform : public Platform {
 public:
     HeadlessPlatform();
@@ -41,6 +44,9 @@ public:
     std::deque<bool> answers;
     // Write each message to standard error as one line (line breaks become spaces).
     bool echoToStandardError = false;
+    // When set, takes each message's line instead of standard error (a worker thread's messages
+    // wait there for their turn).
+    std::function<void(const std::string& line)> messageSink;
     // Answers to the choosers, taken from the front; an empty queue answers Cancel.
     std::deque<std::optional<std::filesystem::path>> fileChoices;
     std::deque<std::optional<std::uint32_t>> colourChoices;

@@ -40,7 +40,7 @@ run 2 check --bogus "$tmp/in.txt"
 check "$(head -n 1 "$tmp/err")" "raruduz-cli: unknown option '--bogus'" "unknown option"
 check "$(cat "$tmp/out")" "" "no output on bad usage"
 run 0 check --help
-check "$(cat "$tmp/out")" "Usage: raruduz-cli check [--with-guess] [FILE ...]" "help text"
+check "$(cat "$tmp/out")" "Usage: raruduz-cli check [--with-guess] [--jobs N] [FILE ...]" "help text"
 
 # Hard and 17-clue puzzles from the public sets: every step sound.
 run 0 check --with-guess "$(dirname "$0")/../data/unique_sample.txt"

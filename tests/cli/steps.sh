@@ -22,5 +22,5 @@ run 2 steps --bogus "$tmp/in.txt"
 check "$(head -n 1 "$tmp/err")" "raruduz-cli: unknown option '--bogus'" "unknown option"
 check "$(cat "$tmp/out")" "" "no output on bad usage"
 run 0 steps --help
-check "$(cat "$tmp/out")" "Usage: raruduz-cli steps [--with-guess] [FILE ...]" "help text"
+check "$(cat "$tmp/out")" "Usage: raruduz-cli steps [--with-guess] [--jobs N] [FILE ...]" "help text"
 echo OK

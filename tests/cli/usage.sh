@@ -7,7 +7,7 @@ check "$(sed -n 1p "$tmp/out")" "Usage: raruduz-cli COMMAND [OPTIONS] [FILE ...]
 grep -qxF '  solutions [--limit 50] [FILE ...]' "$tmp/out" || fail "--help lists no solutions"
 run 0 solve --help
 check "$(cat "$tmp/out")" \
-    "Usage: raruduz-cli solve [--method brute|human|progressive] [--limit 1|2|50] [--with-guess] [FILE ...]" \
+    "Usage: raruduz-cli solve [--method brute|human|progressive] [--limit 1|2|50] [--with-guess] [--jobs N] [FILE ...]" \
     "solve --help"
 
 printf '.%.0s' {1..81} >"$tmp/empty.txt"
