@@ -15,6 +15,27 @@ SolveStatus FinishSolve(SudokuBoard& board, const SolveStatistics& statistics) {
             : static_cast<std::int32_t>(std::int64_t{statistics.scoreSum} * 100 / board.givenNbr);
     return board.emptyNbr == 0 ? SolutionFound : NoSolutionFound;
 }
+
+// The routines that read placed values only and found nothing since the last value was placed:
+// asking them again would find nothing again, so the drivers skip them.
+class IdleRoutines {
+public:
+    // Tries the routine unless it is known to find nothing.
+    bool Find(const OrderedRoutine& routine, int position, SudokuBoard& board, SolveStep& step) {
+        const std::uint64_t bit = std::uint64_t{1} << position;
+        if (idle_ & bit) return false;
+        if (routine.find(board, step)) {
+            if (PlacesValue(step.technique)) idle_ = 0;
+            return true;
+        }
+        if (routine.readsPlacedValuesOnly) idle_ |= bit;
+        return false;
+    }
+
+private:
+    std::uint64_t idle_ = 0;
+};
+static_assert(kRoutineCount <= 64);
 }  // namespace
 
 SolveStatus SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics,
@@ -26,10 +47,11 @@ SolveStatus SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics,
 
     SolveStep step;
     StepDisplay display;
+    IdleRoutines idle;
     int position = 0;
     while (position < kRoutineCount) {
         const OrderedRoutine& routine = order[position];
-        if (!routine.find(board, step)) {
+        if (!idle.Find(routine, position, board, step)) {
             ++position;
             continue;
         }
@@ -53,13 +75,14 @@ SolveStatus SolveProgressive(SudokuBoard& board, SolveStatistics& statistics,
     ResetStatistics(statistics);
 
     SolveStep step;
+    IdleRoutines idle;
     int position = 0;
     while (position < kRoutineCount) {
         const OrderedRoutine& routine = order[position];
         // Back to the first routine after a success that reported one of the routine's own
         // techniques (every real one does).
         bool restart = false;
-        while (routine.find(board, step)) {
+        while (idle.Find(routine, position, board, step)) {
             restart = restart || routine.Reports(step.technique);
             const TechniqueId technique = routine.Counted(step);
             ++statistics.callNbr[technique];

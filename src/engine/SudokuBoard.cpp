@@ -101,6 +101,32 @@ void AddCandidate(BoardCell& cell, std::uint32_t bit) {
 }  // namespace
 
 int SudokuBoard::RecomputeCandidates() {
+    // Without a value repeated in a unit the order of the removals below does not matter: a
+    // cell keeps what no peer holds, and a filled cell its own value besides.
+    std::uint32_t inRow[kMaxSize] = {}, inColumn[kMaxSize] = {}, inBox[kMaxSize] = {};
+    bool repeated = false;
+    for (int x = 0; x < size; ++x)
+        for (int y = 0; y < size; ++y) {
+            const int v = Cell(x, y).value;
+            if (v < 1) continue;
+            const std::uint32_t bit = bitOf(v);
+            const int box = BoxIndex(x, y);
+            repeated = repeated || ((inRow[y] | inColumn[x] | inBox[box]) & bit) != 0;
+            inRow[y] |= bit;
+            inColumn[x] |= bit;
+            inBox[box] |= bit;
+        }
+    if (!repeated) {
+        for (int x = 0; x < size; ++x)
+            for (int y = 0; y < size; ++y) {
+                BoardCell& cell = Cell(x, y);
+                cell.candidates =
+                    (fullMask(size) & ~(inRow[y] | inColumn[x] | inBox[BoxIndex(x, y)])) |
+                    (cell.value >= 1 ? bitOf(cell.value) : 0u);
+                cell.candidateNbr = BitCount(cell.candidates);
+            }
+        return 1;
+    }
     for (int x = 0; x < size; ++x)
         for (int y = 0; y < size; ++y) {
             Cell(x, y).candidates = fullMask(size);

@@ -9,11 +9,17 @@ constexpr OrderedRoutine Routine(TechniqueRoutine find, TechniqueId technique, S
     return {find, technique, technique, show, {description, description}};
 }
 
+constexpr OrderedRoutine PlacedValuesRoutine(TechniqueRoutine find, TechniqueId technique) {
+    OrderedRoutine routine = Routine(find, technique, ShowSingle, kPlaced);
+    routine.readsPlacedValuesOnly = true;
+    return routine;
+}
+
 constexpr RoutineOrder MakeDriverOrder(bool columnReductionFirst) {
     RoutineOrder order = {{
-        Routine(FindSingleInBox, SingleInBox, ShowSingle, kPlaced),
-        Routine(FindSingleInRow, SingleInRow, ShowSingle, kPlaced),
-        Routine(FindSingleInColumn, SingleInColumn, ShowSingle, kPlaced),
+        PlacedValuesRoutine(FindSingleInBox, SingleInBox),
+        PlacedValuesRoutine(FindSingleInRow, SingleInRow),
+        PlacedValuesRoutine(FindSingleInColumn, SingleInColumn),
         Routine(FindHiddenSingleInRow, HiddenSingleInRow, ShowSingle, kPlaced),
         Routine(FindHiddenSingleInColumn, HiddenSingleInColumn, ShowSingle, kPlaced),
         Routine(FindHiddenSingleInBox, HiddenSingleInBox, ShowSingle, kPlaced),

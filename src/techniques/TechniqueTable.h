@@ -17,6 +17,9 @@ struct OrderedRoutine {
     TechniqueId typeTwo;
     StepShower show;
     std::array<const StepDescription*, 2> descriptions;  // of technique, of typeTwo
+    // The routine looks at placed values only, never at candidates: having found nothing, it
+    // finds nothing again until a value is placed.
+    bool readsPlacedValuesOnly = false;
 
     // The technique a success counts as: type I when the step says so, type II otherwise.
     TechniqueId Counted(const SolveStep& step) const {
@@ -24,6 +27,11 @@ struct OrderedRoutine {
     }
     bool Reports(int id) const { return id == technique || id == typeTwo; }
 };
+
+// Whether steps of the technique place a value; every other step only removes candidates.
+constexpr bool PlacesValue(int technique) {
+    return (technique >= SingleInBox && technique <= NakedSingle) || technique == BruteForceGuess;
+}
 
 using RoutineOrder = std::array<OrderedRoutine, kRoutineCount>;
 

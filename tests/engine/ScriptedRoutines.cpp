@@ -54,6 +54,8 @@ template <std::size_t... Position>
 RoutineOrder MakeScriptedOrder(std::index_sequence<Position...>) {
     RoutineOrder order = kDriverOrder;
     ((order[Position].find = Scripted<Position>), ...);
+    // Scripted steps come whatever the board holds.
+    for (OrderedRoutine& routine : order) routine.readsPlacedValuesOnly = false;
     return order;
 }
 }  // namespace
