@@ -26,6 +26,11 @@ golden diabolical.solve-brute-2 run_cli solve --limit 2 "$sets/se_rated_diabolic
 golden diabolical.rate run_cli rate "$sets/se_rated_diabolical_39719.txt"
 golden hardest.solve-brute-2 run_cli solve --limit 2 "$sets/forum_hardest_1905_11plus_48766.txt"
 golden hardest.rate run_cli rate "$sets/forum_hardest_1905_11plus_48766.txt"
+# Spread over worker threads or not, the same output: the default is one thread per core.
+golden diabolical.rate-one-job run_cli rate --jobs 1 "$sets/se_rated_diabolical_39719.txt"
+golden hardest.rate-three-jobs run_cli rate --jobs 3 "$sets/forum_hardest_1905_11plus_48766.txt"
+golden top95.steps-guess-three-jobs run_cli steps --with-guess --jobs 3 "$sets/top95.txt"
+golden boards16.check-guess-one-job run_cli check --with-guess --jobs 1 "$data/boards16.txt"
 for level in 0 1 2 3 4 5 6; do
     for style in 0 1; do
         golden "generate-$level-$style" generated --level "$level" --style "$style" --count 3 \
