@@ -4,11 +4,13 @@
 #include <filesystem>
 
 #include "engine/HumanLikeSolving.h"
+#include "files/BoardImport.h"
 #include "generation/GenerationSettings.h"
 #include "generation/GradedGeneration.h"
 #include "platform/SettingsNames.h"
 #include "platform/SettingsStore.h"
 #include "shell/BoardSnapshot.h"
+#include "shell/DesktopArguments.h"
 #include "shell/HintDataTexts.h"
 #include "techniques/TechniqueTable.h"
 
@@ -17,6 +19,10 @@ constexpr char kNoSolutionMessage[] = "No Solution Found !!!";
 constexpr char kAbortedMessage[] = "Board Solving Aborted by User ... No Solution Found !!!";
 constexpr char kJumpUnavailableMessage[] =
     "Unable to Solve Board ... Jumping to a Solving Technique is Unavailable ...";
+constexpr char kNoBoardDataMessage[] = "Unable to Get Board Data !!!";
+constexpr char kImageFormatMessage[] = "An Image is Written as a .png or a .pdf File ...";
+constexpr char kExportImageTitle[] = "Export as Image";
+constexpr char kExportImageFilter[] = "PNG Image (*.png);;PDF Document (*.pdf)";
 
 std::string ElapsedText(const char* format, std::uint32_t milliseconds) {
     char text[64];
@@ -137,6 +143,17 @@ CommandResult CommandRunner::Execute(const CommandRow& row) {
             return GenerateSpecial();
         case CommandId::BoardOptions:
             return EditOptions();
+        case CommandId::Print: {
+            CommandResult result;
+            result.status = dialogs_.PrintBoard(false) ? "Board Sent to the Printer ..."
+                                                       : "No Board Printed ...";
+            return result;
+        }
+        case CommandId::PrintPreview:
+            dialogs_.PrintBoard(true);
+            return {};
+        case CommandId::ExportAsImage:
+            return ExportImage();
         case CommandId::Open:
         case CommandId::Save:
         case CommandId::SaveAs:
@@ -155,6 +172,62 @@ CommandResult CommandRunner::SnapshotAndRedraw() {
     doc_.TakeSnapshot();
     CommandResult result = Redrawn();
     result.snapshotTaken = true;
+    return result;
+}
+
+CommandResult CommandRunner::OpenBoardFile(const std::filesystem::path& file) {
+    if (!IsEnabled(*FindCommand(CommandId::ImportFromFile), Context())) return Refused();
+    std::vector<BoardData> records;
+    ReadBoardFile(platform_, file, records, doc_.settings.wordokuAssignmentType);
+    std::optional<BoardData> chosen;
+    if (records.empty())
+        platform_.ShowMessage(kNoBoardDataMessage);
+    else if (records.size() == 1)
+        chosen = records.front();
+    else
+        chosen = dialogs_.ChooseImportedBoard(file);
+    if (!chosen) {
+        CommandResult result;
+        result.status = "No Board Imported ...";
+        return result;
+    }
+    return TakeImportedBoard(*chosen);
+}
+
+CommandResult CommandRunner::TakeImportedBoard(const BoardData& record) {
+    SudokuBoard& board = doc_.board();
+    board.Initialise(record.size, record.level, record.name, record.description, &record, 0,
+                     record.isWordoku);
+    board.solution = record.solution;
+    board.wordokuAssignType = record.wordokuAssignType;
+    board.RecomputeCandidates();
+    doc_.ResetHistory();
+    CommandResult result = StatusAndRedraw("Board Imported Successfully ...");
+    result.timePane = board.name + " - " + board.description;
+    result.historyReset = true;
+    return result;
+}
+
+CommandResult CommandRunner::ExportImage() {
+    CommandResult result;
+    result.status = "No Image Exported ...";
+    std::optional<std::filesystem::path> file = platform_.ChooseFile(
+        FileChoice::Save, kExportImageTitle, platform_.ProgramFolder(), kExportImageFilter);
+    if (!file) return result;
+    if (file->extension().empty()) *file += ".png";
+    if (!SheetFormatOf(*file)) {
+        platform_.ShowMessage(kImageFormatMessage);
+        return result;
+    }
+    std::error_code error;
+    if (std::filesystem::exists(*file, error) &&
+        !platform_.AskOkCancel("File " + file->string() + " Already Exists ... Replace it ?", true))
+        return result;
+    if (const std::optional<std::string> failure = dialogs_.WriteBoardImage(*file)) {
+        platform_.ShowMessage(*failure);
+        return result;
+    }
+    result.status = "Board Image Exported Successfully to File ...";
     return result;
 }
 

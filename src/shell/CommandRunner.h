@@ -2,6 +2,7 @@
 // Runs the main window's commands on the document. A command reports what it did instead of
 // touching widgets; the window then writes the status line and redraws.
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -47,6 +48,13 @@ public:
     // board's and the options'; nothing when cancelled.
     virtual std::optional<WordokuAssignment> AssignWordokuLetters(
         const SudokuBoard& board, const WordokuOptions& options) = 0;
+    // The standard print dialog, or with preview the print preview, on the board as printed;
+    // true when it went to a printer.
+    virtual bool PrintBoard(bool preview) = 0;
+    // Writes the board as printed to a PNG or PDF file; the message of a failure, else nothing.
+    virtual std::optional<std::string> WriteBoardImage(const std::filesystem::path& file) = 0;
+    // The import dialog on a file of several boards; the record chosen, nothing when cancelled.
+    virtual std::optional<BoardData> ChooseImportedBoard(const std::filesystem::path& file) = 0;
 };
 
 inline constexpr char kNotYetAvailableStatus[] = "Not Available Yet in this Version ...";
@@ -64,6 +72,9 @@ public:
     // Runs the command only when its row is enabled in the current context.
     CommandResult Run(CommandId id, int parameter = 0);
     bool Solving() const { return doc_.board().bruteForceRunning != 0; }
+    // The boards of a file read as Import from File reads them: a single board becomes the board
+    // at once, several are offered in the import dialog. Refused while a solve runs.
+    CommandResult OpenBoardFile(const std::filesystem::path& file);
     // Ends a running exhaustive solve at its next check (closing the window does it too).
     void RequestStop() { solveControl_.stopRequested = true; }
     // The mode label's information box, shown in Wordoku display only.
@@ -86,6 +97,8 @@ private:
     // Asks the user for a board's letters and keeps what they confirm.
     UserLettersRequest AskUserLetters();
     CommandResult SnapshotAndRedraw();
+    CommandResult TakeImportedBoard(const BoardData& record);
+    CommandResult ExportImage();
 
     CRaruduzDoc& doc_;
     SettingsStore& store_;

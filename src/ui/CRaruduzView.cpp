@@ -8,26 +8,12 @@
 #include <algorithm>
 
 #include "shell/CellDescription.h"
-#include "shell/SidePanels.h"
+#include "shell/DocumentViewState.h"
 #include "ui/PictureReplay.h"
 
 namespace {
 // Arrow keys and the wheel scroll by a fraction of a page, not by a pixel.
 constexpr int kScrollStep = 20;
-
-BoardViewState StateOf(const CRaruduzDoc& document, const QColor& windowBackground) {
-    BoardViewState state;
-    state.entryMode = document.view.entryMode;
-    state.selected = {document.view.selectedX, document.view.selectedY};
-    state.highlightedValue = document.view.highlighted;
-    state.mistakesShown = document.view.mistakesShown;
-    state.hintShown = document.view.hintShown;
-    state.hint = &document.hint;
-    state.letters = DisplayLetters(document);
-    state.defaultBackground =
-        MakeColour(windowBackground.red(), windowBackground.green(), windowBackground.blue());
-    return state;
-}
 
 QRect ToQRect(const PixelRect& rect) {
     return QRect(rect.left, rect.top, rect.width, rect.height);
@@ -107,7 +93,9 @@ void CRaruduzView::UpdateScrollRanges() {
 
 void CRaruduzView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
-    picture_.Build(doc_.board(), doc_.settings, StateOf(doc_, palette().color(QPalette::Window)),
+    const QColor window = palette().color(QPalette::Window);
+    picture_.Build(doc_.board(), doc_.settings,
+                   ViewStateOf(doc_, MakeColour(window.red(), window.green(), window.blue())),
                    Geometry());
     const PixelPoint scroll = ScrollPosition();
     painter.translate(-scroll.x, -scroll.y);

@@ -2,12 +2,18 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMap>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
@@ -19,15 +25,19 @@
 #include "files/ProgramFolder.h"
 #include "files/SolveLog.h"
 #include "platform/SettingsNames.h"
+#include "shell/DocumentViewState.h"
 #include "shell/LastSession.h"
+#include "shell/PuzzleSheet.h"
 #include "shell/SidePanels.h"
 #include "ui/AssignWordokuLettersDialog.h"
 #include "ui/BoardOptionsDialog.h"
+#include "ui/BoardPrinter.h"
 #include "ui/CRaruduzView.h"
 #include "ui/CandidatePopup.h"
 #include "ui/GenerationProgressDialog.h"
 #include "ui/GetSolvingTechniqueDialog.h"
 #include "ui/HintDataPage.h"
+#include "ui/PageOutput.h"
 #include "ui/SidePanelPages.h"
 #include "ui/SpecialGenerationDialog.h"
 
@@ -124,6 +134,7 @@ MainDialog::MainDialog(Platform& platform, SettingsStore& store, int statusTickM
         if (status_.Tick()) ShowStatus();
     });
     statusTimer_.start(statusTickMilliseconds);
+    setAcceptDrops(true);
 }
 
 MainDialog::~MainDialog() = default;
@@ -292,6 +303,31 @@ void MainDialog::Apply(const CommandResult& result) {
     if (result.closeWindow || (closeAfterSolve_ && !runner_.Solving())) close();
 }
 
+void MainDialog::OpenBoardFile(const std::filesystem::path& file) {
+    Apply(runner_.OpenBoardFile(file));
+}
+
+namespace {
+// The one local file of a drop; nothing for several files or anything else.
+std::optional<std::filesystem::path> DroppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return std::nullopt;
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile()) return std::nullopt;
+    return std::filesystem::path(url.toLocalFile().toStdString());
+}
+}  // namespace
+
+void MainDialog::dragEnterEvent(QDragEnterEvent* event) {
+    if (DroppedFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void MainDialog::dropEvent(QDropEvent* event) {
+    const std::optional<std::filesystem::path> file = DroppedFile(event->mimeData());
+    if (!file) return;
+    event->acceptProposedAction();
+    OpenBoardFile(*file);
+}
+
 void MainDialog::RefreshPanels() {
     const SidePage page = PageToShow(doc_);
     boardStat_->Show(BoardStatOf(board_));
@@ -381,6 +417,36 @@ std::unique_ptr<RunProgress> MainDialog::WatchGeneration(RunControl& control) {
 
 void MainDialog::ExportRecord(const BoardData&) {
     platform_.ShowMessage(kNotYetAvailableStatus);
+}
+
+bool MainDialog::PrintBoard(bool preview) {
+    const SingleBoardPage page(board_, doc_.settings, ViewStateOf(doc_, kPaperColour),
+                               PrintedBoardTitle(board_));
+    QPrinter printer(QPrinter::HighResolution);
+    // The page layout keeps its own margins, the same on paper, in a PDF and in an image.
+    printer.setFullPage(true);
+    if (preview) {
+        QPrintPreviewDialog dialog(&printer, this);
+        connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+                [&page](QPrinter* target) { PaintPages(*target, page); });
+        dialog.exec();
+        return false;
+    }
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    PaintPages(printer, page);
+    return true;
+}
+
+std::optional<std::string> MainDialog::WriteBoardImage(const std::filesystem::path& file) {
+    const SingleBoardPage page(board_, doc_.settings, ViewStateOf(doc_, kPaperColour),
+                               PrintedBoardTitle(board_));
+    return WritePages(file, SheetFormatOf(file).value_or(SheetFormat::Png), page);
+}
+
+// Until the import dialog can be opened on a given file, a file of several boards imports none.
+std::optional<BoardData> MainDialog::ChooseImportedBoard(const std::filesystem::path&) {
+    return std::nullopt;
 }
 
 WindowPlacement MainDialog::CurrentPlacement() const {

@@ -41,6 +41,8 @@ public:
     void RunCommand(CommandId id, int parameter = 0);
     // Shows what a command or an input did: status line, view, states.
     void Apply(const CommandResult& result);
+    // A file named on the command line or dropped on the window.
+    void OpenBoardFile(const std::filesystem::path& file);
 
     CRaruduzDoc& document() { return doc_; }
     const StatusLine& statusLine() const { return status_; }
@@ -66,6 +68,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     std::optional<int> ChooseSolvingTechnique(int preselected) override;
@@ -77,6 +81,9 @@ private:
     void ExportRecord(const BoardData& record);
     std::optional<WordokuAssignment> AssignWordokuLetters(const SudokuBoard& board,
                                                           const WordokuOptions& options) override;
+    bool PrintBoard(bool preview) override;
+    std::optional<std::string> WriteBoardImage(const std::filesystem::path& file) override;
+    std::optional<BoardData> ChooseImportedBoard(const std::filesystem::path& file) override;
 
     void BuildMenus();
     QWidget* BuildSideColumn();

@@ -112,5 +112,5 @@ TEST(CommandTable, WhileSolvingOnlyStopViewAndAboutStayLive) {
             EXPECT_FALSE(IsEnabled(row, solving)) << row.text;
         }
     }
-    EXPECT_EQ(CommandTable().size(), 67u);
+    EXPECT_EQ(CommandTable().size(), 70u);
 }

@@ -21,12 +21,31 @@ public:
         ++lettersAsked;
         return assignment;
     }
+    bool PrintBoard(bool preview) override {
+        (preview ? previewNbr : printNbr) += 1;
+        return printed;
+    }
+    std::optional<std::string> WriteBoardImage(const std::filesystem::path& file) override {
+        imageFiles.push_back(file);
+        return imageFailure;
+    }
+    std::optional<BoardData> ChooseImportedBoard(const std::filesystem::path& file) override {
+        importFiles.push_back(file);
+        return imported;
+    }
 
     std::optional<int> chosen;
     std::optional<WordokuAssignment> assignment;
     int lettersAsked = 0;
     std::vector<int> preselections;
     int aboutShown = 0;
+    bool printed = true;
+    int printNbr = 0;
+    int previewNbr = 0;
+    std::optional<std::string> imageFailure;
+    std::vector<std::filesystem::path> imageFiles;
+    std::optional<BoardData> imported;
+    std::vector<std::filesystem::path> importFiles;
 };
 
 struct ShellFixture {
