@@ -38,12 +38,15 @@ bool RetrieveRecord(const std::vector<PuzzleRecord>& records, std::string_view n
     return true;
 }
 
-bool QuickSave(Platform& platform, const std::filesystem::path& file,
-               std::vector<PuzzleRecord>& records, const BoardData& board, bool saveAs) {
-    if (saveAs || board.name == "Default") return false;
-    if (FindRecordByName(records, board.name) < 0) return false;
-    UpdateDataFile(platform, file, {ToPuzzleRecord(board)}, &records);
-    return true;
+QuickSaveOutcome QuickSave(Platform& platform, const std::filesystem::path& file,
+                           std::vector<PuzzleRecord>& records, const BoardData& board,
+                           bool saveAs) {
+    if (saveAs || board.name == "Default") return QuickSaveOutcome::DialogNeeded;
+    if (FindRecordByName(records, board.name) < 0) return QuickSaveOutcome::DialogNeeded;
+    return UpdateDataFile(platform, file, {ToPuzzleRecord(board)}, &records,
+                          DamagedDataFile::AskToReplace)
+               ? QuickSaveOutcome::Saved
+               : QuickSaveOutcome::Failed;
 }
 
 SaveOutcome SaveBoard(Platform& platform, const std::filesystem::path& file,
@@ -54,7 +57,8 @@ SaveOutcome SaveBoard(Platform& platform, const std::filesystem::path& file,
     board.level = level;
     if (name.empty()) return SaveOutcome::NothingDone;
     const auto saved = [&] {
-        return UpdateDataFile(platform, file, {ToPuzzleRecord(board)}, &records);
+        return UpdateDataFile(platform, file, {ToPuzzleRecord(board)}, &records,
+                              DamagedDataFile::AskToReplace);
     };
     if (FindRecordByName(records, name) < 0)
         return saved() ? SaveOutcome::Appended : SaveOutcome::Failed;

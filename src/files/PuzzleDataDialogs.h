@@ -18,17 +18,21 @@ class SudokuBoard;
 bool RetrieveRecord(const std::vector<PuzzleRecord>& records, std::string_view name, bool cluesOnly,
                     BoardData& result);
 
+enum class QuickSaveOutcome { DialogNeeded, Saved, Failed };
+
 // The Save command (saveAs false) of a board whose name is not "Default" and is found in the
-// records: replaces that record in the file and returns true (no dialog). Otherwise false: the
-// dialog must be shown. Every write is made under the file's lock on what the file holds then,
-// so another program's change made since the dialog read it is kept; records gets the result.
-bool QuickSave(Platform& platform, const std::filesystem::path& file,
-               std::vector<PuzzleRecord>& records, const BoardData& board, bool saveAs);
+// records replaces that record in the file without a dialog; otherwise the dialog is needed.
+// Every write is made under the file's lock on what the file holds then, so another program's
+// change made since the dialog read it is kept; records gets the result. A file damaged since
+// it was read is replaced only when the user agrees, its copy kept beside it.
+QuickSaveOutcome QuickSave(Platform& platform, const std::filesystem::path& file,
+                           std::vector<PuzzleRecord>& records, const BoardData& board, bool saveAs);
 
 enum class SaveOutcome { NothingDone, Overwritten, Cancelled, Appended, Failed };
 
 // The save dialog's "&Save" with the three fields, which go into board first. An existing name
-// asks before overwriting (the dialog stays open); a new name appends (the dialog closes).
+// asks before overwriting (the dialog stays open); a new name appends (the dialog closes). A
+// damaged file is handled as by QuickSave.
 SaveOutcome SaveBoard(Platform& platform, const std::filesystem::path& file,
                       std::vector<PuzzleRecord>& records, BoardData& board, std::string_view name,
                       std::string_view description, int level);

@@ -9,6 +9,10 @@
 #include "files/TextLineFile.h"
 
 namespace {
+std::filesystem::path DamagedCopyPath(const std::filesystem::path& file) {
+    return std::filesystem::path(file).concat(".bak");
+}
+
 // The smallest record a file can hold: two empty texts, level, size and 81 cells.
 constexpr std::size_t kSmallestRecordBytes = 1 + 1 + 4 + 4 + 81 * 8;
 // Encoded records are handed to the file in pieces of about this size.
@@ -114,6 +118,17 @@ DataFileState LoadDataFile(const std::filesystem::path& file, std::vector<Puzzle
     return ParsePuzzleData(bytes, records) ? DataFileState::Read : DataFileState::Damaged;
 }
 
+// A copy of the damaged file beside it, so that replacing it loses nothing without a trace.
+bool KeepDamagedCopy(Platform& platform, const std::filesystem::path& file) {
+    std::string bytes;
+    FileError error = FileError::None;
+    if (ReadWholeFile(file, bytes, error) &&
+        WriteFileAtomically(DamagedCopyPath(file), bytes, error))
+        return true;
+    platform.ShowMessage(std::string("Unable to Write File ... ") + FileErrorText(error));
+    return false;
+}
+
 bool ReportLoad(Platform& platform, DataFileState state, FileError error) {
     if (state == DataFileState::Unreadable)
         platform.ShowMessage(std::string("Unable to Open File ... ") + FileErrorText(error));
@@ -184,8 +199,16 @@ int FindRecordByName(const std::vector<PuzzleRecord>& records, std::string_view 
     return found == records.end() ? -1 : static_cast<int>(found - records.begin());
 }
 
+std::string ReplaceDamagedFileQuestion(const std::filesystem::path& file) {
+    return "Raruduz Data File " + file.string() +
+           " is Damaged and its Boards could not be Read !!! \nReplace it Anyway ? (the Damaged "
+           "File is kept as " +
+           DamagedCopyPath(file).filename().string() + ") ";
+}
+
 bool UpdateDataFile(Platform& platform, const std::filesystem::path& file,
-                    std::vector<PuzzleRecord> boards, std::vector<PuzzleRecord>* records) {
+                    std::vector<PuzzleRecord> boards, std::vector<PuzzleRecord>* records,
+                    DamagedDataFile damaged) {
     DataFileLock lock;
     FileError error = FileError::None;
     if (!lock.Acquire(file, error)) {
@@ -193,7 +216,14 @@ bool UpdateDataFile(Platform& platform, const std::filesystem::path& file,
         return false;
     }
     std::vector<PuzzleRecord> current;
-    if (!ReportLoad(platform, LoadDataFile(file, current, error), error)) return false;
+    const DataFileState state = LoadDataFile(file, current, error);
+    if (state == DataFileState::Damaged && damaged == DamagedDataFile::AskToReplace) {
+        if (!platform.AskOkCancel(ReplaceDamagedFileQuestion(file), true) ||
+            !KeepDamagedCopy(platform, file))
+            return false;
+    } else if (!ReportLoad(platform, state, error)) {
+        return false;
+    }
     // The first record of each name, so that a large collection is not scanned per board.
     std::unordered_map<std::string, std::size_t> byName;
     byName.reserve(current.size() + boards.size());

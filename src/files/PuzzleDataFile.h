@@ -42,9 +42,19 @@ bool WriteDataFile(Platform& platform, const std::filesystem::path& file,
 // The first record with exactly that name (case-sensitive), or -1.
 int FindRecordByName(const std::vector<PuzzleRecord>& records, std::string_view name);
 
+// What a change does to a file whose boards cannot be read.
+enum class DamagedDataFile {
+    Keep,          // reported and left as it is; the change is not made
+    AskToReplace,  // on the user's OK, kept beside it as "NAME.bak" and replaced by the change
+};
+
+// The question asked before a damaged file is replaced.
+std::string ReplaceDamagedFileQuestion(const std::filesystem::path& file);
+
 // One change to the file, made under its lock on what the file holds at that moment: each board
 // replaces the description, level and cells of the first record of its name, or is appended
-// when there is none. A damaged file is reported and kept; so is a failed write. On success,
-// records (when given) holds the file's records as written.
+// when there is none. A failed write is reported and keeps the old file; a damaged file is
+// treated as damaged says. On success, records (when given) holds the file's records as written.
 bool UpdateDataFile(Platform& platform, const std::filesystem::path& file,
-                    std::vector<PuzzleRecord> boards, std::vector<PuzzleRecord>* records = nullptr);
+                    std::vector<PuzzleRecord> boards, std::vector<PuzzleRecord>* records = nullptr,
+                    DamagedDataFile damaged = DamagedDataFile::Keep);

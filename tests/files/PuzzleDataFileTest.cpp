@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "files/Archive.h"
 #include "files/BoardImport.h"
+#include "files/CodePage1252.h"
 #include "files/PuzzleDataDialogs.h"
 #include "platform/HeadlessPlatform.h"
 
@@ -225,7 +226,7 @@ TEST(PuzzleDataDialogs, LoadSaveAndOverwrite) {
     board.Cell(3, 0).type = Mistake;
 
     // "Default" and a new name always need the dialog.
-    EXPECT_FALSE(QuickSave(platform, file, records, board, false));
+    EXPECT_EQ(QuickSave(platform, file, records, board, false), QuickSaveOutcome::DialogNeeded);
     EXPECT_EQ(SaveBoard(platform, file, records, board, "", "d", 2), SaveOutcome::NothingDone);
     EXPECT_EQ(SaveBoard(platform, file, records, board, "Twin", "first", 2), SaveOutcome::Appended);
     EXPECT_EQ(board.name, "Twin");
@@ -259,8 +260,8 @@ TEST(PuzzleDataDialogs, LoadSaveAndOverwrite) {
 
     // Save of a known name overwrites silently; Save As does not.
     board.description = "quick";
-    EXPECT_TRUE(QuickSave(platform, file, records, board, false));
-    EXPECT_FALSE(QuickSave(platform, file, records, board, true));
+    EXPECT_EQ(QuickSave(platform, file, records, board, false), QuickSaveOutcome::Saved);
+    EXPECT_EQ(QuickSave(platform, file, records, board, true), QuickSaveOutcome::DialogNeeded);
     ReadDataFile(platform, file, records);
     EXPECT_EQ(records[0].description, "quick");
 
@@ -276,13 +277,62 @@ TEST(PuzzleDataDialogs, LoadSaveAndOverwrite) {
     EXPECT_EQ(loaded.Cell(2, 0).value, 4);
 
     // A 16x16 board saved over a 9x9 record keeps all its cells.
-    EXPECT_TRUE(
-        QuickSave(platform, file, records, Record("Twin", std::string(255, '.') + "G"), false));
+    EXPECT_EQ(
+        QuickSave(platform, file, records, Record("Twin", std::string(255, '.') + "G"), false),
+        QuickSaveOutcome::Saved);
     ReadDataFile(platform, file, records);
     ASSERT_TRUE(RetrieveRecord(records, "Twin", false, loaded));
     EXPECT_EQ(loaded.size, 16);
     EXPECT_EQ(loaded.Cell(15, 15).value, 16);
     EXPECT_EQ(loaded.emptyNbr, 255);
+}
+
+TEST(PuzzleDataDialogs, SavingOverADamagedFileAsksAndKeepsACopy) {
+    TempFolder folder;
+    HeadlessPlatform platform;
+    const auto file = folder / "BoardData.sbd";
+    std::vector<PuzzleRecord> records = {Stored("Old")};
+    const std::string damaged = EncodePuzzleData(records, nullptr).substr(0, 300);
+    WriteBytes(file, damaged);
+    ASSERT_EQ(ReadDataFile(platform, file, records), 0);
+    BoardData board = Record("Default");
+    const std::string question = "Raruduz Data File " + file.string() +
+                                 " is Damaged and its Boards could not be Read !!! \nReplace it "
+                                 "Anyway ? (the Damaged File is kept as BoardData.sbd.bak) ";
+
+    platform.messages.clear();
+    platform.answers = {false};
+    EXPECT_EQ(SaveBoard(platform, file, records, board, "New", "", 1), SaveOutcome::Failed);
+    EXPECT_EQ(platform.messages, std::vector<std::string>{question});
+    EXPECT_EQ(ReadBytes(file), damaged);
+    EXPECT_FALSE(std::filesystem::exists(folder / "BoardData.sbd.bak"));
+
+    platform.answers = {true};
+    EXPECT_EQ(SaveBoard(platform, file, records, board, "New", "", 1), SaveOutcome::Appended);
+    EXPECT_EQ(ReadBytes(folder / "BoardData.sbd.bak"), damaged);
+    ASSERT_EQ(ReadDataFile(platform, file, records), 1);
+    EXPECT_EQ(records[0].name, "New");
+
+    // A copy that cannot be kept stops the replacement: nothing is lost.
+    WriteBytes(file, damaged);
+    std::filesystem::remove(folder / "BoardData.sbd.bak");
+    std::filesystem::create_directory(folder / "BoardData.sbd.bak");
+    platform.messages.clear();
+    EXPECT_EQ(QuickSave(platform, file, records, Record("New"), false), QuickSaveOutcome::Failed);
+    EXPECT_EQ(platform.messages.back(), "Unable to Write File ... Access Denied");
+    EXPECT_EQ(ReadBytes(file), damaged);
+}
+
+TEST(CodePage1252, RoundTripsEveryByteAndRefusesOtherCharacters) {
+    std::string everyByte;
+    for (int b = 0; b < 256; ++b) everyByte += static_cast<char>(b);
+    const std::string text = Utf8FromCodePage1252(everyByte);
+    EXPECT_EQ(CodePage1252FromUtf8(text), everyByte);
+    EXPECT_EQ(Utf8FromCodePage1252("Caf\xE9 \x80 \x9F"), "Caf\u00E9 \u20AC \u0178");
+    EXPECT_EQ(CodePage1252FromUtf8("\u2018quoted\u2019 \u00FF"), "\x91quoted\x92 \xFF");
+    for (const char* refused : {"\u0416", "\u4E2D", "\U0001F600", "\u0100", "\xC3", "\xE9t\xE9",
+                                "\xC0\xAF", "\xED\xA0\x80"})
+        EXPECT_FALSE(CodePage1252FromUtf8(refused)) << refused;
 }
 
 TEST(PuzzleDataDialogs, AttributesAndMultipleSolutions) {
