@@ -8,6 +8,7 @@ inline constexpr char kLastSolveTech[] = "LastSolveTech";
 inline constexpr char kDefaultExportPath[] = "DefaultExportPath";
 inline constexpr char kWordokuAssignmentType[] = "WordokuAssignmentType";
 inline constexpr char kRetrieveOnlyClues[] = "RetrieveOnlyClues";
+inline constexpr char kViewMode[] = "ViewMode";
 inline constexpr char kDefaultBoardSize[] = "DefaultBoardSize";
 inline constexpr char kSplitterPosition[] = "SplitterPosition";
 inline constexpr char kWindowPlacement[] = "WindowPlacement";

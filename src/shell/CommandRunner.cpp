@@ -5,6 +5,8 @@
 
 #include "engine/HumanLikeSolving.h"
 #include "files/BoardImport.h"
+#include "files/PuzzleDataDialogs.h"
+#include "files/PuzzleDataFile.h"
 #include "generation/GenerationSettings.h"
 #include "generation/GradedGeneration.h"
 #include "platform/SettingsNames.h"
@@ -30,6 +32,11 @@ std::string ElapsedText(const char* format, std::uint32_t milliseconds) {
                   static_cast<int>(milliseconds % 1000));
     return text;
 }
+
+// Pane 1 after Open and Save.
+std::string NameAndDescription(const BoardData& board) {
+    return board.name + " - " + board.description;
+}
 }  // namespace
 
 CommandContext CommandRunner::Context() const {
@@ -51,8 +58,7 @@ CommandContext CommandRunner::Context() const {
     // Solve Board and generation prove the solution without the exhaustive solver's flag.
     context.solutionKnown = board.solutionKnown != 0 || board.mistakeCheckEnabled != 0;
     std::error_code error;
-    context.boardDataFileExists =
-        std::filesystem::exists(platform_.ProgramFolder() / "BoardData.sbd", error);
+    context.boardDataFileExists = std::filesystem::exists(PuzzleDataFilePath(platform_), error);
     return context;
 }
 
@@ -84,6 +90,7 @@ CommandResult CommandRunner::Execute(const CommandRow& row) {
             return StatusAndRedraw("Board is turned to Set Mode");
         case CommandId::SolveBoard:
             board.PrepareShowMistakes();
+            ShowSolutionsWhenSeveral();
             view.entryMode = SolveMode;
             return StatusAndRedraw("Board is turned to Solve Mode");
         case CommandId::ResetBoard:
@@ -155,11 +162,15 @@ CommandResult CommandRunner::Execute(const CommandRow& row) {
         case CommandId::ExportAsImage:
             return ExportImage();
         case CommandId::Open:
+            return OpenFromDataFile();
         case CommandId::Save:
+            return SaveToDataFile(false);
         case CommandId::SaveAs:
+            return SaveToDataFile(true);
+        case CommandId::ExportToFile:
+            return ExportToFile();
         case CommandId::ImportFromClipboard:
-        case CommandId::ImportFromFile:
-        case CommandId::ExportToFile: {
+        case CommandId::ImportFromFile: {
             CommandResult result;
             result.status = kNotYetAvailableStatus;
             return result;
@@ -305,6 +316,7 @@ CommandResult CommandRunner::SolveExhaustively() {
         platform_.ShowMessage(kAbortedMessage);
     else if (status != SolutionFound)
         platform_.ShowMessage(kNoSolutionMessage);
+    ShowSolutionsWhenSeveral();
     doc_.view.entryMode = SolveMode;
     doc_.view.hintShown = false;
     CommandResult result = SnapshotAndRedraw();
@@ -380,4 +392,55 @@ void CommandRunner::ShowWordokuInformation() {
     if (doc_.settings.viewMode != 1) return;
     platform_.ShowMessage(
         WordokuInformationText(doc_.board(), ReadWordokuOptions(store_).assignmentType));
+}
+
+void CommandRunner::ShowSolutionsWhenSeveral() {
+    if (doc_.board().solutionNbr > 1) dialogs_.ShowMultipleSolutions(doc_.board());
+}
+
+CommandResult CommandRunner::OpenFromDataFile() {
+    const std::optional<BoardData> record =
+        dialogs_.LoadBoard(doc_.settings.retrieveOnlyClues != 0);
+    CommandResult result;
+    if (record) {
+        doc_.TakeBoard(*record);
+        // A board saved in Wordoku display comes back in it, with its own letters.
+        SetUpBoardLetters(doc_, store_, platform_, 0, AskUserLetters());
+        result = StatusAndRedraw("Board Loaded Successfully from Raruduz Board Data File ...");
+        result.historyReset = true;
+    } else {
+        result.status = "No Board Loaded ...";
+    }
+    result.timePane = NameAndDescription(doc_.board());
+    return result;
+}
+
+CommandResult CommandRunner::SaveToDataFile(bool saveAs) {
+    const std::filesystem::path file = PuzzleDataFilePath(platform_);
+    std::vector<PuzzleRecord> records;
+    ReadDataFile(platform_, file, records);
+    SudokuBoard& board = doc_.board();
+    const QuickSaveOutcome quick = QuickSave(platform_, file, records, board, saveAs);
+    bool saved = quick == QuickSaveOutcome::Saved;
+    if (quick == QuickSaveOutcome::DialogNeeded) {
+        BoardData edited = board.data();
+        saved = dialogs_.SaveBoard(edited, records);
+        board.name = edited.name;
+        board.description = edited.description;
+        board.level = edited.level;
+    }
+    CommandResult result;
+    result.status = saved ? "Board Saved to Raruduz Board Data File ..." : "Board Not Saved ...";
+    result.timePane = NameAndDescription(board);
+    return result;
+}
+
+CommandResult CommandRunner::ExportToFile() {
+    const SudokuBoard& board = doc_.board();
+    const ExportSource source{&board.data(), board.mistakeCheckEnabled,
+                              doc_.settings.viewMode == 1};
+    CommandResult result;
+    result.status = dialogs_.ExportBoard(source) ? "Board exported Successfully to File ..."
+                                                 : "No Board Exported ...";
+    return result;
 }

@@ -6,8 +6,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/RunControl.h"
+#include "files/BoardExport.h"
+#include "files/PuzzleRecord.h"
 
 #include "shell/BoardOptions.h"
 #include "shell/CommandResult.h"
@@ -55,6 +58,16 @@ public:
     virtual std::optional<std::string> WriteBoardImage(const std::filesystem::path& file) = 0;
     // The import dialog on a file of several boards; the record chosen, nothing when cancelled.
     virtual std::optional<BoardData> ChooseImportedBoard(const std::filesystem::path& file) = 0;
+    // The load dialog over the puzzle data file, its "Retrieve Only Clues" starting checked or
+    // not: the record chosen (given cells already emptied when asked), nothing when none was.
+    virtual std::optional<BoardData> LoadBoard(bool retrieveOnlyClues) = 0;
+    // The save dialog on a copy of the board, with the records read from the puzzle data file:
+    // true when it wrote the file. The name, description and level typed go into board.
+    virtual bool SaveBoard(BoardData& board, std::vector<PuzzleRecord>& records) = 0;
+    // The export dialog: true when it wrote the file.
+    virtual bool ExportBoard(const ExportSource& source) = 0;
+    // The board's solutions when the exhaustive solve found more than one.
+    virtual void ShowMultipleSolutions(const SudokuBoard& board) = 0;
 };
 
 inline constexpr char kNotYetAvailableStatus[] = "Not Available Yet in this Version ...";
@@ -96,6 +109,10 @@ private:
     CommandResult EditOptions();
     // Asks the user for a board's letters and keeps what they confirm.
     UserLettersRequest AskUserLetters();
+    CommandResult OpenFromDataFile();
+    CommandResult SaveToDataFile(bool saveAs);
+    CommandResult ExportToFile();
+    void ShowSolutionsWhenSeveral();
     CommandResult SnapshotAndRedraw();
     CommandResult TakeImportedBoard(const BoardData& record);
     CommandResult ExportImage();

@@ -23,6 +23,7 @@
 #include <algorithm>
 
 #include "files/ProgramFolder.h"
+#include "files/PuzzleDataFile.h"
 #include "files/SolveLog.h"
 #include "platform/SettingsNames.h"
 #include "shell/DocumentViewState.h"
@@ -32,12 +33,17 @@
 #include "ui/AssignWordokuLettersDialog.h"
 #include "ui/BoardOptionsDialog.h"
 #include "ui/BoardPrinter.h"
+#include "ui/BoardText.h"
 #include "ui/CRaruduzView.h"
 #include "ui/CandidatePopup.h"
+#include "ui/ExportDialog.h"
 #include "ui/GenerationProgressDialog.h"
 #include "ui/GetSolvingTechniqueDialog.h"
 #include "ui/HintDataPage.h"
+#include "ui/MultiSolutionsDialog.h"
 #include "ui/PageOutput.h"
+#include "ui/PuzzleDataLoadDialog.h"
+#include "ui/PuzzleDataSaveDialog.h"
 #include "ui/SidePanelPages.h"
 #include "ui/SpecialGenerationDialog.h"
 
@@ -278,12 +284,13 @@ void MainDialog::RefreshStates() {
     redoButton_->setEnabled(IsEnabled(*FindCommand(CommandId::Redo), context));
     exitButton_->setEnabled(IsEnabled(*FindCommand(CommandId::Exit), context));
     modeLabel_->setText(doc_.settings.viewMode == 1 ? "Wordoku" : "Sudoku");
-    setWindowTitle(QString("Raruduz - ") + QString::fromStdString(board_.name));
+    setWindowTitle(QString("Raruduz - ") + FromBoardText(board_.name));
 }
 
 void MainDialog::ShowStatus() {
+    // Pane 1 may hold the board's name and description.
     statusPane_->setText(QString::fromStdString(status_.status()));
-    timePane_->setText(QString::fromStdString(status_.time()));
+    timePane_->setText(FromBoardText(status_.time()));
 }
 
 void MainDialog::RunCommand(CommandId id, int parameter) {
@@ -415,8 +422,29 @@ std::unique_ptr<RunProgress> MainDialog::WatchGeneration(RunControl& control) {
     return std::make_unique<GenerationProgressDialog>(control, this);
 }
 
-void MainDialog::ExportRecord(const BoardData&) {
-    platform_.ShowMessage(kNotYetAvailableStatus);
+void MainDialog::ExportRecord(const BoardData& record) {
+    ExportDialog::Run(platform_, {&record, 0, false}, this);
+}
+
+std::optional<BoardData> MainDialog::LoadBoard(bool retrieveOnlyClues) {
+    return PuzzleDataLoadDialog::Choose(platform_, retrieveOnlyClues, this);
+}
+
+bool MainDialog::SaveBoard(BoardData& board, std::vector<PuzzleRecord>& records) {
+    return PuzzleDataSaveDialog::Run(platform_, PuzzleDataFilePath(platform_), board, records,
+                                     this);
+}
+
+bool MainDialog::ExportBoard(const ExportSource& source) {
+    return ExportDialog::Run(platform_, source, this);
+}
+
+void MainDialog::ShowMultipleSolutions(const SudokuBoard& board) {
+    // Modal to this window but not run inside the solve command: the command finishes (and a
+    // window closed during the solve closes) while the list is read.
+    auto* dialog = new MultiSolutionsDialog(board, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 bool MainDialog::PrintBoard(bool preview) {

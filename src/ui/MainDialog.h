@@ -84,6 +84,10 @@ private:
     bool PrintBoard(bool preview) override;
     std::optional<std::string> WriteBoardImage(const std::filesystem::path& file) override;
     std::optional<BoardData> ChooseImportedBoard(const std::filesystem::path& file) override;
+    std::optional<BoardData> LoadBoard(bool retrieveOnlyClues) override;
+    bool SaveBoard(BoardData& board, std::vector<PuzzleRecord>& records) override;
+    bool ExportBoard(const ExportSource& source) override;
+    void ShowMultipleSolutions(const SudokuBoard& board) override;
 
     void BuildMenus();
     QWidget* BuildSideColumn();

@@ -7,7 +7,9 @@
 #include <thread>
 
 #include "ShellFixture.h"
+#include "TempFolder.h"
 #include "engine/BoardLevel.h"
+#include "files/PuzzleDataFile.h"
 #include "platform/SettingsNames.h"
 #include "shell/BoardSnapshot.h"
 
@@ -63,7 +65,7 @@ TEST(CommandRunner, NewModesBoardSizeAndZoom) {
     f.runner.Run(CommandId::ShowMistakes);
     EXPECT_TRUE(f.doc.view.mistakesShown);
     EXPECT_EQ(f.Status(f.runner.Run(CommandId::Open)), "-");  // no BoardData.sbd: disabled
-    EXPECT_EQ(f.Status(f.runner.Run(CommandId::ExportToFile)), kNotYetAvailableStatus);
+    EXPECT_EQ(f.Status(f.runner.Run(CommandId::ImportFromFile)), kNotYetAvailableStatus);
 }
 
 TEST(CommandRunner, GenerationByLevelRefusesLargeBoardsAndRemembersTheChoice) {
@@ -266,4 +268,115 @@ TEST(CommandRunner, StoppingAnExhaustiveSolveAfterASecondKeepsBoardAndHistoryTru
     EXPECT_EQ(TakeBoardSnapshot(f.board), clueOnly);
     f.runner.Run(CommandId::Redo);
     EXPECT_EQ(TakeBoardSnapshot(f.board), shown);
+}
+
+TEST(CommandRunner, OpenTakesTheChosenRecordAndRestartsTheHistory) {
+    ShellFixture f;
+    TempFolder folder;
+    f.platform.programFolder = folder.path();
+    std::vector<PuzzleRecord> none;
+    BoardData kept = f.board.data();
+    kept.name = "Kept";
+    PuzzleRecord stored = ToPuzzleRecord(kept);
+    ASSERT_TRUE(WriteDataFile(f.platform, PuzzleDataFilePath(f.platform), none, &stored, true));
+
+    f.TypeClues("12");
+    CommandResult result = f.runner.Run(CommandId::Open);
+    EXPECT_EQ(f.Status(result), "No Board Loaded ...");
+    EXPECT_EQ(result.timePane, "Default - ");
+    EXPECT_EQ(f.board.clueNbr, 2);
+
+    BoardData record = MakeBoard(f.platform, kClassicPuzzle)->data();
+    record.name = "Classic";
+    record.description = "from the file";
+    record.Cell(2, 0) = {4, Given, 0, 0};
+    record.isWordoku = 1;
+    f.dialogs.loaded = record;
+    f.doc.settings.retrieveOnlyClues = 0;
+    result = f.runner.Run(CommandId::Open);
+    EXPECT_EQ(f.dialogs.loadCluesOnly, (std::vector<bool>{true, false}));
+    EXPECT_EQ(f.Status(result), "Board Loaded Successfully from Raruduz Board Data File ...");
+    EXPECT_EQ(result.timePane, "Classic - from the file");
+    EXPECT_TRUE(result.historyReset && result.redraw);
+    EXPECT_EQ(f.board.name, "Classic");
+    EXPECT_EQ(f.board.Cell(2, 0).value, 4);
+    EXPECT_EQ(f.board.givenNbr, 1);
+    // Candidates are worked out afresh and the mistake check is ready.
+    EXPECT_EQ(f.board.Cell(3, 0).candidateNbr, 2);
+    EXPECT_EQ(f.board.mistakeCheckEnabled, 1);
+    EXPECT_EQ(f.doc.view.entryMode, SolveMode);
+    EXPECT_EQ(f.doc.history().UndoCount(), 1u);
+    EXPECT_FALSE(f.runner.Context().canUndo);
+    // The display follows the record and is remembered.
+    EXPECT_EQ(f.doc.settings.viewMode, 1);
+    std::int32_t viewMode = 0;
+    EXPECT_TRUE(f.store.ReadNumber(kViewMode, viewMode));
+    EXPECT_EQ(viewMode, 1);
+}
+
+TEST(CommandRunner, SaveWritesQuietlyOnlyOverAKnownName) {
+    ShellFixture f;
+    TempFolder folder;
+    f.platform.programFolder = folder.path();
+    const auto file = PuzzleDataFilePath(f.platform);
+    f.TypeClues(kClassicPuzzle);
+
+    // "Default" always opens the dialog, which here leaves without saving but renames.
+    f.dialogs.typedName = "Mine";
+    CommandResult result = f.runner.Run(CommandId::Save);
+    EXPECT_EQ(f.dialogs.saveDialogRecords, std::vector<std::size_t>{0});
+    EXPECT_EQ(f.Status(result), "Board Not Saved ...");
+    EXPECT_EQ(result.timePane, "Mine - ");
+    EXPECT_EQ(f.board.name, "Mine");
+    EXPECT_FALSE(std::filesystem::exists(file));
+
+    std::vector<PuzzleRecord> records = {ToPuzzleRecord(f.board.data())};
+    records[0].description = "old";
+    ASSERT_TRUE(WriteDataFile(f.platform, file, records, nullptr, false));
+    f.board.description = "new";
+    result = f.runner.Run(CommandId::Save);
+    EXPECT_EQ(f.Status(result), "Board Saved to Raruduz Board Data File ...");
+    EXPECT_EQ(result.timePane, "Mine - new");
+    EXPECT_EQ(f.dialogs.saveDialogRecords.size(), 1u);
+    ReadDataFile(f.platform, file, records);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].description, "new");
+
+    // Save As always asks through the dialog, with the file's boards.
+    f.dialogs.saveAnswer = true;
+    EXPECT_EQ(f.Status(f.runner.Run(CommandId::SaveAs)),
+              "Board Saved to Raruduz Board Data File ...");
+    EXPECT_EQ(f.dialogs.saveDialogRecords, (std::vector<std::size_t>{0, 1}));
+    EXPECT_TRUE(f.platform.messages.empty());
+}
+
+TEST(CommandRunner, SeveralSolutionsAreListedAfterEitherSolve) {
+    ShellFixture f;
+    // Two columns of the classic puzzle emptied leave several solutions.
+    std::string puzzle = kClassicPuzzle;
+    for (int y = 0; y < 9; ++y) puzzle[y * 9] = puzzle[y * 9 + 1] = '.';
+    f.TypeClues(puzzle);
+    f.runner.Run(CommandId::SolveBoard);
+    ASSERT_EQ(f.dialogs.solutionsShown.size(), 1u);
+    EXPECT_GT(f.dialogs.solutionsShown[0], 1);
+    f.runner.Run(CommandId::SolveBruteForce);
+    EXPECT_EQ(f.dialogs.solutionsShown.size(), 2u);
+
+    ShellFixture unique;
+    unique.TypeClues(kClassicPuzzle);
+    unique.runner.Run(CommandId::SolveBoard);
+    unique.runner.Run(CommandId::SolveBruteForce);
+    EXPECT_TRUE(unique.dialogs.solutionsShown.empty());
+}
+
+TEST(CommandRunner, ExportHandsTheBoardAsDisplayedAndReportsTheOutcome) {
+    ShellFixture f;
+    f.TypeClues(kClassicPuzzle);
+    f.runner.Run(CommandId::SolveBoard);
+    EXPECT_EQ(f.Status(f.runner.Run(CommandId::ExportToFile)),
+              "Board exported Successfully to File ...");
+    // Solve Board prepared the solution: "All" goes out complete.
+    EXPECT_EQ(f.dialogs.exported, std::vector<std::string>{kClassicSolution});
+    f.dialogs.exportAnswer = false;
+    EXPECT_EQ(f.Status(f.runner.Run(CommandId::ExportToFile)), "No Board Exported ...");
 }

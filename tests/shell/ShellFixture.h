@@ -33,6 +33,22 @@ public:
         importFiles.push_back(file);
         return imported;
     }
+    std::optional<BoardData> LoadBoard(bool retrieveOnlyClues) override {
+        loadCluesOnly.push_back(retrieveOnlyClues);
+        return loaded;
+    }
+    bool SaveBoard(BoardData& board, std::vector<PuzzleRecord>& records) override {
+        saveDialogRecords.push_back(records.size());
+        if (typedName) board.name = *typedName;
+        return saveAnswer;
+    }
+    bool ExportBoard(const ExportSource& source) override {
+        exported.push_back(ExportPreview(source, WebFriendly, CluesAndGivens));
+        return exportAnswer;
+    }
+    void ShowMultipleSolutions(const SudokuBoard& board) override {
+        solutionsShown.push_back(board.solutionNbr);
+    }
 
     std::optional<int> chosen;
     std::optional<WordokuAssignment> assignment;
@@ -46,6 +62,14 @@ public:
     std::vector<std::filesystem::path> imageFiles;
     std::optional<BoardData> imported;
     std::vector<std::filesystem::path> importFiles;
+    std::optional<BoardData> loaded;
+    std::vector<bool> loadCluesOnly;
+    std::optional<std::string> typedName;
+    bool saveAnswer = false;
+    std::vector<std::size_t> saveDialogRecords;
+    bool exportAnswer = true;
+    std::vector<std::string> exported;
+    std::vector<int> solutionsShown;
 };
 
 struct ShellFixture {
