@@ -51,7 +51,9 @@ int main(int argc, char* argv[]) {
     const auto start = std::chrono::steady_clock::now();
     PuzzleDataLoadDialog dialog(platform, true, nullptr);
     dialog.show();
-    QObject::connect(&dialog, &PuzzleDataLoadDialog::listFilled, [&] {
+    QObject::connect(&dialog, &PuzzleDataLoadDialog::listFilled, &dialog, [&] {
+        // With --direct the dialog's own timer may fill the list a second time before the quit.
+        QObject::disconnect(&dialog, &PuzzleDataLoadDialog::listFilled, nullptr, nullptr);
         dialog.list->viewport()->repaint();
         const double elapsed = Since(start);
         if (dialog.list->model()->rowCount() != kBoardNbr) std::exit(1);

@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <array>
+#include <string>
 
 #include "engine/BoardLevel.h"
 #include "ui/BoardText.h"
@@ -52,8 +54,32 @@ QVariant PuzzleRecordListModel::headerData(int section, Qt::Orientation orientat
 }
 
 int PuzzleRecordListModel::WidestText(int column, const QFontMetrics& metrics) const {
+    if (rowCount() == 0) return 0;
+    if (column == 0) return metrics.horizontalAdvance(Text(rowCount() - 1, 0));
+    if (column == 3) {
+        std::array<bool, kBoardLevelCount> present{};
+        for (const PuzzleRecord& record : *records_)
+            present[record.level >= 0 && record.level < kBoardLevelCount ? record.level : 0] = true;
+        int widest = 0;
+        for (int level = 0; level < kBoardLevelCount; ++level)
+            if (present[level])
+                widest = std::max(widest, metrics.horizontalAdvance(LevelName(level)));
+        return widest;
+    }
+    // Measuring each of tens of thousands of texts whole takes long; the advances of their
+    // single characters, added up, are quick and at least as wide but for rounding, as kerning
+    // only brings letters closer.
+    std::array<int, 256> advance{};
+    for (int byte = 0; byte < 256; ++byte)
+        advance[byte] =
+            metrics.horizontalAdvance(FromBoardText(std::string(1, static_cast<char>(byte))));
+    constexpr int kRoundingSlack = 2;
     int widest = 0;
-    for (int row = 0; row < rowCount(); ++row)
-        widest = std::max(widest, metrics.horizontalAdvance(Text(row, column)));
-    return widest;
+    for (const PuzzleRecord& record : *records_) {
+        const std::string& text = column == 1 ? record.name : record.description;
+        int width = 0;
+        for (char c : text) width += advance[static_cast<unsigned char>(c)];
+        widest = std::max(widest, width);
+    }
+    return widest + kRoundingSlack;
 }

@@ -21,7 +21,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // The width of the widest text of the column in metrics' font.
+    // The width of the widest text of the column in metrics' font, or a little more.
     int WidestText(int column, const QFontMetrics& metrics) const;
 
 private:
