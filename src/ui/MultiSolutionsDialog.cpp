@@ -31,6 +31,7 @@ MultiSolutionsDialog::MultiSolutionsDialog(const SudokuBoard& board, QWidget* pa
     heading->setWordWrap(true);
     count->setText(QString::fromStdString(view.countText));
     count->setReadOnly(true);
+    count->setMaximumWidth(count->fontMetrics().horizontalAdvance("> 000") * 3);
     shownLine->setText(QString::fromStdString(view.shownLine));
     shownLine->setVisible(!view.shownLine.empty());
     list->setColumnCount(2);
