@@ -143,6 +143,11 @@ void BoardViewTest::cellSizeFollowsTheClientAreaAndTheZoom() {
     QTest::keyClick(w.view(), Qt::Key_Left);
     QTest::keyClick(w.view(), Qt::Key_Up);
     QCOMPARE(w.view()->ScrollPosition(), (PixelPoint{4, 4}));
+    // Back at 100 % the whole board shows again, without bars and unscrolled.
+    w.window.action(CommandId::Zoom, 100)->trigger();
+    QTRY_VERIFY(!w.view()->verticalScrollBar()->isVisible());
+    QVERIFY(!w.view()->horizontalScrollBar()->isVisible());
+    QCOMPARE(w.view()->ScrollPosition(), (PixelPoint{0, 0}));
 }
 
 void BoardViewTest::paintsBlocksValuesMistakesAndHighlight() {
