@@ -50,6 +50,7 @@ struct Window {
         settings.cluesColour = MakeColour(0, 120, 250);
         settings.givensColour = MakeColour(250, 60, 0);
         settings.markColour = MakeColour(90, 10, 60);
+        settings.alternateColour = 0;
         settings.mistakesColour = MakeColour(240, 110, 20);
         settings.highLightColour = MakeColour(20, 230, 120);
         window.resize(1100, 700);
