@@ -21,7 +21,9 @@ struct ViewSettings {
     std::uint32_t markAltColour = 0xC0C0C0;
     std::uint32_t mistakesColour = 0x0000FF;
     std::uint32_t highLightColour = 0x800080;
-    std::int32_t alternateColour = 0;
+    // On: the default marks colour is the alternate blocks' colour, so without the switch the
+    // candidates of every other block would not show.
+    std::int32_t alternateColour = 1;
     std::int32_t useDefaultBkgColor = 1;
     std::int32_t showHelper = 1;
     std::int32_t showPencilMarksSetMode = 0;

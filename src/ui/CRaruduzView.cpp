@@ -84,7 +84,11 @@ void CRaruduzView::UpdateDescription() {
 
 void CRaruduzView::UpdateScrollRanges() {
     const PixelRect content = Geometry().ContentRect();
-    const QSize visible = viewport()->size();
+    // Measured against the current viewport alone, bars left by a larger zoom would keep
+    // themselves: the board that fits without them does not need them.
+    const QSize whole = maximumViewportSize();
+    const bool fitsWhole = content.width <= whole.width() && content.height <= whole.height();
+    const QSize visible = fitsWhole ? whole : viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, content.width - visible.width()));
     horizontalScrollBar()->setPageStep(visible.width());
     verticalScrollBar()->setRange(0, std::max(0, content.height - visible.height()));

@@ -206,6 +206,16 @@ TEST(BoardPicture, AlternateMarkColourFollowsTheBlockParity) {
                   alternate ? settings.markAltColour : settings.markColour);
 }
 
+TEST(BoardPicture, DefaultMarksStandOutFromEveryBlock) {
+    HeadlessPlatform platform;
+    const ViewSettings settings;
+    auto board = MakeBoard(platform, std::string(81, '.'));
+    const Painted painted(*board, settings, Solving());
+    for (const auto& [column, row, alternate] : {std::tuple{0, 0, false}, {3, 0, true}})
+        EXPECT_NE(painted.TextsIn(Cell9(column, row)).at(8).colour,
+                  alternate ? settings.blockAltColour : settings.blockColour);
+}
+
 TEST(BoardPicture, CandidatesRemovedByTheShownHintAreStruckThrough) {
     HeadlessPlatform platform;
     const ViewSettings settings = DistinctColours();

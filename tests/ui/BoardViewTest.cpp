@@ -50,6 +50,7 @@ struct Window {
         settings.cluesColour = MakeColour(0, 120, 250);
         settings.givensColour = MakeColour(250, 60, 0);
         settings.markColour = MakeColour(90, 10, 60);
+        settings.alternateColour = 0;
         settings.mistakesColour = MakeColour(240, 110, 20);
         settings.highLightColour = MakeColour(20, 230, 120);
         window.resize(1100, 700);
@@ -143,6 +144,11 @@ void BoardViewTest::cellSizeFollowsTheClientAreaAndTheZoom() {
     QTest::keyClick(w.view(), Qt::Key_Left);
     QTest::keyClick(w.view(), Qt::Key_Up);
     QCOMPARE(w.view()->ScrollPosition(), (PixelPoint{4, 4}));
+    // Back at 100 % the whole board shows again, without bars and unscrolled.
+    w.window.action(CommandId::Zoom, 100)->trigger();
+    QTRY_VERIFY(!w.view()->verticalScrollBar()->isVisible());
+    QVERIFY(!w.view()->horizontalScrollBar()->isVisible());
+    QCOMPARE(w.view()->ScrollPosition(), (PixelPoint{0, 0}));
 }
 
 void BoardViewTest::paintsBlocksValuesMistakesAndHighlight() {
