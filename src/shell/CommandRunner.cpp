@@ -1,5 +1,6 @@
 #include "shell/CommandRunner.h"
 
+
 #include <cstdio>
 #include <filesystem>
 
@@ -14,6 +15,7 @@
 #include "shell/BoardSnapshot.h"
 #include "shell/DesktopArguments.h"
 #include "shell/HintDataTexts.h"
+#include "shell/SidePanels.h"
 #include "techniques/TechniqueTable.h"
 
 namespace {
@@ -437,8 +439,9 @@ CommandResult CommandRunner::SaveToDataFile(bool saveAs) {
 
 CommandResult CommandRunner::ExportToFile() {
     const SudokuBoard& board = doc_.board();
+    // Letters only when the board has a whole set of them, as the view shows it.
     const ExportSource source{&board.data(), board.mistakeCheckEnabled,
-                              doc_.settings.viewMode == 1};
+                              !DisplayLetters(doc_).empty()};
     CommandResult result;
     result.status = dialogs_.ExportBoard(source) ? "Board exported Successfully to File ..."
                                                  : "No Board Exported ...";

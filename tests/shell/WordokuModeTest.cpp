@@ -63,6 +63,11 @@ TEST(WordokuMode, SwitchingBackAndForthAndUndoRedoKeepTheLetters) {
     EXPECT_EQ(f.board.Cell(2, 0).value, 4);
     EXPECT_EQ(f.board.wordokuStringCopy, letters);
     EXPECT_EQ(DisplayLetters(f.doc), letters);
+    // The export writes the board as the view shows it.
+    f.runner.Run(CommandId::ExportToFile);
+    ASSERT_EQ(f.dialogs.exported.size(), 1u);
+    EXPECT_EQ(f.dialogs.exported[0].find_first_of("123456789"), std::string::npos);
+    EXPECT_NE(f.dialogs.exported[0].find(letters[3]), std::string::npos);
 
     // Letters that are not N different letters A-Z are never shown.
     f.board.wordokuStringCopy = "VOZARAZAR";
