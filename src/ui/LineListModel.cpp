@@ -1,0 +1,20 @@
+#include "ui/LineListModel.h"
+
+void LineListModel::Reset(int count, LineAt lineAt, QSize lineSize) {
+    beginResetModel();
+    count_ = count;
+    lineAt_ = std::move(lineAt);
+    lineSize_ = lineSize;
+    endResetModel();
+}
+
+int LineListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : count_;
+}
+
+QVariant LineListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= count_) return {};
+    if (role == Qt::DisplayRole) return lineAt_(index.row());
+    if (role == Qt::SizeHintRole) return lineSize_;
+    return {};
+}
