@@ -48,11 +48,8 @@ ImportDialog::ImportDialog(Platform& platform, ImportSource source, int assignTy
       model_(platform, source, assignType),
       lines_(new LineListModel(this)) {
     setWindowTitle(model_.Title());
-    list->setModel(lines_);
+    ShowLineList(list, lines_);
     list->setFont(QFont("Courier New"));
-    list->setUniformItemSizes(true);
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ImportDialog::Refresh);
 

@@ -7,6 +7,8 @@
 #include <QSize>
 #include <functional>
 
+class QListView;
+
 class LineListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -24,3 +26,7 @@ private:
     LineAt lineAt_;
     QSize lineSize_;
 };
+
+// Shows model in view as one long list: uniform item sizes, laid out in batches so that the
+// first lines show before the last are placed, several lines selectable, nothing editable.
+void ShowLineList(QListView* view, LineListModel* model);

@@ -27,11 +27,8 @@ LogViewerDialog::LogViewerDialog(Platform& platform, std::filesystem::path path,
       path_(std::move(path)),
       model_(new LineListModel(this)) {
     setWindowTitle("View Log File");
-    lines->setModel(model_);
+    ShowLineList(lines, model_);
     lines->setFont(QFont("Courier New", 12));
-    lines->setUniformItemSizes(true);
-    lines->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lines->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lines->installEventFilter(this);
     auto* frame = new QGroupBox(" Board Solving Log ");
     auto* frameLayout = new QVBoxLayout(frame);
