@@ -1,7 +1,9 @@
 // The import dialog offscreen over a headless platform: file chooser and clipboard answered from
 // queues, message boxes recorded, the batch report written into a temporary program folder.
 
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
@@ -16,8 +18,10 @@
 #include "TestSupport.h"
 #include "files/BoardImport.h"
 #include "platform/HeadlessPlatform.h"
+#include "platform/SettingsStore.h"
 #include "ui/ImportDialog.h"
 #include "ui/LogViewerDialog.h"
+#include "ui/MainDialog.h"
 
 class ImportDialogTest : public QObject {
     Q_OBJECT
@@ -28,6 +32,7 @@ private slots:
     void aBatchRunsWhileTheWindowStaysLive();
     void cancelAndClosingKeepTheOldReport();
     void theClipboardEmptyBinaryOrHuge();
+    void theMenuCommandTakesTheChosenBoard();
 };
 
 namespace {
@@ -256,6 +261,34 @@ void ImportDialogTest::theClipboardEmptyBinaryOrHuge() {
     QVERIFY(empty.progress->isHidden());
     QCOMPARE(folder.platform.busyDepth, 0);
     QCOMPARE(folder.platform.messages.size(), 3u);
+}
+
+void ImportDialogTest::theMenuCommandTakesTheChosenBoard() {
+    Folder folder;
+    Write(folder / "two.txt", Puzzles(2));
+    SettingsStore store(folder.platform);
+    MainDialog window(folder.platform, store);
+    window.show();
+    folder.platform.fileChoices = {std::nullopt};
+    window.action(CommandId::ImportFromFile)->trigger();
+    QCOMPARE(window.statusPane()->text(), QString("No Board Imported ..."));
+    QCOMPARE(window.timePane()->text(), QString("Default - "));
+
+    folder.platform.fileChoices = {folder / "two.txt"};
+    QTimer pick;
+    QObject::connect(&pick, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<ImportDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog->list->model()->rowCount() != 2) return;
+        SelectRows(*dialog, 1, 1);
+        dialog->importSelected->click();
+    });
+    pick.start(20);
+    window.action(CommandId::ImportFromFile)->trigger();
+    pick.stop();
+    QCOMPARE(window.statusPane()->text(), QString("Board Imported Successfully ..."));
+    QCOMPARE(window.document().board().clueNbr, 30);
+    QCOMPARE(window.document().view.entryMode, int(SolveMode));
+    QVERIFY(!window.undoButton()->isEnabled());
 }
 
 QTEST_MAIN(ImportDialogTest)
