@@ -31,11 +31,4 @@ TEST(LogFileLines, ReadsOnlyARegularNonEmptyFile) {
     EXPECT_EQ(lines.Read(folder / "missing.txt"), LogReadResult::Unopenable);
     EXPECT_EQ(lines.Read(folder.path()), LogReadResult::Unopenable);
     EXPECT_EQ(lines.Read("/dev/zero"), LogReadResult::Unopenable);
-
-    EXPECT_EQ(LogReadMessage(LogReadResult::Unopenable),
-              "Unable to Read Log File !!! End of Job ...");
-    EXPECT_EQ(LogReadMessage(LogReadResult::Empty), "Unable to Read Log File ... ");
-    EXPECT_EQ(LogReadMessage(LogReadResult::OutOfMemory),
-              "Insufficient Memory to Read Log File !!!");
-    EXPECT_EQ(LogReadMessage(LogReadResult::Read), "");
 }
