@@ -161,10 +161,11 @@ bool BatchRun::Finish() {
     return (file_.Write(text_, error) && file_.Commit(error)) || Fail(error);
 }
 
-BatchOutcome RunBatchProcessing(Platform& platform, const std::vector<BoardData>& records,
+BatchOutcome RunBatchProcessing(Platform& platform, const BoardList& boards,
                                 const std::filesystem::path& reportPath, RunControl* control) {
-    const int count = static_cast<int>(records.size());
+    const int count = boards.Count();
     BatchRun run(platform);
+    BoardData record;
     if (!run.Start(reportPath)) return BatchOutcome::Failed;
     for (int k = 1; k <= count; ++k) {
         if (control) {
@@ -172,7 +173,8 @@ BatchOutcome RunBatchProcessing(Platform& platform, const std::vector<BoardData>
             control->attemptNbr = k;
             if (control->progress) control->progress(k);
         }
-        if (!run.Add(records[k - 1], control)) return BatchOutcome::Failed;
+        boards.Record(k - 1, record);
+        if (!run.Add(record, control)) return BatchOutcome::Failed;
     }
     return run.Finish() ? BatchOutcome::Written : BatchOutcome::Failed;
 }

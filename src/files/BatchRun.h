@@ -8,12 +8,12 @@
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "engine/BoardTypes.h"
 #include "engine/RunControl.h"
 #include "engine/SolveStatistics.h"
 #include "files/AtomicFile.h"
+#include "files/BoardImport.h"
 #include "platform/Platform.h"
 
 class SudokuBoard;
@@ -76,10 +76,10 @@ private:
 
 enum class BatchOutcome { Written, Cancelled, Failed };
 
-// Solves records in order and writes the report to reportPath, replacing the old report only
+// Solves the boards in order and writes the report to reportPath, replacing the old report only
 // when the run completes. Board k (from 1) is control's attempt k: a stop requested before it
 // cancels the run, one requested during an exhaustive solve also ends that solve. A report that
 // cannot be written is reported.
-BatchOutcome RunBatchProcessing(Platform& platform, const std::vector<BoardData>& records,
+BatchOutcome RunBatchProcessing(Platform& platform, const BoardList& boards,
                                 const std::filesystem::path& reportPath,
                                 RunControl* control = nullptr);

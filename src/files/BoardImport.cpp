@@ -1,5 +1,6 @@
 #include "files/BoardImport.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -89,16 +90,26 @@ bool ParseBoardText(std::string_view symbols, int assignType, BoardData& record)
     return true;
 }
 
-BoardScan ScanBoardText(std::string_view text, int assignType,
-                        const std::function<void(const BoardData&)>& onBoard) {
-    BoardScan scan;
-    BoardData record;
+bool ScanSymbolRuns(std::string_view text, const std::function<void(std::string_view run)>& onRun,
+                    RunControl* control) {
+    constexpr std::size_t kProgressStep = 256 * 1024;
     // A run that overshoots 256 never ends on a board again, so only its length is kept.
     std::array<char, 256> symbols{};
     int symbolNbr = 0;
+    std::size_t nextProgress = kProgressStep;
     TextLineReader reader(text);
     std::string_view line;
     while (reader.ReadLine(line)) {
+        if (control) {
+            // The line lies inside text: its offset tells how far the scan has come.
+            const auto scanned = static_cast<std::size_t>(line.data() - text.data());
+            if (scanned >= nextProgress) {
+                nextProgress = scanned + kProgressStep;
+                if (control->progress)
+                    control->progress(static_cast<int>(scanned * 100 / text.size()));
+            }
+            if (control->stopRequested) return false;
+        }
         if (IsCommentLine(line)) continue;
         for (char c : line) {
             c = UpperCase(c);
@@ -107,15 +118,56 @@ BoardScan ScanBoardText(std::string_view text, int assignType,
             if (symbolNbr <= 256) ++symbolNbr;
         }
         if (symbolNbr != 81 && symbolNbr != 256) continue;
-        if (ParseBoardText(std::string_view(symbols.data(), symbolNbr), assignType, record)) {
+        onRun(std::string_view(symbols.data(), symbolNbr));
+        symbolNbr = 0;
+    }
+    return true;
+}
+
+BoardScan ScanBoardText(std::string_view text, int assignType,
+                        const std::function<void(const BoardData&)>& onBoard) {
+    BoardScan scan;
+    BoardData record;
+    ScanSymbolRuns(text, [&](std::string_view run) {
+        if (ParseBoardText(run, assignType, record)) {
             ++scan.boardNbr;
             onBoard(record);
         } else {
             ++scan.skippedNbr;
         }
-        symbolNbr = 0;
-    }
+    });
     return scan;
+}
+
+bool BoardList::Add(std::string_view run) {
+    BoardData record;
+    if (!ParseBoardText(run, assignType_, record)) return false;
+    symbols_ += run;
+    ends_.push_back(symbols_.size());
+    longest_ = std::max(longest_, static_cast<int>(run.size()));
+    return true;
+}
+
+std::string_view BoardList::Run(int index) const {
+    const std::size_t begin = index == 0 ? 0 : ends_[index - 1];
+    return std::string_view(symbols_).substr(begin, ends_[index] - begin);
+}
+
+void BoardList::Record(int index, BoardData& record) const {
+    ParseBoardText(Run(index), assignType_, record);
+}
+
+std::string BoardList::ListLine(int index) const {
+    BoardData record;
+    Record(index, record);
+    return BoardListLine(record);
+}
+
+BoardList BoardList::Subset(const std::vector<int>& indexes) const {
+    BoardList subset(assignType_);
+    for (int index : indexes)
+        if (index >= 0 && index < Count()) subset.Add(Run(index));
+    return subset;
 }
 
 void ReportSkippedBoards(Platform& platform, int skippedNbr) {
@@ -127,28 +179,39 @@ void ReportSkippedBoards(Platform& platform, int skippedNbr) {
     platform.ShowMessage(text);
 }
 
-int ReadBoardFile(Platform& platform, const std::filesystem::path& path,
-                  std::vector<BoardData>& records, int assignType) {
+int ReadBoardFile(Platform& platform, const std::filesystem::path& path, BoardList& boards,
+                  RunControl* control) {
+    boards = BoardList(boards.AssignType());
     TextLineFile file(platform);
     if (!file.OpenForRead(path, true)) {
         platform.ShowMessage("Unable to Read Sudoku File " + path.string() + "... ");
         return 0;
     }
-    const BoardScan scan =
-        ScanBoardText(file.Text(), assignType,
-                      [&records](const BoardData& record) { records.push_back(record); });
+    int skippedNbr = 0;
+    const bool complete = ScanSymbolRuns(
+        file.Text(), [&](std::string_view run) { skippedNbr += !boards.Add(run); }, control);
     file.Close();
-    ReportSkippedBoards(platform, scan.skippedNbr);
-    return scan.boardNbr;
+    if (!complete) {
+        boards = BoardList(boards.AssignType());
+        return 0;
+    }
+    ReportSkippedBoards(platform, skippedNbr);
+    return boards.Count();
 }
 
-int ImportClipboard(Platform& platform, std::vector<BoardData>& records, int assignType) {
+int ImportClipboard(Platform& platform, BoardList& boards, RunControl* control) {
+    boards = BoardList(boards.AssignType());
+    const std::string text = platform.ClipboardText();
+    if (text.find('\0') != std::string::npos) {
+        platform.ShowMessage(kClipboardNotTextMessage);
+        return 0;
+    }
     const std::filesystem::path path = platform.ProgramFolder() / kClipboardFileName;
     TextLineFile file(platform);
     // A clipboard that cannot be saved is not read: the old "Clipboard.txt" is not its text.
     if (!file.OpenForWrite(path, true)) return 0;
-    if (!file.WriteText(platform.ClipboardText()) || !file.WriteLine("") || !file.Close()) return 0;
-    return ReadBoardFile(platform, path, records, assignType);
+    if (!file.WriteText(text) || !file.WriteLine("") || !file.Close()) return 0;
+    return ReadBoardFile(platform, path, boards, control);
 }
 
 std::string BoardListLine(const BoardData& record) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/BoardTypes.h"
+#include "engine/RunControl.h"
 #include "platform/Platform.h"
 
 inline constexpr char kImportedBoardName[] = "Default";
@@ -30,19 +31,55 @@ struct BoardScan {
     int skippedNbr = 0;  // complete runs that ParseBoardText refused
 };
 
+// Scans text line by line and calls onRun with every complete run of 81 or 256 symbols,
+// upper-cased, in order. With control, its progress is called with the percentage of the text
+// scanned (about every 256 KB) and a stop request ends the scan; false then.
+bool ScanSymbolRuns(std::string_view text, const std::function<void(std::string_view run)>& onRun,
+                    RunControl* control = nullptr);
+
 // Scans text line by line and calls onBoard for every board found, in order. The record passed
 // is reused between calls.
 BoardScan ScanBoardText(std::string_view text, int assignType,
                         const std::function<void(const BoardData&)>& onBoard);
 
-// Appends the boards of a text file to records; returns how many were found. An unreadable file
-// is reported ("Unable to Read Sudoku File ...") and gives 0; refused runs are reported too.
-int ReadBoardFile(Platform& platform, const std::filesystem::path& path,
-                  std::vector<BoardData>& records, int assignType);
+// Boards kept as their symbol runs, one after the other, so that a collection costs about its
+// text rather than a full record per board. Only runs that ParseBoardText accepts get in.
+class BoardList {
+public:
+    explicit BoardList(int assignType = 0) : assignType_(assignType) {}
+
+    int AssignType() const { return assignType_; }
+    // False, and nothing added, when the run has no meaning.
+    bool Add(std::string_view run);
+    int Count() const { return static_cast<int>(ends_.size()); }
+    std::string_view Run(int index) const;
+    // 0 <= index < Count().
+    void Record(int index, BoardData& record) const;
+    std::string ListLine(int index) const;
+    // The longest run, for sizing a list of them.
+    int LongestRun() const { return longest_; }
+    // The boards at indexes, in that order; indexes out of range are skipped.
+    BoardList Subset(const std::vector<int>& indexes) const;
+
+private:
+    int assignType_;
+    std::string symbols_;
+    std::vector<std::size_t> ends_;
+    int longest_ = 0;
+};
+
+// Replaces boards by the boards of a text file; returns their count. An unreadable file is
+// reported ("Unable to Read Sudoku File ..."), refused runs are reported too. control as for
+// ScanSymbolRuns: a stopped read leaves boards empty and returns 0.
+int ReadBoardFile(Platform& platform, const std::filesystem::path& path, BoardList& boards,
+                  RunControl* control = nullptr);
+
+inline constexpr char kClipboardNotTextMessage[] = "The Clipboard Holds no Text Data !!!";
 
 // Writes the clipboard's whole text to "Clipboard.txt" in the program folder and reads the
-// boards of that file into records.
-int ImportClipboard(Platform& platform, std::vector<BoardData>& records, int assignType);
+// boards of that file into boards, as ReadBoardFile does. Binary data (a NUL byte) is refused with
+// kClipboardNotTextMessage and leaves "Clipboard.txt" alone.
+int ImportClipboard(Platform& platform, BoardList& boards, RunControl* control = nullptr);
 
 // Tells the user that skippedNbr boards were left out; nothing when there were none.
 void ReportSkippedBoards(Platform& platform, int skippedNbr);

@@ -3,8 +3,8 @@
 #include "files/BoardImport.h"
 
 namespace {
-bool IsListIndex(int index, std::size_t count) {
-    return index >= 0 && static_cast<std::size_t>(index) < count;
+bool IsListIndex(int index, int count) {
+    return index >= 0 && index < count;
 }
 }  // namespace
 
@@ -13,29 +13,17 @@ const char* ImportDialogModel::Title() const {
                                          : "Import Board Data from Clipboard";
 }
 
-int ImportDialogModel::Import(const std::filesystem::path& file) {
-    std::vector<BoardData> records;
+int ImportDialogModel::Import(const std::filesystem::path& file, RunControl* control) {
     const int count = source_ == ImportSource::File
-                          ? ReadBoardFile(platform_, file, records, assignType_)
-                          : ImportClipboard(platform_, records, assignType_);
-    if (count == 0) {
+                          ? ReadBoardFile(platform_, file, boards_, control)
+                          : ImportClipboard(platform_, boards_, control);
+    if (count == 0 && !(control && control->stopRequested))
         platform_.ShowMessage("Unable to Get Board Data !!!");
-        records_.clear();
-        return 0;
-    }
-    records_ = std::move(records);
     return count;
 }
 
-std::vector<std::string> ImportDialogModel::ListLines() const {
-    std::vector<std::string> lines;
-    lines.reserve(records_.size());
-    for (const BoardData& record : records_) lines.push_back(BoardListLine(record));
-    return lines;
-}
-
 std::string ImportDialogModel::BoardNbrText() const {
-    return records_.empty() ? std::string() : std::to_string(records_.size());
+    return boards_.Count() == 0 ? std::string() : std::to_string(boards_.Count());
 }
 
 ImportSelectionView ImportDialogModel::Selection(const std::vector<int>& selected) const {
@@ -48,17 +36,10 @@ ImportSelectionView ImportDialogModel::Selection(const std::vector<int>& selecte
 }
 
 bool ImportDialogModel::ImportSelected(const std::vector<int>& selected, BoardData& target) const {
-    if (selected.size() != 1 || !IsListIndex(selected.front(), records_.size())) {
+    if (selected.size() != 1 || !IsListIndex(selected.front(), boards_.Count())) {
         platform_.ShowMessage("Error Selecting the Board !!! End of Job ...");
         return false;
     }
-    target = records_[selected.front()];
+    boards_.Record(selected.front(), target);
     return true;
-}
-
-std::vector<BoardData> ImportDialogModel::SelectedRecords(const std::vector<int>& selected) const {
-    std::vector<BoardData> records;
-    for (int index : selected)
-        if (IsListIndex(index, records_.size())) records.push_back(records_[index]);
-    return records;
 }

@@ -8,13 +8,16 @@
 #include <vector>
 
 #include "engine/BoardTypes.h"
+#include "engine/RunControl.h"
+#include "files/BoardImport.h"
 #include "platform/Platform.h"
 
 enum class ImportSource { File, Clipboard };
 
+// In the file chooser's form: each description followed by its patterns in parentheses.
 inline constexpr char kImportFileFilter[] =
-    "Sudoku Files (.txt .msk .sdk .sol .spf .ss)|*.txt;*.msk;*.sdk;*.sol;*.spf;*.ss|Text Files "
-    "(.txt)|*.txt|";
+    "Sudoku Files (.txt .msk .sdk .sol .spf .ss) (*.txt *.msk *.sdk *.sol *.spf *.ss);;Text Files "
+    "(.txt) (*.txt)";
 
 struct ImportSelectionView {
     std::string selectedNbrText;  // "Number of Selected Boards"
@@ -27,26 +30,28 @@ struct ImportSelectionView {
 class ImportDialogModel {
 public:
     ImportDialogModel(Platform& platform, ImportSource source, int assignType)
-        : platform_(platform), source_(source), assignType_(assignType) {}
+        : platform_(platform), source_(source), boards_(assignType) {}
 
     const char* Title() const;
+    ImportSource Source() const { return source_; }
     // Replaces the boards by those of file (file source) or of the clipboard. With none found,
-    // "Unable to Get Board Data !!!" is shown and the list is empty. Returns the count.
-    int Import(const std::filesystem::path& file = {});
+    // "Unable to Get Board Data !!!" is shown and the list is empty. control as for
+    // ScanSymbolRuns; a stopped read leaves the list empty without a message. Returns the count.
+    int Import(const std::filesystem::path& file = {}, RunControl* control = nullptr);
 
-    const std::vector<BoardData>& Records() const { return records_; }
-    std::vector<std::string> ListLines() const;
+    const BoardList& Boards() const { return boards_; }
     std::string BoardNbrText() const;
     // selected holds list indexes in list order.
     ImportSelectionView Selection(const std::vector<int>& selected) const;
     // Copies the one selected record into target; otherwise tells the user and returns false.
     bool ImportSelected(const std::vector<int>& selected, BoardData& target) const;
-    // The selected records in list order, for batch processing; indexes out of range are skipped.
-    std::vector<BoardData> SelectedRecords(const std::vector<int>& selected) const;
+    // The selected boards in list order, for batch processing; indexes out of range are skipped.
+    BoardList SelectedBoards(const std::vector<int>& selected) const {
+        return boards_.Subset(selected);
+    }
 
 private:
     Platform& platform_;
     ImportSource source_;
-    int assignType_;
-    std::vector<BoardData> records_;
+    BoardList boards_;
 };

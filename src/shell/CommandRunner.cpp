@@ -163,6 +163,10 @@ CommandResult CommandRunner::Execute(const CommandRow& row) {
             return {};
         case CommandId::ExportAsImage:
             return ExportImage();
+        case CommandId::ImportFromClipboard:
+            return Import(ImportSource::Clipboard);
+        case CommandId::ImportFromFile:
+            return Import(ImportSource::File);
         case CommandId::Open:
             return OpenFromDataFile();
         case CommandId::Save:
@@ -171,12 +175,6 @@ CommandResult CommandRunner::Execute(const CommandRow& row) {
             return SaveToDataFile(true);
         case CommandId::ExportToFile:
             return ExportToFile();
-        case CommandId::ImportFromClipboard:
-        case CommandId::ImportFromFile: {
-            CommandResult result;
-            result.status = kNotYetAvailableStatus;
-            return result;
-        }
     }
     return Refused();
 }
@@ -190,14 +188,15 @@ CommandResult CommandRunner::SnapshotAndRedraw() {
 
 CommandResult CommandRunner::OpenBoardFile(const std::filesystem::path& file) {
     if (!IsEnabled(*FindCommand(CommandId::ImportFromFile), Context())) return Refused();
-    std::vector<BoardData> records;
-    ReadBoardFile(platform_, file, records, doc_.settings.wordokuAssignmentType);
+    BoardList boards(doc_.settings.wordokuAssignmentType);
+    ReadBoardFile(platform_, file, boards);
     std::optional<BoardData> chosen;
-    if (records.empty())
+    if (boards.Count() == 0) {
         platform_.ShowMessage(kNoBoardDataMessage);
-    else if (records.size() == 1)
-        chosen = records.front();
-    else
+    } else if (boards.Count() == 1) {
+        chosen.emplace();
+        boards.Record(0, *chosen);
+    } else
         chosen = dialogs_.ChooseImportedBoard(file);
     if (!chosen) {
         CommandResult result;
@@ -445,5 +444,22 @@ CommandResult CommandRunner::ExportToFile() {
     CommandResult result;
     result.status = dialogs_.ExportBoard(source) ? "Board exported Successfully to File ..."
                                                  : "No Board Exported ...";
+    return result;
+}
+
+CommandResult CommandRunner::Import(ImportSource source) {
+    const bool fromFile = source == ImportSource::File;
+    const std::optional<BoardData> record =
+        dialogs_.ImportBoard(source, doc_.settings.wordokuAssignmentType);
+    CommandResult result;
+    if (record) {
+        doc_.TakeBoard(*record);
+        result = StatusAndRedraw(fromFile ? "Board Imported Successfully ..."
+                                          : "Board Imported Successfully from Clipboard ...");
+        result.historyReset = true;
+    } else {
+        result.status = "No Board Imported ...";
+    }
+    if (fromFile) result.timePane = doc_.board().name + " - " + doc_.board().description;
     return result;
 }

@@ -10,6 +10,7 @@
 
 #include "engine/RunControl.h"
 #include "files/BoardExport.h"
+#include "files/ImportDialogModel.h"
 #include "files/PuzzleRecord.h"
 
 #include "shell/BoardOptions.h"
@@ -68,9 +69,11 @@ public:
     virtual bool ExportBoard(const ExportSource& source) = 0;
     // The board's solutions when the exhaustive solve found more than one.
     virtual void ShowMultipleSolutions(const SudokuBoard& board) = 0;
+    // The import dialog on a file or the clipboard, its boards taking the Wordoku assignment
+    // type; the board the user imported, if any.
+    virtual std::optional<BoardData> ImportBoard(ImportSource, int) { return std::nullopt; }
 };
 
-inline constexpr char kNotYetAvailableStatus[] = "Not Available Yet in this Version ...";
 inline constexpr char kGenerationCancelledStatus[] = "Board Generation Cancelled ...";
 
 class CommandRunner {
@@ -113,6 +116,7 @@ private:
     CommandResult SaveToDataFile(bool saveAs);
     CommandResult ExportToFile();
     void ShowSolutionsWhenSeveral();
+    CommandResult Import(ImportSource source);
     CommandResult SnapshotAndRedraw();
     CommandResult TakeImportedBoard(const BoardData& record);
     CommandResult ExportImage();

@@ -11,14 +11,16 @@ constexpr int kSheetAssignType = 0;
 }  // namespace
 
 std::vector<SheetBoard> ReadSheetBoards(Platform& platform, const std::filesystem::path& file) {
-    std::vector<BoardData> records;
-    ReadBoardFile(platform, file, records, kSheetAssignType);
-    std::vector<SheetBoard> boards(records.size());
+    BoardList records(kSheetAssignType);
+    ReadBoardFile(platform, file, records);
+    std::vector<SheetBoard> boards(records.Count());
     SudokuBoard board(platform);
-    for (std::size_t i = 0; i < records.size(); ++i) {
+    BoardData record;
+    for (int i = 0; i < records.Count(); ++i) {
         SheetBoard& sheet = boards[i];
-        sheet.number = static_cast<int>(i) + 1;
-        board.LoadRecord(records[i]);
+        sheet.number = i + 1;
+        records.Record(i, record);
+        board.LoadRecord(record);
         board.RateBoard();
         sheet.record = board.data();
         // The rating's human-like solve may give up; the answer page still needs the solution.

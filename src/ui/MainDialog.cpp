@@ -44,6 +44,8 @@
 #include "ui/PageOutput.h"
 #include "ui/PuzzleDataLoadDialog.h"
 #include "ui/PuzzleDataSaveDialog.h"
+#include "ui/ImportDialog.h"
+#include "ui/LogViewerDialog.h"
 #include "ui/SidePanelPages.h"
 #include "ui/SpecialGenerationDialog.h"
 
@@ -345,8 +347,7 @@ void MainDialog::RefreshPanels() {
 
 void MainDialog::StoreLog() {
     if (!StoreSolveLog(board_, DisplayLetters(doc_))) return;
-    const std::filesystem::path path = platform_.ProgramFolder() / kSolveLogFileName;
-    LogViewerDialog viewer(platform_, QString::fromStdString(path.string()), this);
+    LogViewerDialog viewer(platform_, platform_.ProgramFolder() / kSolveLogFileName, this);
     viewer.exec();
 }
 
@@ -399,6 +400,12 @@ std::optional<int> MainDialog::ChooseSolvingTechnique(int preselected) {
 std::optional<WordokuAssignment> MainDialog::AssignWordokuLetters(const SudokuBoard& board,
                                                                   const WordokuOptions& options) {
     return AssignWordokuLettersDialog::Ask(board, options, platform_, this);
+}
+
+std::optional<BoardData> MainDialog::ImportBoard(ImportSource source, int assignType) {
+    ImportDialog dialog(platform_, source, assignType, this);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.chosen();
 }
 
 void MainDialog::ShowAbout() {

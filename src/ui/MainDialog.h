@@ -88,6 +88,7 @@ private:
     bool SaveBoard(BoardData& board, std::vector<PuzzleRecord>& records) override;
     bool ExportBoard(const ExportSource& source) override;
     void ShowMultipleSolutions(const SudokuBoard& board) override;
+    std::optional<BoardData> ImportBoard(ImportSource source, int assignType) override;
 
     void BuildMenus();
     QWidget* BuildSideColumn();

@@ -1,18 +1,12 @@
 #include "ui/SidePanelPages.h"
 
-#include <QDialogButtonBox>
-#include <QFile>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-#include "platform/Platform.h"
 
 namespace {
 QString Text(const std::string& text) {
@@ -98,38 +92,4 @@ SolveDataPanel::SolveDataPanel()
 void SolveDataPanel::Show(const SolveDataPage& page) {
     Fill(summary, page.summary);
     Fill(steps, page.steps);
-}
-
-LogViewerDialog::LogViewerDialog(Platform& platform, const QString& path, QWidget* parent)
-    : QDialog(parent), text(new QPlainTextEdit), platform_(platform), path_(path) {
-    setWindowTitle("View Log File");
-    text->setReadOnly(true);
-    text->setFont(QFont("Courier New", 12));
-    text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto* frame = new QGroupBox(" Board Solving Log ");
-    auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->addWidget(text);
-    auto* exit = new QPushButton("&Exit");
-    connect(exit, &QPushButton::clicked, this, &QDialog::accept);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame, 1);
-    layout->addWidget(exit, 0, Qt::AlignRight);
-    resize(760, 560);
-    QTimer::singleShot(250, this, &LogViewerDialog::ReadFile);
-}
-
-void LogViewerDialog::ReadFile() {
-    BusyCursor busy(platform_);
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly)) {
-        platform_.ShowMessage("Unable to Read Log File !!! End of Job ...");
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    if (bytes.isEmpty()) {
-        platform_.ShowMessage("Unable to Read Log File ... ");
-        return;
-    }
-    // The log is written in the single-byte code page of the puzzle files.
-    text->setPlainText(QString::fromLatin1(bytes));
 }

@@ -2,7 +2,6 @@
 // The "Board Stat." and "Solve Data" pages of the side-panel tabs; "Hint Data" has a file of its
 // own.
 
-#include <QDialog>
 #include <QWidget>
 
 #include "files/SolveLog.h"
@@ -12,7 +11,6 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTreeWidget;
-class QPlainTextEdit;
 
 class BoardStatPage : public QWidget {
     Q_OBJECT
@@ -40,18 +38,4 @@ public:
     QTreeWidget* summary;
     QTreeWidget* steps;
     QPushButton* storeLog;
-};
-
-// "View Log File": the text of a log file, read 250 ms after the window opened.
-class LogViewerDialog : public QDialog {
-    Q_OBJECT
-public:
-    LogViewerDialog(Platform& platform, const QString& path, QWidget* parent);
-
-    QPlainTextEdit* text;
-
-private:
-    void ReadFile();
-    Platform& platform_;
-    QString path_;
 };

@@ -19,11 +19,11 @@ public:
     std::uint32_t ticks = 0;
 };
 
-std::vector<BoardData> Records(const std::vector<std::string>& texts) {
-    std::vector<BoardData> records;
+BoardList Boards(const std::vector<std::string>& texts) {
+    BoardList boards;
     for (const std::string& text : texts)
-        ScanBoardText(text, 0, [&records](const BoardData& r) { records.push_back(r); });
-    return records;
+        ScanSymbolRuns(text, [&boards](std::string_view run) { boards.Add(run); });
+    return boards;
 }
 
 std::string Rows(const std::string& clues, const std::string& solved) {
@@ -40,7 +40,7 @@ TEST(BatchRun, ReportsEachBoardAndTheTrueShortestTime) {
     std::vector<int> progress;
     RunControl control;
     control.progress = [&progress](int k) { progress.push_back(k); };
-    ASSERT_EQ(RunBatchProcessing(platform, Records({kClassicPuzzle, kBroken, kClassicPuzzle}),
+    ASSERT_EQ(RunBatchProcessing(platform, Boards({kClassicPuzzle, kBroken, kClassicPuzzle}),
                                  report, &control),
               BatchOutcome::Written);
     EXPECT_EQ(progress, (std::vector<int>{1, 2, 3}));
@@ -79,7 +79,7 @@ TEST(BatchRun, OneSolvedBoardHasNoTimeFigures) {
     TempFolder folder;
     HeadlessPlatform platform;
     const auto report = folder / "r.txt";
-    ASSERT_EQ(RunBatchProcessing(platform, Records({kClassicPuzzle}), report),
+    ASSERT_EQ(RunBatchProcessing(platform, Boards({kClassicPuzzle}), report),
               BatchOutcome::Written);
     const std::string text = ReadBytes(report);
     EXPECT_NE(text.find("1 of 1 Board solved \r\nTotal Solving Time: "), std::string::npos);
@@ -99,8 +99,8 @@ TEST(BatchRun, MinimumAndMaximumAreOverAllBoards) {
     TempFolder folder;
     SlowingClockPlatform platform;
     const auto report = folder / "r.txt";
-    ASSERT_EQ(RunBatchProcessing(platform,
-                                 Records({kClassicPuzzle, kClassicPuzzle, kClassicPuzzle}), report),
+    ASSERT_EQ(RunBatchProcessing(platform, Boards({kClassicPuzzle, kClassicPuzzle, kClassicPuzzle}),
+                                 report),
               BatchOutcome::Written);
     const std::string text = ReadBytes(report);
     std::vector<long> times;
@@ -123,7 +123,7 @@ TEST(BatchRun, CancelKeepsTheOldReport) {
     RunControl control;
     control.progress = [&control](int k) { control.stopRequested = k == 1; };
     EXPECT_EQ(
-        RunBatchProcessing(platform, Records({kClassicPuzzle, kClassicPuzzle}), report, &control),
+        RunBatchProcessing(platform, Boards({kClassicPuzzle, kClassicPuzzle}), report, &control),
         BatchOutcome::Cancelled);
     EXPECT_EQ(control.attemptNbr, 1);
     EXPECT_EQ(ReadBytes(report), "old report");

@@ -89,9 +89,11 @@ TEST(BoardExport, EveryLayoutReadsBackA16x16Board) {
             const auto path = folder / ("b" + std::to_string(layout));
             ASSERT_TRUE(
                 WriteExport(platform, path, ExportPreview({&board, 0, false}, layout, CluesOnly)));
-            std::vector<BoardData> records;
-            ASSERT_EQ(ReadBoardFile(platform, path, records, 0), 1) << layout;
-            EXPECT_EQ(records[0].cells, board.cells) << layout;
+            BoardList boards;
+            ASSERT_EQ(ReadBoardFile(platform, path, boards), 1) << layout;
+            BoardData record;
+            boards.Record(0, record);
+            EXPECT_EQ(record.cells, board.cells) << layout;
         }
     }
 }

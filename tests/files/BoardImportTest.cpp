@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TempFolder.h"
 #include "TestSupport.h"
 #include "files/ImportDialogModel.h"
@@ -108,14 +110,88 @@ TEST(BoardImport, BoardsWithoutMeaningAreSkippedAndCounted) {
                   "1 Board Skipped ... Symbols Out of Range for the Board Size !!!"}));
 }
 
-TEST(BoardImport, TheWholeClipboardIsRead) {
+TEST(BoardImport, TheWholeClipboardIsReadAndBinaryDataRefused) {
     TempFolder folder;
     HeadlessPlatform platform;
     platform.programFolder = folder.path();
     for (int i = 0; i < 100; ++i) platform.clipboardText += std::string(kClassicPuzzle) + "\r\n";
-    std::vector<BoardData> records;
-    EXPECT_EQ(ImportClipboard(platform, records, 0), 100);
+    BoardList boards;
+    EXPECT_EQ(ImportClipboard(platform, boards), 100);
     EXPECT_EQ(ReadBytes(folder / "Clipboard.txt"), platform.clipboardText + "\r\n");
+    EXPECT_TRUE(platform.messages.empty());
+
+    // Binary data full of symbols would read as boards: it is refused and the file stays.
+    platform.clipboardText = std::string(kClassicPuzzle) + '\0' + "\x89PNG";
+    EXPECT_EQ(ImportClipboard(platform, boards), 0);
+    EXPECT_EQ(boards.Count(), 0);
+    EXPECT_EQ(platform.messages,
+              (std::vector<std::string>{"The Clipboard Holds no Text Data !!!"}));
+    EXPECT_EQ(ReadBytes(folder / "Clipboard.txt").size(), 100u * 83 + 2);
+}
+
+// The list keeps each board's text and makes the record again whenever it is asked for.
+TEST(BoardList, KeepsAcceptedRunsAndRebuildsTheirRecords) {
+    // No digit but "0": a 16 x 16 digit board of values 10..16, whose list line alone would read
+    // as a letter board.
+    std::string tens(256, '0');
+    for (int i = 0; i < 40; ++i) tens[i * 6] = static_cast<char>('A' + i % 7);
+    std::string letters(kClassicPuzzle);
+    for (char& c : letters)
+        if (c >= '1' && c <= '9') c = static_cast<char>('J' + (c - '1'));
+
+    BoardList boards(2);
+    EXPECT_TRUE(boards.Add(kClassicPuzzle));
+    EXPECT_FALSE(boards.Add(std::string(kClassicPuzzle).replace(0, 1, "H")));
+    EXPECT_TRUE(boards.Add(tens));
+    EXPECT_TRUE(boards.Add(letters));
+    ASSERT_EQ(boards.Count(), 3);
+    EXPECT_EQ(boards.LongestRun(), 256);
+
+    const std::vector<BoardData> scanned =
+        Scan(std::string(kClassicPuzzle) + "\n" + tens + "\n" + letters);
+    ASSERT_EQ(scanned.size(), 3u);
+    BoardData record;
+    for (int i = 0; i < 3; ++i) {
+        boards.Record(i, record);
+        EXPECT_EQ(record.cells, scanned[i].cells) << i;
+        EXPECT_EQ(record.isWordoku, scanned[i].isWordoku) << i;
+        EXPECT_EQ(record.wordokuString, scanned[i].wordokuString) << i;
+        EXPECT_EQ(record.wordokuAssignType, 2) << i;
+        EXPECT_EQ(boards.ListLine(i), BoardListLine(scanned[i])) << i;
+    }
+    EXPECT_FALSE(scanned[1].isWordoku);
+    EXPECT_EQ(scanned[1].Cell(0, 0).value, 10);
+
+    const BoardList subset = boards.Subset({2, 9, 0, -1});
+    ASSERT_EQ(subset.Count(), 2);
+    EXPECT_EQ(subset.Run(0), letters);
+    EXPECT_EQ(subset.Run(1), kClassicPuzzle);
+    EXPECT_EQ(subset.AssignType(), 2);
+}
+
+TEST(BoardImport, ALongReadReportsProgressAndStops) {
+    TempFolder folder;
+    HeadlessPlatform platform;
+    std::string text;
+    for (int i = 0; i < 4000; ++i) text += std::string(kClassicPuzzle) + "\r\n";
+    WriteBytes(folder / "many.txt", text);
+
+    std::vector<int> percents;
+    RunControl control;
+    control.progress = [&percents](int percent) { percents.push_back(percent); };
+    BoardList boards;
+    EXPECT_EQ(ReadBoardFile(platform, folder / "many.txt", boards, &control), 4000);
+    ASSERT_FALSE(percents.empty());
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
+    EXPECT_GT(percents.front(), 0);
+    EXPECT_LT(percents.back(), 100);
+
+    // Stopped half-way: nothing is kept and nothing is said.
+    control.progress = [&control](int percent) { control.stopRequested = percent >= 50; };
+    EXPECT_EQ(ReadBoardFile(platform, folder / "many.txt", boards, &control), 0);
+    EXPECT_EQ(boards.Count(), 0);
+    ImportDialogModel dialog(platform, ImportSource::File, 0);
+    EXPECT_EQ(dialog.Import(folder / "many.txt", &control), 0);
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -127,17 +203,15 @@ TEST(ImportDialogModel, ListsSelectsAndHandsBackTheBoard) {
     EXPECT_STREQ(dialog.Title(), "Import Board Data from Clipboard");
     EXPECT_STREQ(ImportDialogModel(platform, ImportSource::File, 0).Title(),
                  "Import Board Data from Text File");
-    platform.clipboardText = "no board here";
-    EXPECT_EQ(dialog.Import(), 0);
-    EXPECT_EQ(platform.messages, (std::vector<std::string>{"Unable to Get Board Data !!!"}));
-    EXPECT_EQ(dialog.BoardNbrText(), "");
-
     platform.clipboardText = std::string(kClassicPuzzle) + "\n" + std::string(81, '.');
     EXPECT_EQ(dialog.Import(), 2);
-    EXPECT_EQ(dialog.ListLines()[1], std::string(81, '.'));
+    EXPECT_EQ(dialog.BoardNbrText(), "2");
+    EXPECT_EQ(dialog.Boards().ListLine(1), std::string(81, '.'));
     EXPECT_TRUE(dialog.Selection({1}).importEnabled);
+    EXPECT_EQ(dialog.Selection({1}).selectedIndexText, "1");
     EXPECT_FALSE(dialog.Selection({0, 1}).importEnabled);
     EXPECT_TRUE(dialog.Selection({0, 1}).batchEnabled);
+    EXPECT_EQ(dialog.Selection({0, 1}).selectedIndexText, "");
 
     BoardData target;
     EXPECT_TRUE(dialog.ImportSelected({0}, target));
@@ -145,6 +219,17 @@ TEST(ImportDialogModel, ListsSelectsAndHandsBackTheBoard) {
     EXPECT_EQ(target.wordokuAssignType, 2);
     EXPECT_FALSE(dialog.ImportSelected({0, 1}, target));
     EXPECT_EQ(platform.messages.back(), "Error Selecting the Board !!! End of Job ...");
-    EXPECT_EQ(dialog.SelectedRecords({1, 7}).size(), 1u);
+    EXPECT_EQ(dialog.SelectedBoards({1, 7}).Count(), 1);
+
+    // Nothing, binary data: the boards listed before are gone and the user is told.
+    platform.messages.clear();
+    platform.clipboardText.clear();
+    EXPECT_EQ(dialog.Import(), 0);
+    EXPECT_EQ(dialog.BoardNbrText(), "");
+    platform.clipboardText = std::string("\0\0", 2);
+    EXPECT_EQ(dialog.Import(), 0);
+    EXPECT_EQ(platform.messages, (std::vector<std::string>{"Unable to Get Board Data !!!",
+                                                           "The Clipboard Holds no Text Data !!!",
+                                                           "Unable to Get Board Data !!!"}));
 }
 }  // namespace

@@ -65,7 +65,7 @@ TEST(CommandRunner, NewModesBoardSizeAndZoom) {
     f.runner.Run(CommandId::ShowMistakes);
     EXPECT_TRUE(f.doc.view.mistakesShown);
     EXPECT_EQ(f.Status(f.runner.Run(CommandId::Open)), "-");  // no BoardData.sbd: disabled
-    EXPECT_EQ(f.Status(f.runner.Run(CommandId::ImportFromFile)), kNotYetAvailableStatus);
+    EXPECT_EQ(f.Status(f.runner.Run(CommandId::ImportFromFile)), "No Board Imported ...");
 }
 
 TEST(CommandRunner, GenerationByLevelRefusesLargeBoardsAndRemembersTheChoice) {
@@ -379,4 +379,45 @@ TEST(CommandRunner, ExportHandsTheBoardAsDisplayedAndReportsTheOutcome) {
     EXPECT_EQ(f.dialogs.exported, std::vector<std::string>{kClassicSolution});
     f.dialogs.exportAnswer = false;
     EXPECT_EQ(f.Status(f.runner.Run(CommandId::ExportToFile)), "No Board Exported ...");
+}
+
+TEST(CommandRunner, ImportTakesTheBoardFromTheDialogAndStartsTheHistoryAgain) {
+    ShellFixture f;
+    f.doc.settings.wordokuAssignmentType = 2;
+    f.TypeClues("123");
+    f.input.Select(4, 5);
+    const std::string before = TakeBoardSnapshot(f.board);
+
+    CommandResult result = f.runner.Run(CommandId::ImportFromFile);
+    EXPECT_EQ(f.Status(result), "No Board Imported ...");
+    EXPECT_EQ(result.timePane, "Default - ");
+    EXPECT_FALSE(result.historyReset);
+    EXPECT_EQ(TakeBoardSnapshot(f.board), before);
+    EXPECT_TRUE(f.runner.Context().canUndo);
+
+    BoardData record;
+    ScanBoardText(kClassicPuzzle, 2, [&record](const BoardData& r) { record = r; });
+    f.dialogs.imported = record;
+    result = f.runner.Run(CommandId::ImportFromClipboard);
+    EXPECT_EQ(f.Status(result), "Board Imported Successfully from Clipboard ...");
+    EXPECT_FALSE(result.timePane);
+    EXPECT_TRUE(result.historyReset && result.redraw);
+    EXPECT_EQ(f.dialogs.importRequests,
+              (std::vector<std::pair<ImportSource, int>>{{ImportSource::File, 2},
+                                                         {ImportSource::Clipboard, 2}}));
+    EXPECT_EQ(GridText(9, f.board.cells), kClassicPuzzle);
+    EXPECT_EQ(f.board.clueNbr, 30);
+    // The mistake check is prepared: the solution is known and the level rated.
+    EXPECT_EQ(f.board.mistakeCheckEnabled, 1);
+    EXPECT_EQ(GridText(9, f.board.solution), kClassicSolution);
+    EXPECT_EQ(f.board.level, VeryEasy);
+    EXPECT_EQ(f.doc.view.entryMode, SolveMode);
+    EXPECT_EQ(f.doc.view.selectedX, 0);
+    EXPECT_EQ(f.doc.view.selectedY, 0);
+    EXPECT_EQ(f.doc.history().UndoCount(), 1u);
+    EXPECT_FALSE(f.runner.Context().canUndo);
+
+    result = f.runner.Run(CommandId::ImportFromFile);
+    EXPECT_EQ(f.Status(result), "Board Imported Successfully ...");
+    EXPECT_EQ(result.timePane, "Default - ");
 }

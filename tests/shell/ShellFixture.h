@@ -49,6 +49,10 @@ public:
     void ShowMultipleSolutions(const SudokuBoard& board) override {
         solutionsShown.push_back(board.solutionNbr);
     }
+    std::optional<BoardData> ImportBoard(ImportSource source, int assignType) override {
+        importRequests.emplace_back(source, assignType);
+        return imported;
+    }
 
     std::optional<int> chosen;
     std::optional<WordokuAssignment> assignment;
@@ -70,6 +74,7 @@ public:
     bool exportAnswer = true;
     std::vector<std::string> exported;
     std::vector<int> solutionsShown;
+    std::vector<std::pair<ImportSource, int>> importRequests;
 };
 
 struct ShellFixture {
