@@ -1,6 +1,5 @@
 #include "shell/CommandRunner.h"
 
-
 #include <cstdio>
 #include <filesystem>
 
@@ -207,15 +206,10 @@ CommandResult CommandRunner::OpenBoardFile(const std::filesystem::path& file) {
 }
 
 CommandResult CommandRunner::TakeImportedBoard(const BoardData& record) {
-    SudokuBoard& board = doc_.board();
-    board.Initialise(record.size, record.level, record.name, record.description, &record, 0,
-                     record.isWordoku);
-    board.solution = record.solution;
-    board.wordokuAssignType = record.wordokuAssignType;
-    board.RecomputeCandidates();
-    doc_.ResetHistory();
+    doc_.TakeBoard(record);
+    SetUpBoardLetters(doc_, store_, platform_, 1, AskUserLetters());
     CommandResult result = StatusAndRedraw("Board Imported Successfully ...");
-    result.timePane = board.name + " - " + board.description;
+    result.timePane = doc_.board().name + " - " + doc_.board().description;
     result.historyReset = true;
     return result;
 }
@@ -454,6 +448,7 @@ CommandResult CommandRunner::Import(ImportSource source) {
     CommandResult result;
     if (record) {
         doc_.TakeBoard(*record);
+        SetUpBoardLetters(doc_, store_, platform_, 1, AskUserLetters());
         result = StatusAndRedraw(fromFile ? "Board Imported Successfully ..."
                                           : "Board Imported Successfully from Clipboard ...");
         result.historyReset = true;

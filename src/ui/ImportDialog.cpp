@@ -29,7 +29,8 @@ QLineEdit* Counter() {
 }
 }  // namespace
 
-ImportDialog::ImportDialog(Platform& platform, ImportSource source, int assignType, QWidget* parent)
+ImportDialog::ImportDialog(Platform& platform, ImportSource source, int assignType, QWidget* parent,
+                           std::filesystem::path file)
     : QDialog(parent),
       list(new QListView),
       boardNbr(Counter()),
@@ -96,6 +97,7 @@ ImportDialog::ImportDialog(Platform& platform, ImportSource source, int assignTy
     connect(cancel, &QPushButton::clicked, this, &ImportDialog::Cancel);
     connect(&batchTimer_, &QTimer::timeout, this, &ImportDialog::FollowBatch);
     Refresh();
+    firstFile_ = std::move(file);
     QTimer::singleShot(100, this, [this] { RunImport(true); });
 }
 
@@ -106,7 +108,9 @@ ImportDialog::~ImportDialog() {
 
 void ImportDialog::RunImport(bool first) {
     std::filesystem::path file;
-    if (model_.Source() == ImportSource::File) {
+    if (first && !firstFile_.empty()) {
+        file = firstFile_;
+    } else if (model_.Source() == ImportSource::File) {
         const std::optional<std::filesystem::path> chosen =
             platform_.ChooseFile(FileChoice::Open, kFileChooserTitle, {}, kImportFileFilter);
         if (!chosen) {

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QTimer>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -27,8 +28,10 @@ class ImportDialog : public QDialog {
     Q_OBJECT
 public:
     // Shows nothing modally itself: the import starts 100 ms after the window was built.
-    ImportDialog(Platform& platform, ImportSource source, int assignType,
-                 QWidget* parent = nullptr);
+    // With a file, the first import reads it instead of asking for one (a file opened with the
+    // program or dropped on its window).
+    ImportDialog(Platform& platform, ImportSource source, int assignType, QWidget* parent = nullptr,
+                 std::filesystem::path file = {});
     ~ImportDialog() override;
 
     // The board imported, once the dialog ended accepted.
@@ -75,6 +78,7 @@ private:
     BoardData chosen_;
     std::unique_ptr<BatchJob> job_;
     QTimer batchTimer_;
+    std::filesystem::path firstFile_;
     RunControl* reading_ = nullptr;
     bool resultsWritten_ = false;
     bool closeWhenStopped_ = false;

@@ -40,12 +40,12 @@
 #include "ui/GenerationProgressDialog.h"
 #include "ui/GetSolvingTechniqueDialog.h"
 #include "ui/HintDataPage.h"
+#include "ui/ImportDialog.h"
+#include "ui/LogViewerDialog.h"
 #include "ui/MultiSolutionsDialog.h"
 #include "ui/PageOutput.h"
 #include "ui/PuzzleDataLoadDialog.h"
 #include "ui/PuzzleDataSaveDialog.h"
-#include "ui/ImportDialog.h"
-#include "ui/LogViewerDialog.h"
 #include "ui/SidePanelPages.h"
 #include "ui/SpecialGenerationDialog.h"
 
@@ -479,9 +479,11 @@ std::optional<std::string> MainDialog::WriteBoardImage(const std::filesystem::pa
     return WritePages(file, SheetFormatOf(file).value_or(SheetFormat::Png), page);
 }
 
-// Until the import dialog can be opened on a given file, a file of several boards imports none.
-std::optional<BoardData> MainDialog::ChooseImportedBoard(const std::filesystem::path&) {
-    return std::nullopt;
+std::optional<BoardData> MainDialog::ChooseImportedBoard(const std::filesystem::path& file) {
+    ImportDialog dialog(platform_, ImportSource::File, doc_.settings.wordokuAssignmentType, this,
+                        file);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.chosen();
 }
 
 WindowPlacement MainDialog::CurrentPlacement() const {

@@ -289,6 +289,15 @@ void ImportDialogTest::theMenuCommandTakesTheChosenBoard() {
     QCOMPARE(window.document().board().clueNbr, 30);
     QCOMPARE(window.document().view.entryMode, int(SolveMode));
     QVERIFY(!window.undoButton()->isEnabled());
+
+    // A file given to the program opens the dialog on its boards without asking for a file.
+    folder.platform.fileChooserTitles.clear();
+    pick.start(20);
+    window.OpenBoardFile(folder / "two.txt");
+    pick.stop();
+    QVERIFY(folder.platform.fileChooserTitles.empty());
+    QCOMPARE(window.statusPane()->text(), QString("Board Imported Successfully ..."));
+    QCOMPARE(window.document().board().clueNbr, 30);
 }
 
 QTEST_MAIN(ImportDialogTest)
