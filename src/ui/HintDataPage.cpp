@@ -7,25 +7,13 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace {
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QLabel* AddRow(QFormLayout* form, const char* label) {
-    auto* value = new QLabel;
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    value->setWordWrap(true);
-    form->addRow(label, value);
-    return value;
-}
-}  // namespace
+#include "ui/PanelRows.h"
 
 HintDataPage::HintDataPage() : details(new QStackedWidget) {
     auto* box = new QGroupBox(" Hint Informations ");
     auto* boxLayout = new QVBoxLayout(box);
     auto* form = new QFormLayout;
-    technique = AddRow(form, kHintTechniqueLabel);
+    technique = AddPanelRow(form, kHintTechniqueLabel);
     boxLayout->addLayout(form);
     for (int page = 0; page < kHintPageCount; ++page)
         details->addWidget(BuildDetail(HintPageLayoutOf(page), details_[page]));
@@ -40,35 +28,35 @@ QWidget* HintDataPage::BuildDetail(const HintPageLayout& layout, Detail& detail)
     auto* form = new QFormLayout(page);
     form->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < layout.fieldNbr; ++i)
-        detail.fields.push_back(AddRow(form, layout.fields[i].label));
+        detail.fields.push_back(AddPanelRow(form, layout.fields[i].label));
     const std::vector<std::string> headers = HintListHeaders(layout.list);
     if (headers.empty()) return page;
-    detail.updatedNbr = AddRow(form, kUpdatedNbrLabel);
+    detail.updatedNbr = AddPanelRow(form, kUpdatedNbrLabel);
     form->addRow(new QLabel(kUpdatedListLabel));
     detail.list = new QTreeWidget;
     detail.list->setRootIsDecorated(false);
     QStringList labels;
-    for (const std::string& header : headers) labels << Text(header);
+    for (const std::string& header : headers) labels << PanelText(header);
     detail.list->setHeaderLabels(labels);
     form->addRow(detail.list);
     return page;
 }
 
 void HintDataPage::Show(const HintDataTexts& texts) {
-    technique->setText(Text(texts.technique));
+    technique->setText(PanelText(texts.technique));
     const bool shown = texts.page > 0 && texts.page < kHintPageCount;
     details->setVisible(shown);
     if (!shown) return;
     Detail& detail = details_[texts.page];
     for (std::size_t i = 0; i < detail.fields.size() && i < texts.fields.size(); ++i)
-        detail.fields[i]->setText(Text(texts.fields[i]));
+        detail.fields[i]->setText(PanelText(texts.fields[i]));
     details->setCurrentIndex(texts.page);
     if (!detail.list) return;
-    detail.updatedNbr->setText(Text(texts.updatedNbr));
+    detail.updatedNbr->setText(PanelText(texts.updatedNbr));
     detail.list->clear();
     for (const std::vector<std::string>& row : texts.rows) {
         QStringList cells;
-        for (const std::string& cell : row) cells << Text(cell);
+        for (const std::string& cell : row) cells << PanelText(cell);
         detail.list->addTopLevelItem(new QTreeWidgetItem(cells));
     }
     for (int column = 0; column < detail.list->columnCount(); ++column)

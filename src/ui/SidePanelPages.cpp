@@ -8,18 +8,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ui/PanelRows.h"
+
 namespace {
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QLabel* AddRow(QFormLayout* form, const char* label) {
-    auto* value = new QLabel;
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    form->addRow(label, value);
-    return value;
-}
-
 QTreeWidget* MakeList(const char* const (&headers)[3]) {
     auto* list = new QTreeWidget;
     list->setRootIsDecorated(false);
@@ -30,8 +21,8 @@ QTreeWidget* MakeList(const char* const (&headers)[3]) {
 void Fill(QTreeWidget* list, const std::vector<SolveDataRow>& rows) {
     list->clear();
     for (const SolveDataRow& row : rows)
-        list->addTopLevelItem(
-            new QTreeWidgetItem({Text(row.number), Text(row.technique), Text(row.detail)}));
+        list->addTopLevelItem(new QTreeWidgetItem(
+            {PanelText(row.number), PanelText(row.technique), PanelText(row.detail)}));
     for (int column = 0; column < 3; ++column) list->resizeColumnToContents(column);
 }
 }  // namespace
@@ -39,10 +30,10 @@ void Fill(QTreeWidget* list, const std::vector<SolveDataRow>& rows) {
 BoardStatPage::BoardStatPage() {
     auto* attributes = new QGroupBox(" Board Attributes ");
     auto* attributeForm = new QFormLayout(attributes);
-    name = AddRow(attributeForm, "Name: ");
-    description = AddRow(attributeForm, "Description: ");
+    name = AddPanelRow(attributeForm, "Name: ");
+    description = AddPanelRow(attributeForm, "Description: ");
     description->setWordWrap(true);
-    level = AddRow(attributeForm, "Difficulty Level:  ");
+    level = AddPanelRow(attributeForm, "Difficulty Level:  ");
 
     auto* statistics = new QGroupBox(" Board Statistics ");
     auto* statisticsForm = new QFormLayout(statistics);
@@ -57,9 +48,9 @@ BoardStatPage::BoardStatPage() {
     statisticsForm->addRow(scoreRow);
     solved = new QLabel;
     statisticsForm->addRow(solved);
-    clues = AddRow(statisticsForm, "Number of Clues: ");
-    givens = AddRow(statisticsForm, "Number of Givens: ");
-    empties = AddRow(statisticsForm, "Number of Empty Cells: ");
+    clues = AddPanelRow(statisticsForm, "Number of Clues: ");
+    givens = AddPanelRow(statisticsForm, "Number of Givens: ");
+    empties = AddPanelRow(statisticsForm, "Number of Empty Cells: ");
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(attributes);
@@ -68,15 +59,15 @@ BoardStatPage::BoardStatPage() {
 }
 
 void BoardStatPage::Show(const BoardStatTexts& texts) {
-    name->setText(Text(texts.name));
-    description->setText(Text(texts.description));
-    level->setText(Text(texts.level));
+    name->setText(PanelText(texts.name));
+    description->setText(PanelText(texts.description));
+    level->setText(PanelText(texts.level));
     scoreBar->setValue(texts.progress);
-    score->setText(Text(texts.score));
-    solved->setText(Text(texts.solved));
-    clues->setText(Text(texts.clues));
-    givens->setText(Text(texts.givens));
-    empties->setText(Text(texts.empties));
+    score->setText(PanelText(texts.score));
+    solved->setText(PanelText(texts.solved));
+    clues->setText(PanelText(texts.clues));
+    givens->setText(PanelText(texts.givens));
+    empties->setText(PanelText(texts.empties));
 }
 
 SolveDataPanel::SolveDataPanel()
