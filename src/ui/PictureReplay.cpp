@@ -16,10 +16,10 @@ QRect ToQRect(const PixelRect& rect) {
 // symbols laid out once, which makes a full repaint several times cheaper than laying out each.
 class FontCache {
 public:
-    const QFontMetrics& Use(QPainter& painter, const FontSpec& spec) {
-        if (!spec_ || !(*spec_ == spec)) {
-            spec_ = spec;
-            font_ = ToQFont(spec);
+    const QFontMetrics& Use(QPainter& painter, const FontSpec& asked) {
+        if (!asked_ || !(*asked_ == asked)) {
+            asked_ = asked;
+            font_ = ToQFont(asked);
             metrics_ = QFontMetrics(font_);
             for (std::optional<QStaticText>& symbol : symbols_) symbol.reset();
         }
@@ -38,7 +38,7 @@ public:
     }
 
 private:
-    std::optional<FontSpec> spec_;
+    std::optional<FontSpec> asked_;
     QFont font_;
     QFontMetrics metrics_{QFont()};
     std::array<std::optional<QStaticText>, 256> symbols_;
@@ -100,17 +100,17 @@ QColor ToQColor(Colour colour) {
     return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
-QFont ToQFont(const FontSpec& spec) {
-    QFont font(QString::fromLatin1(spec.face.data(), static_cast<qsizetype>(spec.face.size())));
+QFont ToQFont(const FontSpec& asked) {
+    QFont font(QString::fromLatin1(asked.face.data(), static_cast<qsizetype>(asked.face.size())));
     font.setStyleHint(QFont::TypeWriter);
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 100, 900)));
-    const int height = std::max(spec.height, 1);
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(asked.weight, 100, 900)));
+    const int height = std::max(asked.height, 1);
     font.setPixelSize(height);
     const int cellHeight = QFontMetrics(font).height();
     if (cellHeight > height) font.setPixelSize(std::max(1, height * height / cellHeight));
     const int averageWidth = QFontMetrics(font).averageCharWidth();
-    if (spec.averageWidth > 0 && averageWidth > 0)
-        font.setStretch(std::clamp(100 * spec.averageWidth / averageWidth, 1, 4000));
+    if (asked.averageWidth > 0 && averageWidth > 0)
+        font.setStretch(std::clamp(100 * asked.averageWidth / averageWidth, 1, 4000));
     return font;
 }
 

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FilePlatform.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/SettingsStore.h"
 #include "ui/CRaruduzView.h"
@@ -20,18 +21,6 @@ private slots:
     void garbageInTheSettingsFileStartsNormally_data();
     void garbageInTheSettingsFileStartsNormally();
 };
-
-namespace {
-// Records messages; the settings are QSettings on the given ini file.
-class FilePlatform : public HeadlessPlatform {
-public:
-    explicit FilePlatform(const QString& file) : backend_(file) {}
-    SettingsBackend& Settings() override { return backend_; }
-
-private:
-    QtSettingsBackend backend_;
-};
-}  // namespace
 
 void BadSettingsTest::garbageInTheSettingsFileStartsNormally_data() {
     QTest::addColumn<QByteArray>("zoom");

@@ -9,8 +9,9 @@
 #include <filesystem>
 #include <thread>
 
-#include "platform/SettingsStore.h"
+#include "FilePlatform.h"
 #include "platform/HeadlessPlatform.h"
+#include "platform/SettingsStore.h"
 #include "shell/ViewSettings.h"
 #include "ui/QtPlatform.h"
 #include "ui/QtSettingsBackend.h"
@@ -25,18 +26,6 @@ private slots:
     void theProgramFolderIsCreatedWhenMissing();
     void aQuitRequestDuringLongWorkIsPostedAgain();
 };
-
-namespace {
-// Records messages; the settings are QSettings on the given ini file.
-class FilePlatform : public HeadlessPlatform {
-public:
-    explicit FilePlatform(const QString& file) : backend_(file) {}
-    SettingsBackend& Settings() override { return backend_; }
-
-private:
-    QtSettingsBackend backend_;
-};
-}  // namespace
 
 void QtPlatformTest::viewSettingsSurviveARestartAsPlainValues() {
     QTemporaryDir folder;
