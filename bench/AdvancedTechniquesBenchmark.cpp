@@ -59,6 +59,7 @@ void RunRoutine(benchmark::State& state, TechniqueRoutine routine) {
     for (auto _ : state) {
         board->cells = states[next].cells;
         board->solution = states[next].solution;
+        board->RebuildMasks();
         next = (next + 1) % states.size();
         found += routine(*board, *step);
     }

@@ -41,6 +41,7 @@ static_assert(kRoutineCount <= 64);
 SolveStatus SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics,
                            const RoutineOrder& order) {
     board.ClearGivens();
+    board.RebuildMasks();
     ResetStatistics(statistics);
     statistics.newData = 1;
     board.solutionNbr = 0;
@@ -72,6 +73,7 @@ SolveStatus SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics,
 SolveStatus SolveProgressive(SudokuBoard& board, SolveStatistics& statistics,
                              const RoutineOrder& order) {
     board.ClearGivens();
+    board.RebuildMasks();
     ResetStatistics(statistics);
 
     SolveStep step;

@@ -4,6 +4,8 @@
 #include "techniques/TechniqueTable.h"
 
 int SolveOneStep(SudokuBoard& board, SolveStep& step) {
+    // Between hints the user may have written cells directly.
+    board.RebuildMasks();
     for (const OrderedRoutine& routine : kHintOrder)
         if (routine.find(board, step) == 1) {
             board.Recount();

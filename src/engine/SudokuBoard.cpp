@@ -63,6 +63,8 @@ int SudokuBoard::Initialise(int newSize, int newLevel, std::string_view newName,
         wordokuStringCopy.clear();
     }
     Recount();
+    // The masks take the board's size here, so that writes between solves stay inside them.
+    RebuildMasks();
     return 1;
 }
 
@@ -154,17 +156,44 @@ int SudokuBoard::PlaceAndPropagate(int x, int y) {
     BoardCell& placed = Cell(x, y);
     if (placed.value < 1) return 0;
     const std::uint32_t bit = bitOf(placed.value);
-    for (int i = 0; i < size; ++i) {
-        if (i != y) RemoveCandidate(Cell(x, i), bit);
-        if (i != x) RemoveCandidate(Cell(i, y), bit);
-    }
-    const int x0 = (x / boxSize) * boxSize, y0 = (y / boxSize) * boxSize;
-    for (int i = x0; i < x0 + boxSize; ++i)
-        for (int j = y0; j < y0 + boxSize; ++j)
-            if (i != x && j != y) RemoveCandidate(Cell(i, j), bit);
+    masks_.NoteFilled(x, y, placed.value, placed.candidates);
+    changes_.Touch(x, y, BoxIndex(x, y), placed.candidates | bit);
+    for (const int peer : PeersOf(size, CellIndex(x, y))) RemoveCandidates(peer, bit);
     placed.candidates = bit;
     placed.candidateNbr = 1;
     return 1;
+}
+
+void SudokuBoard::Place(int x, int y, int v) {
+    BoardCell& cell = Cell(x, y);
+    cell.value = v;
+    cell.type = Given;
+    PlaceAndPropagate(x, y);
+}
+
+void SudokuBoard::Fill(int x, int y, int v) {
+    BoardCell& cell = Cell(x, y);
+    masks_.NoteFilled(x, y, v, cell.candidates);
+    changes_.Touch(x, y, BoxIndex(x, y), cell.candidates | bitOf(v));
+    cell.value = v;
+    cell.type = Given;
+}
+
+std::uint32_t SudokuBoard::RemoveCandidates(int index, std::uint32_t mask) {
+    BoardCell& cell = cells[index];
+    const std::uint32_t removed = cell.candidates & mask;
+    if (removed == 0) return 0;
+    cell.candidates &= ~removed;
+    cell.candidateNbr -= BitCount(removed);
+    const int x = ColumnOfIndex(index), y = RowOfIndex(index);
+    if (cell.IsEmpty()) masks_.NoteRemoved(x, y, removed);
+    changes_.Touch(x, y, BoxIndex(x, y), removed);
+    return removed;
+}
+
+void SudokuBoard::RebuildMasks() {
+    masks_.Build(cells, size, boxSize, false);
+    changes_.TouchAll();
 }
 
 int SudokuBoard::RestoreCandidate(int x, int y, int v) {

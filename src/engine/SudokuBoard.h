@@ -11,9 +11,11 @@
 #include <string_view>
 
 #include "engine/BoardTypes.h"
+#include "engine/ChangeStamps.h"
 #include "engine/RunControl.h"
 #include "engine/SolveStatistics.h"
 #include "engine/SolveStatus.h"
+#include "engine/UnitMasks.h"
 #include "platform/Platform.h"
 #include "techniques/TechniqueCatalogue.h"
 
@@ -53,7 +55,8 @@ public:
                    const BoardData* source, int cluesOnly, int isWordoku);
     int Recount();
     int RecomputeCandidates();
-    // 0 and no change when the cell is empty.
+    // The cell's value was just written: it leaves the peers' candidates. 0 and no change when
+    // the cell is empty.
     int PlaceAndPropagate(int x, int y);
     // Gives v back to the peers of (x, y) after the caller emptied that cell.
     int RestoreCandidate(int x, int y, int v);
@@ -73,6 +76,20 @@ public:
     // The values 1..max in the cell's candidate set, ascending, at most max of them.
     int CandidateList(int x, int y, int* list, int max) const;
     static int MaskToList(std::uint32_t set, int* list, int max);
+
+    // --- Writes of the solvers ------------------------------------------------------------------
+    // They keep Masks() and Changes() true to the cells. Every solve and hint starts with
+    // RebuildMasks, so that code outside them may write cells directly.
+    // Value v in the empty cell as a solver places it: type Given, then propagation.
+    void Place(int x, int y, int v);
+    // Value v in the empty cell, type Given, the candidates left as they are.
+    void Fill(int x, int y, int v);
+    // Clears the bits of mask from the cell's candidates, keeping the count right. Returns the
+    // bits that were actually cleared.
+    std::uint32_t RemoveCandidates(int index, std::uint32_t mask);
+    void RebuildMasks();
+    const UnitMasks& Masks() const { return masks_; }
+    ChangeStamps& Changes() { return changes_; }
 
     // --- Entry --------------------------------------------------------------------------------
     // Any mode and value are accepted: out-of-range values are refused with a message.
@@ -114,6 +131,8 @@ public:
 
 private:
     Platform* platform_;
+    UnitMasks masks_;
+    ChangeStamps changes_;
 };
 
 // The text drawn for value v: in Wordoku display its letter of the board's letter table, otherwise

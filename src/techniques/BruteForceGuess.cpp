@@ -53,10 +53,9 @@ int FindBruteForceGuess(SudokuBoard& board, SolveStep& step) {
     if (!found) return 0;
 
     for (int i = 0; i < best.peerListCount; ++i)
-        RemoveCandidates(board.Cell(best.peers[i].column, best.peers[i].row), bitOf(best.value));
-    BoardCell& guessed = board.Cell(best.column, best.row);
-    guessed.value = best.value;
-    guessed.type = Given;
+        board.RemoveCandidates(CellIndex(best.peers[i].column, best.peers[i].row),
+                               bitOf(best.value));
+    board.Fill(best.column, best.row, best.value);
     step.bruteForceGuess = best;
     step.technique = BruteForceGuess;
     return 1;

@@ -13,7 +13,7 @@ using Chain = std::array<SolveStep::ChainNode, SolveStep::kChainCapacity>;
 
 class ChainBuilder {
 public:
-    ChainBuilder(const SudokuBoard& board, const UnitPlaces& bivalues, ChainsSection& section,
+    ChainBuilder(const SudokuBoard& board, const UnitMasks& bivalues, ChainsSection& section,
                  Chain& chain)
         : board_(board), bivalues_(bivalues), section_(section), chain_(chain) {
         nodeAt_.fill(-1);
@@ -41,7 +41,7 @@ private:
 
     // A unit whose only other two-candidate cell holding the value is one cell forces that cell.
     void Propagate(int x, int y, int value, int index) {
-        bivalues_.ForEachLink(board_, x, y, value,
+        bivalues_.ForEachLink(x, y, value,
                               [&](int column, int row) { Follow(column, row, value, index); });
     }
 
@@ -54,7 +54,7 @@ private:
     }
 
     const SudokuBoard& board_;
-    const UnitPlaces& bivalues_;
+    const UnitMasks& bivalues_;
     ChainsSection& section_;
     Chain& chain_;
     std::array<std::int8_t, kGridCells> nodeAt_;
@@ -87,9 +87,7 @@ void CompareChains(SudokuBoard& board, ChainsSection& section, int lastA,
         if (nodeA.value != nodeB.value || nodeA.excludedValue != nodeB.excludedValue ||
             IsResult(section, nodeA.column, nodeA.row))
             continue;
-        BoardCell& cell = board.Cell(nodeA.column, nodeA.row);
-        cell.candidates = bitOf(nodeA.value);
-        cell.candidateNbr = 1;
+        board.RemoveCandidates(CellIndex(nodeA.column, nodeA.row), ~bitOf(nodeA.value));
         section.results[section.resultCount++] = {
             nodeA.column, nodeA.row,   nodeA.parent,
             nodeB.parent, nodeA.value, static_cast<std::int32_t>(bitOf(nodeA.excludedValue))};
@@ -101,7 +99,8 @@ int FindForcedChains(SudokuBoard& board, SolveStep& step) {
     ChainsSection& section = step.forcedChains;
     const int n = board.size;
     // The board changes only when a step is applied, so one set of places serves the whole search.
-    const UnitPlaces bivalues(board, true);
+    UnitMasks bivalues;
+    bivalues.Build(board.cells, n, board.boxSize, true);
     int usedA = SolveStep::kChainCapacity, usedB = SolveStep::kChainCapacity;
     for (int y = 0; y < n; ++y)
         for (int x = 0; x < n; ++x) {

@@ -7,22 +7,34 @@
 #include "techniques/TechniqueRoutines.h"
 
 namespace {
-// The places of every value in every unit of the scan's kind, and per unit the values with
-// exactly two places. Gathered once per search: the board does not change until a step is
-// applied.
+// The places of every value in the units of the scan's kind, and per unit the values with
+// exactly two places. A pattern lies within its unit, so only units changed since the search last
+// came back empty are looked at.
 struct KindPlaces {
     UnitKind kind;
-    UnitPlaces places;
+    const UnitMasks& masks;
+    std::uint32_t changedUnits = 0;
     std::uint32_t twoPlaceValues[kMaxSize] = {};
 
-    KindPlaces(const SudokuBoard& board, UnitKind k) : kind(k), places(board, false, 1 << k) {
-        for (int unit = 0; unit < board.size; ++unit)
+    KindPlaces(SudokuBoard& board, UnitKind k, TechniqueId technique)
+        : kind(k), masks(board.Masks()) {
+        for (int unit = 0; unit < board.size; ++unit) {
+            if (!board.Changes().UnitChanged(technique, kind, unit)) continue;
+            changedUnits |= 1u << unit;
             for (int v = 1; v <= board.size; ++v)
                 twoPlaceValues[unit] |= static_cast<std::uint32_t>(std::popcount(Of(unit, v)) == 2)
                                         << (v - 1);
+        }
     }
-    std::uint32_t Of(int unit, int v) const { return places.Of(kind, unit, v); }
+    std::uint32_t Of(int unit, int v) const { return masks.Of(kind, unit, v); }
+    bool Changed(int unit) const { return (changedUnits >> unit) & 1u; }
 };
+
+// The scan's result; a scan in vain is noted so that the next one looks at changed units only.
+int Concluded(SudokuBoard& board, TechniqueId technique, int found) {
+    if (!found) board.Changes().FoundNothing(technique);
+    return found;
+}
 
 // Whether some unit has two values sharing the same two places, one of them a cell with more
 // candidates than the two. Every pair the trigger scan can find is such a one (its trigger is
@@ -45,11 +57,12 @@ bool MayHoldHiddenPair(const SudokuBoard& board, const KindPlaces& places) {
 
 int FindHiddenPair(SudokuBoard& board, SolveStep& step, TriggerScan scan, TechniqueId technique) {
     auto& section = step.hiddenPair;
-    const KindPlaces places(board, scan.test);
-    if (!MayHoldHiddenPair(board, places)) return 0;
-    return ScanTriggers(
+    const KindPlaces places(board, scan.test, technique);
+    if (!MayHoldHiddenPair(board, places)) return Concluded(board, technique, 0);
+    const int found = ScanTriggers(
         board, scan, [](int count) { return count > 2; },
         [&](int trigger, int unit) {
+            if (!places.Changed(unit)) return false;
             // A pair is two values whose places are the same two cells; a cell holding only one
             // of them spoils it. Values with another number of places can be left out without
             // changing which pair comes first.
@@ -67,11 +80,9 @@ int FindHiddenPair(SudokuBoard& board, SolveStep& step, TriggerScan scan, Techni
                     for (int i = 0; i < board.size; ++i) {
                         if (!(both & (1u << i))) continue;
                         const int index = UnitCellIndex(board, scan.test, unit, i);
-                        BoardCell& cell = board.cells[index];
                         section.cells[noted] = {ColumnOfIndex(index), RowOfIndex(index)};
-                        section.removedMasks[noted] = static_cast<int>(cell.candidates & ~pair);
-                        cell.candidates = pair;
-                        cell.candidateNbr = 2;
+                        section.removedMasks[noted] =
+                            static_cast<int>(board.RemoveCandidates(index, ~pair));
                         ++noted;
                     }
                     step.technique = technique;
@@ -79,6 +90,7 @@ int FindHiddenPair(SudokuBoard& board, SolveStep& step, TriggerScan scan, Techni
                 }
             return false;
         });
+    return Concluded(board, technique, found);
 }
 
 // The value triples of a trigger with four or five candidates, as positions in its value list,
@@ -89,10 +101,11 @@ constexpr int kTriplesOfFive[][3] = {{0, 1, 2}, {0, 1, 3}, {0, 1, 4}, {1, 2, 3},
 
 int FindHiddenTriple(SudokuBoard& board, SolveStep& step, TriggerScan scan, TechniqueId technique) {
     auto& section = step.hiddenTriple;
-    const KindPlaces places(board, scan.test);
-    return ScanTriggers(
+    const KindPlaces places(board, scan.test, technique);
+    const int found = ScanTriggers(
         board, scan, [](int count) { return count == 4 || count == 5; },
         [&](int trigger, int unit) {
+            if (!places.Changed(unit)) return false;
             int values[kMaxSize] = {};
             const int count = MaskValues(board.cells[trigger].candidates & fullMask(board.size),
                                          values, kMaxSize);
@@ -115,9 +128,8 @@ int FindHiddenTriple(SudokuBoard& board, SolveStep& step, TriggerScan scan, Tech
                 for (int i = 0; i < board.size; ++i) {
                     if (!(any & (1u << i))) continue;
                     const int index = UnitCellIndex(board, scan.test, unit, i);
-                    BoardCell& cell = board.cells[index];
                     section.cells[noted++] = {ColumnOfIndex(index), RowOfIndex(index)};
-                    const std::uint32_t removed = RemoveCandidates(cell, ~tripleMask);
+                    const std::uint32_t removed = board.RemoveCandidates(index, ~tripleMask);
                     if (removed)
                         section.removals[section.removalCount++] = {
                             ColumnOfIndex(index), RowOfIndex(index), static_cast<int>(removed)};
@@ -130,6 +142,7 @@ int FindHiddenTriple(SudokuBoard& board, SolveStep& step, TriggerScan scan, Tech
             }
             return false;
         });
+    return Concluded(board, technique, found);
 }
 }  // namespace
 

@@ -67,6 +67,8 @@ void AppendRemoval(std::array<StepRemoval, kUnitRemovalCapacity>& removals, std:
 // more of them, clears the value from the rest of the line.
 int FindPointingPair(SudokuBoard& board, SolveStep& step, UnitKind kind, TechniqueId technique) {
     const int n = board.boxSize;
+    const std::uint32_t changed = board.Changes().ChangedValues(technique);
+    if (changed == 0) return 0;
     const LineSegments segments(board, kind);
     auto& section = step.pointingPair;
     for (int line = 0; line < board.size; ++line) {
@@ -76,7 +78,7 @@ int FindPointingPair(SudokuBoard& board, SolveStep& step, UnitKind kind, Techniq
         std::uint32_t pointing[kLineCellCapacity] = {};
         std::uint32_t anyPointing = 0;
         for (int segment = 0; segment < n; ++segment) {
-            pointing[segment] = segments.tally[line][segment].SeenTwice() &
+            pointing[segment] = segments.tally[line][segment].SeenTwice() & changed &
                                 ~segments.BoxOffLine(line, segment) & ~segments.placed[line] &
                                 segments.LineOffSegment(line, segment);
             anyPointing |= pointing[segment];
@@ -100,15 +102,15 @@ int FindPointingPair(SudokuBoard& board, SolveStep& step, UnitKind kind, Techniq
         for (int p = 0; p < board.size; ++p) {
             if (p / n == acting) continue;
             const int index = segments.CellAt(line, p);
-            BoardCell& cell = board.cells[index];
-            if (EmptyCandidates(cell) & bit)
+            if (EmptyCandidates(board.cells[index]) & bit)
                 AppendRemoval(section.removals, section.removalCount, index,
-                              RemoveCandidates(cell, bit));
+                              board.RemoveCandidates(index, bit));
         }
         section.value = valueOfBit(bit);
         step.technique = technique;
         return 1;
     }
+    board.Changes().FoundNothing(technique);
     return 0;
 }
 
@@ -117,6 +119,8 @@ int FindPointingPair(SudokuBoard& board, SolveStep& step, UnitKind kind, Techniq
 int FindBoxLineReduction(SudokuBoard& board, SolveStep& step, UnitKind kind,
                          TechniqueId technique) {
     const int n = board.boxSize;
+    const std::uint32_t changed = board.Changes().ChangedValues(technique);
+    if (changed == 0) return 0;
     const LineSegments segments(board, kind);
     auto& section = step.boxLine;
     for (int line = 0; line < board.size; ++line) {
@@ -125,7 +129,7 @@ int FindBoxLineReduction(SudokuBoard& board, SolveStep& step, UnitKind kind,
         std::uint32_t confined[kLineCellCapacity] = {};
         std::uint32_t anyConfined = 0;
         for (int segment = 0; segment < n; ++segment) {
-            confined[segment] = segments.tally[line][segment].SeenTwice() &
+            confined[segment] = segments.tally[line][segment].SeenTwice() & changed &
                                 ~segments.LineOffSegment(line, segment) & ~segments.placed[line] &
                                 segments.BoxOffLine(line, segment);
             anyConfined |= confined[segment];
@@ -138,10 +142,9 @@ int FindBoxLineReduction(SudokuBoard& board, SolveStep& step, UnitKind kind,
         section.removalCount = 0;
         for (int i = 0; i < board.size; ++i) {
             const int index = UnitCellIndex(board, BoxUnit, box, i);
-            BoardCell& cell = board.cells[index];
-            if (!segments.OnLine(index, line) && (EmptyCandidates(cell) & bit))
+            if (!segments.OnLine(index, line) && (EmptyCandidates(board.cells[index]) & bit))
                 AppendRemoval(section.removals, section.removalCount, index,
-                              RemoveCandidates(cell, bit));
+                              board.RemoveCandidates(index, bit));
         }
         section.value = valueOfBit(bit);
         section.lineCellCount = 0;
@@ -154,6 +157,7 @@ int FindBoxLineReduction(SudokuBoard& board, SolveStep& step, UnitKind kind,
         step.technique = technique;
         return 1;
     }
+    board.Changes().FoundNothing(technique);
     return 0;
 }
 }  // namespace

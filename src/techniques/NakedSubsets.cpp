@@ -96,9 +96,9 @@ int FindNakedSubset(SudokuBoard& board, SolveStep& step, UnitKind kind, int k,
         list.count = 0;
         for (int i = 0; i < board.size; ++i) {
             const int index = UnitCellIndex(board, kind, unit, i);
-            BoardCell& cell = board.cells[index];
-            if (!cell.IsEmpty() || std::find(cells, cells + k, index) != cells + k) continue;
-            const std::uint32_t removed = RemoveCandidates(cell, subset);
+            if (!board.cells[index].IsEmpty() || std::find(cells, cells + k, index) != cells + k)
+                continue;
+            const std::uint32_t removed = board.RemoveCandidates(index, subset);
             if (removed)
                 list.removals[list.count++] = {ColumnOfIndex(index), RowOfIndex(index),
                                                static_cast<int>(removed)};
@@ -112,8 +112,11 @@ int FindNakedSubset(SudokuBoard& board, SolveStep& step, UnitKind kind, int k,
     };
     // Triggers are visited as SameUnitScan(kind) visits them: unit by unit, in walking order.
     // Each unit's cells are read once into local masks, so the count of the cells inside a
-    // trigger's candidates, which rejects most triggers, no longer goes through the board.
+    // trigger's candidates, which rejects most triggers, no longer goes through the board. A
+    // subset lies within its unit: units unchanged since a search in vain are passed over.
+    ChangeStamps& changes = board.Changes();
     for (int unit = 0; unit < board.size; ++unit) {
+        if (!changes.UnitChanged(technique, kind, unit)) continue;
         std::uint32_t masks[kMaxSize] = {};
         std::uint32_t empty = 0, triggers = 0;
         for (int i = 0; i < board.size; ++i) {
@@ -135,6 +138,7 @@ int FindNakedSubset(SudokuBoard& board, SolveStep& step, UnitKind kind, int k,
             if (trySubset(trigger, unit)) return 1;
         }
     }
+    changes.FoundNothing(technique);
     return 0;
 }
 }  // namespace

@@ -14,8 +14,8 @@ using ColoursSection = SolveStep::SingleColoursSection;
 // "a colour twice in a unit" are bit tests instead of unit scans.
 class Colouring {
 public:
-    Colouring(SudokuBoard& board, const UnitPlaces& places, ColoursSection& section)
-        : board_(board), places_(places), section_(section) {}
+    Colouring(SudokuBoard& board, ColoursSection& section)
+        : board_(board), places_(board.Masks()), section_(section) {}
 
     // Colours the chain of the section's value through (x, y); returns the number of cells
     // coloured.
@@ -88,7 +88,7 @@ private:
     // A unit whose only other place of the value is one cell links that cell.
     void ColourFrom(int x, int y) {
         const int opposite = section_.colour[x][y] == 1 ? 2 : 1;
-        places_.ForEachLink(board_, x, y, section_.value,
+        places_.ForEachLink(x, y, section_.value,
                             [&](int column, int row) { ColourLinked(column, row, opposite); });
     }
 
@@ -110,12 +110,12 @@ private:
     }
 
     void Remove(int x, int y) {
-        RemoveCandidates(board_.Cell(x, y), bit_);
+        board_.RemoveCandidates(CellIndex(x, y), bit_);
         section_.removals[section_.removalCount++] = {x, y, static_cast<std::int32_t>(bit_)};
     }
 
     SudokuBoard& board_;
-    const UnitPlaces& places_;
+    const UnitMasks& places_;
     ColoursSection& section_;
     std::uint32_t bit_ = 0;
     bool gridWiped_ = false;
@@ -135,10 +135,12 @@ int Conclude(SolveStep& step, TechniqueId technique) {
 int FindSingleColours(SudokuBoard& board, SolveStep& step) {
     ColoursSection& section = step.singleColours;
     const int n = board.size;
-    // The board changes only when a step is applied, so one set of places serves the whole search.
-    const UnitPlaces places(board, false);
-    Colouring colouring(board, places, section);
+    const UnitMasks& places = board.Masks();
+    // A colouring concerns one value: values unchanged since a search in vain are passed over.
+    const std::uint32_t values = board.Changes().ChangedValues(SingleColoursType1);
+    Colouring colouring(board, section);
     for (int v = 1; v <= n; ++v) {
+        if (!(values & bitOf(v))) continue;
         section.value = v;
         for (int y = 0; y < n; ++y) {
             // Only a row's first candidate cell is looked at: it starts a colouring when it is
@@ -154,6 +156,7 @@ int FindSingleColours(SudokuBoard& board, SolveStep& step) {
             return Conclude(step, SingleColoursType2);
         }
     }
+    board.Changes().FoundNothing(SingleColoursType1);
     return 0;
 }
 

@@ -38,9 +38,8 @@ void ApplyTypeOne(SudokuBoard& board, const Rectangle& rectangle, SolveStep& ste
     section.corners = rectangle.corners;
     step.technique = UniqueRectangleType1;
     for (const StepCell& corner : rectangle.corners) {
-        BoardCell& cell = board.Cell(corner.column, corner.row);
-        if (cell.candidateNbr < 3) continue;
-        RemoveCandidates(cell, rectangle.pair);
+        if (board.Cell(corner.column, corner.row).candidateNbr < 3) continue;
+        board.RemoveCandidates(CellIndex(corner.column, corner.row), rectangle.pair);
         section.targetColumn = corner.column;
         section.targetRow = corner.row;
         break;
@@ -83,8 +82,9 @@ int TryTypeTwo(SudokuBoard& board, const Rectangle& rectangle, SolveStep& step) 
         const int column = roofIsColumn ? a.column : i;
         const int row = roofIsColumn ? i : a.row;
         if ((column == a.column && row == a.row) || (column == b.column && row == b.row)) continue;
-        BoardCell& cell = board.Cell(column, row);
-        if (!cell.IsEmpty() || !RemoveCandidates(cell, extra)) continue;
+        if (!board.Cell(column, row).IsEmpty() ||
+            !board.RemoveCandidates(CellIndex(column, row), extra))
+            continue;
         section.removals[section.removalCount++] = {column, row, static_cast<std::int32_t>(extra)};
     }
     if (section.removalCount == 0) return 0;

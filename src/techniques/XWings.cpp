@@ -29,9 +29,10 @@ void NoteWing(XWingsSection& section, UnitKind kind, int v, int line1, std::uint
 }
 
 void RemoveFrom(SudokuBoard& board, XWingsSection& section, StepCell at) {
-    BoardCell& cell = board.Cell(at.column, at.row);
     const std::uint32_t bit = bitOf(section.value);
-    if (!cell.IsEmpty() || !RemoveCandidates(cell, bit)) return;
+    if (!board.Cell(at.column, at.row).IsEmpty() ||
+        !board.RemoveCandidates(CellIndex(at.column, at.row), bit))
+        return;
     section.removals[section.removalCount++] = {at.column, at.row, static_cast<std::int32_t>(bit)};
 }
 
@@ -41,12 +42,15 @@ int Finish(XWingsSection& section, SolveStep& step) {
     return 1;
 }
 
-// Two lines with the value in the same two places clear it from those two cross lines.
-int FindPlainWing(SudokuBoard& board, const UnitPlaces& places, UnitKind kind, SolveStep& step) {
+// Two lines with the value in the same two places clear it from those two cross lines. Values
+// are those of `values` only.
+int FindPlainWing(SudokuBoard& board, std::uint32_t values, UnitKind kind, SolveStep& step) {
+    const UnitMasks& places = board.Masks();
     XWingsSection& section = step.xWings;
     StartSearch(section);
     const int n = board.size;
-    for (int v = 1; v <= n; ++v)
+    for (int v = 1; v <= n; ++v) {
+        if (!(values & bitOf(v))) continue;
         for (int line1 = 0; line1 < n - 1; ++line1) {
             // Two lines have their two places in the same cross lines when their masks are equal.
             const std::uint32_t places1 = places.TwoPlaces(kind, line1, v);
@@ -62,17 +66,20 @@ int FindPlainWing(SudokuBoard& board, const UnitPlaces& places, UnitKind kind, S
                 if (Finish(section, step)) return 1;
             }
         }
+    }
     return 0;
 }
 
 // Two lines of one band (stack) with the value in the same two boxes clear it from the rest of
 // those boxes.
-int FindBoxWing(SudokuBoard& board, const UnitPlaces& places, UnitKind kind, SolveStep& step) {
+int FindBoxWing(SudokuBoard& board, std::uint32_t values, UnitKind kind, SolveStep& step) {
+    const UnitMasks& places = board.Masks();
     XWingsSection& section = step.xWings;
     StartSearch(section);
     const int n = board.size, b = board.boxSize;
     auto boxOf = [&](StepCell cell) { return board.BoxIndex(cell.column, cell.row); };
-    for (int v = 1; v <= n; ++v)
+    for (int v = 1; v <= n; ++v) {
+        if (!(values & bitOf(v))) continue;
         for (int band = 0; band < b; ++band)
             for (int line1 = band * b; line1 < band * b + b - 1; ++line1) {
                 const std::uint32_t places1 = places.TwoPlaces(kind, line1, v);
@@ -96,19 +103,20 @@ int FindBoxWing(SudokuBoard& board, const UnitPlaces& places, UnitKind kind, Sol
                     if (Finish(section, step)) return 1;
                 }
             }
+    }
     return 0;
 }
 }  // namespace
 
 int FindXWings(SudokuBoard& board, SolveStep& step) {
-    // A search changes the board only when it applies its step, so one set of places serves all.
-    const UnitPlaces places(board, false);
-    return FindPlainWing(board, places, RowUnit, step) ||
-                   FindBoxWing(board, places, RowUnit, step) ||
-                   FindPlainWing(board, places, ColumnUnit, step) ||
-                   FindBoxWing(board, places, ColumnUnit, step)
-               ? 1
-               : 0;
+    // A wing concerns one value: values unchanged since a search in vain are passed over.
+    const std::uint32_t values = board.Changes().ChangedValues(XWings);
+    if (FindPlainWing(board, values, RowUnit, step) || FindBoxWing(board, values, RowUnit, step) ||
+        FindPlainWing(board, values, ColumnUnit, step) ||
+        FindBoxWing(board, values, ColumnUnit, step))
+        return 1;
+    board.Changes().FoundNothing(XWings);
+    return 0;
 }
 
 void ShowXWings(const SolveStep& step, StepDisplay& display) {

@@ -81,9 +81,9 @@ int TryBranch(SudokuBoard& board, Orientation o, int pivotAlong, int pivotAcross
     if (wingAcross < 0) return 0;
     const StepCell wing2 = o.At(pivotAlong, wingAcross);
     const StepCell target = o.At(wingAlong, wingAcross);
-    BoardCell& targetCell = board.Cell(target.column, target.row);
+    const BoardCell& targetCell = board.Cell(target.column, target.row);
     if (!targetCell.IsEmpty() || !(targetCell.candidates & zBit)) return 0;
-    RemoveCandidates(targetCell, zBit);
+    board.RemoveCandidates(CellIndex(target.column, target.row), zBit);
     section.wing2Column = wing2.column;
     section.wing2Row = wing2.row;
     section.removals[0] = {target.column, target.row, static_cast<std::int32_t>(zBit)};

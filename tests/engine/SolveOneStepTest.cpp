@@ -25,8 +25,8 @@ TEST(SolveOneStep, TriesTheColumnBoxLineReductionFirst) {
     HeadlessPlatform platform;
     auto board = MakeBoard(platform, std::string(81, '.'));
     for (int i = 3; i < 9; ++i) {
-        RemoveCandidates(board->Cell(i, 0), bitOf(6));
-        RemoveCandidates(board->Cell(8, i - 3), bitOf(4));
+        board->RemoveCandidates(CellIndex(i, 0), bitOf(6));
+        board->RemoveCandidates(CellIndex(8, i - 3), bitOf(4));
     }
     auto copy = MakeBoard(platform, std::string(81, '.'));
     copy->cells = board->cells;

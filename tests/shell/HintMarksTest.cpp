@@ -20,6 +20,7 @@ std::unique_ptr<SudokuBoard> Ones(HeadlessPlatform& platform, int size,
 }
 
 HintMarks MarksOfStep(SudokuBoard& board, TechniqueRoutine find) {
+    board.RebuildMasks();  // as every hint starts
     SolveStep step;
     EXPECT_EQ(find(board, step), 1);
     StepDisplay display;

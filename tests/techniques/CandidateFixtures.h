@@ -68,10 +68,16 @@ inline std::string BoardChanges(const SudokuBoard& board, const CellGrid& before
 
 // Runs a routine and returns what its step shows it changed, implied removals omitted ("" when it
 // found nothing). The display must account for every change on the board.
+// The routine's writes must keep the board's masks true to its cells.
 template <typename Routine>
 std::string RunRoutine(Routine routine, SudokuBoard& board, SolveStep& step) {
+    // The pictures above write cells directly.
+    board.RebuildMasks();
     const CellGrid before = board.cells;
     const int found = routine(board, step);
+    UnitMasks rebuilt;
+    rebuilt.Build(board.cells, board.size, board.boxSize, false);
+    if (!(rebuilt == board.Masks())) return "masks left behind the cells";
     const std::string changes = BoardChanges(board, before);
     if (!found) return changes.empty() ? std::string() : "changed without a step: " + changes;
     auto display = std::make_unique<StepDisplay>();

@@ -52,7 +52,7 @@ std::vector<RegressionCase> ReadCases(const std::string& path) {
         const int v = SymbolValue(symbol);
         if (v < 1 || v > board.size || !cell.IsEmpty() || !(cell.candidates & bitOf(v)))
             return ::testing::AssertionFailure() << "removal " << token << " removes nothing";
-        RemoveCandidates(cell, bitOf(v));
+        board.RemoveCandidates(CellIndex(column - 1, row - 1), bitOf(v));
     }
     return ::testing::AssertionSuccess();
 }
