@@ -42,21 +42,38 @@ int Finish(XWingsSection& section, SolveStep& step) {
     return 1;
 }
 
-// Two lines with the value in the same two places clear it from those two cross lines. Values
-// are those of `values` only.
-int FindPlainWing(SudokuBoard& board, std::uint32_t values, UnitKind kind, SolveStep& step) {
-    const UnitMasks& places = board.Masks();
+// For one kind of line and every value: the lines holding the value in exactly two places, and
+// those places. Gathered once: a search changes the board only when it applies its step.
+struct TwoPlaceLines {
+    std::uint32_t lines[kMaxSize] = {};  // bit line set for value v at v - 1
+    std::uint16_t places[kMaxSize][kMaxSize] = {};
+
+    TwoPlaceLines(const SudokuBoard& board, UnitKind kind, std::uint32_t values) {
+        const UnitMasks& masks = board.Masks();
+        for (std::uint32_t rest = values & fullMask(board.size); rest != 0; rest &= rest - 1) {
+            const int v = std::countr_zero(rest);
+            for (int line = 0; line < board.size; ++line) {
+                const std::uint32_t two = masks.TwoPlaces(kind, line, v + 1);
+                places[v][line] = static_cast<std::uint16_t>(two);
+                lines[v] |= static_cast<std::uint32_t>(two != 0) << line;
+            }
+        }
+    }
+};
+
+// Two lines with the value in the same two places clear it from those two cross lines.
+int FindPlainWing(SudokuBoard& board, const TwoPlaceLines& two, UnitKind kind, SolveStep& step) {
     XWingsSection& section = step.xWings;
     StartSearch(section);
     const int n = board.size;
-    for (int v = 1; v <= n; ++v) {
-        if (!(values & bitOf(v))) continue;
-        for (int line1 = 0; line1 < n - 1; ++line1) {
+    for (int v = 1; v <= n; ++v)
+        for (std::uint32_t first = two.lines[v - 1]; first != 0; first &= first - 1) {
+            const int line1 = std::countr_zero(first);
             // Two lines have their two places in the same cross lines when their masks are equal.
-            const std::uint32_t places1 = places.TwoPlaces(kind, line1, v);
-            if (places1 == 0) continue;
-            for (int line2 = line1 + 1; line2 < n; ++line2) {
-                if (places.TwoPlaces(kind, line2, v) != places1) continue;
+            const std::uint32_t places1 = two.places[v - 1][line1];
+            for (std::uint32_t second = first & (first - 1); second != 0; second &= second - 1) {
+                const int line2 = std::countr_zero(second);
+                if (two.places[v - 1][line2] != places1) continue;
                 NoteWing(section, kind, v, line1, places1, line2, places1);
                 for (int other = 0; other < n; ++other) {
                     if (other == line1 || other == line2) continue;
@@ -66,27 +83,26 @@ int FindPlainWing(SudokuBoard& board, std::uint32_t values, UnitKind kind, Solve
                 if (Finish(section, step)) return 1;
             }
         }
-    }
     return 0;
 }
 
 // Two lines of one band (stack) with the value in the same two boxes clear it from the rest of
 // those boxes.
-int FindBoxWing(SudokuBoard& board, std::uint32_t values, UnitKind kind, SolveStep& step) {
-    const UnitMasks& places = board.Masks();
+int FindBoxWing(SudokuBoard& board, const TwoPlaceLines& two, UnitKind kind, SolveStep& step) {
     XWingsSection& section = step.xWings;
     StartSearch(section);
     const int n = board.size, b = board.boxSize;
     auto boxOf = [&](StepCell cell) { return board.BoxIndex(cell.column, cell.row); };
-    for (int v = 1; v <= n; ++v) {
-        if (!(values & bitOf(v))) continue;
-        for (int band = 0; band < b; ++band)
-            for (int line1 = band * b; line1 < band * b + b - 1; ++line1) {
-                const std::uint32_t places1 = places.TwoPlaces(kind, line1, v);
-                if (places1 == 0) continue;
-                for (int line2 = line1 + 1; line2 < band * b + b; ++line2) {
-                    const std::uint32_t places2 = places.TwoPlaces(kind, line2, v);
-                    if (places2 == 0) continue;
+    for (int v = 1; v <= n; ++v)
+        for (int band = 0; band < b; ++band) {
+            const std::uint32_t inBand = two.lines[v - 1] & (fullMask(b) << (band * b));
+            for (std::uint32_t first = inBand; first != 0; first &= first - 1) {
+                const int line1 = std::countr_zero(first);
+                const std::uint32_t places1 = two.places[v - 1][line1];
+                for (std::uint32_t second = first & (first - 1); second != 0;
+                     second &= second - 1) {
+                    const int line2 = std::countr_zero(second);
+                    const std::uint32_t places2 = two.places[v - 1][line2];
                     const int box1 = boxOf(CellOf(kind, line1, FirstPlace(places1)));
                     const int box2 = boxOf(CellOf(kind, line1, SecondPlace(places1)));
                     if (box1 != boxOf(CellOf(kind, line2, FirstPlace(places2))) ||
@@ -103,7 +119,7 @@ int FindBoxWing(SudokuBoard& board, std::uint32_t values, UnitKind kind, SolveSt
                     if (Finish(section, step)) return 1;
                 }
             }
-    }
+        }
     return 0;
 }
 }  // namespace
@@ -111,9 +127,10 @@ int FindBoxWing(SudokuBoard& board, std::uint32_t values, UnitKind kind, SolveSt
 int FindXWings(SudokuBoard& board, SolveStep& step) {
     // A wing concerns one value: values unchanged since a search in vain are passed over.
     const std::uint32_t values = board.Changes().ChangedValues(XWings);
-    if (FindPlainWing(board, values, RowUnit, step) || FindBoxWing(board, values, RowUnit, step) ||
-        FindPlainWing(board, values, ColumnUnit, step) ||
-        FindBoxWing(board, values, ColumnUnit, step))
+    const TwoPlaceLines rows(board, RowUnit, values), columns(board, ColumnUnit, values);
+    if (FindPlainWing(board, rows, RowUnit, step) || FindBoxWing(board, rows, RowUnit, step) ||
+        FindPlainWing(board, columns, ColumnUnit, step) ||
+        FindBoxWing(board, columns, ColumnUnit, step))
         return 1;
     board.Changes().FoundNothing(XWings);
     return 0;
