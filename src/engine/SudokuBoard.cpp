@@ -186,13 +186,13 @@ std::uint32_t SudokuBoard::RemoveCandidates(int index, std::uint32_t mask) {
     cell.candidates &= ~removed;
     cell.candidateNbr -= BitCount(removed);
     const int x = ColumnOfIndex(index), y = RowOfIndex(index);
-    if (cell.IsEmpty()) masks_.NoteRemoved(x, y, removed);
+    if (cell.IsEmpty()) masks_.NoteRemoved(x, y, removed, cell.candidateNbr);
     changes_.Touch(x, y, BoxIndex(x, y), removed);
     return removed;
 }
 
 void SudokuBoard::RebuildMasks() {
-    masks_.Build(cells, size, boxSize, false);
+    masks_.Build(cells, size, boxSize);
     changes_.TouchAll();
 }
 

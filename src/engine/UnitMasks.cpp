@@ -1,11 +1,12 @@
 #include "engine/UnitMasks.h"
 
-void UnitMasks::Build(const CellGrid& cells, int size, int boxSize, bool bivalueOnly) {
+void UnitMasks::Build(const CellGrid& cells, int size, int boxSize) {
     size_ = size;
     boxSize_ = boxSize;
     places_ = {};
     placed_ = {};
     empty_ = {};
+    bivalue_ = {};
     const std::uint32_t values = fullMask(size);
     for (int x = 0; x < size; ++x)
         for (int y = 0; y < size; ++y) {
@@ -18,10 +19,13 @@ void UnitMasks::Build(const CellGrid& cells, int size, int boxSize, bool bivalue
                 placed_[BoxUnit][box] |= bit;
                 continue;
             }
+            const std::uint32_t two = static_cast<std::uint32_t>(cell.candidateNbr == 2);
             empty_[RowUnit][y] |= 1u << x;
             empty_[ColumnUnit][x] |= 1u << y;
             empty_[BoxUnit][box] |= 1u << position;
-            if (bivalueOnly && cell.candidateNbr != 2) continue;
+            bivalue_[RowUnit][y] |= two << x;
+            bivalue_[ColumnUnit][x] |= two << y;
+            bivalue_[BoxUnit][box] |= two << position;
             for (std::uint32_t rest = cell.candidates & values; rest != 0; rest &= rest - 1) {
                 const int v = std::countr_zero(rest);
                 places_[RowUnit][y][v] |= static_cast<std::uint16_t>(1u << x);
@@ -40,11 +44,15 @@ void UnitMasks::NoteFilled(int column, int row, int value, std::uint32_t candida
     empty_[RowUnit][row] &= ~(1u << column);
     empty_[ColumnUnit][column] &= ~(1u << row);
     empty_[BoxUnit][box] &= ~(1u << position);
-    NoteRemoved(column, row, candidates);
+    NoteRemoved(column, row, candidates, 0);
 }
 
-void UnitMasks::NoteRemoved(int column, int row, std::uint32_t removed) {
+void UnitMasks::NoteRemoved(int column, int row, std::uint32_t removed, int left) {
     const int box = BoxOf(column, row), position = BoxPosition(column, row);
+    const std::uint32_t two = static_cast<std::uint32_t>(left == 2);
+    bivalue_[RowUnit][row] = (bivalue_[RowUnit][row] & ~(1u << column)) | two << column;
+    bivalue_[ColumnUnit][column] = (bivalue_[ColumnUnit][column] & ~(1u << row)) | two << row;
+    bivalue_[BoxUnit][box] = (bivalue_[BoxUnit][box] & ~(1u << position)) | two << position;
     for (std::uint32_t rest = removed & fullMask(size_); rest != 0; rest &= rest - 1) {
         const int v = std::countr_zero(rest);
         places_[RowUnit][row][v] &= static_cast<std::uint16_t>(~(1u << column));

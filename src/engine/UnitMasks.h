@@ -1,11 +1,9 @@
 #pragma once
 // Where every value can go in every unit, as bit masks over the unit's walking order: bit i of
 // Of(kind, unit, v) is set when the i-th cell of the unit is empty and keeps candidate v. Beside
-// them, per unit, the values placed in it and the positions of its empty cells. Lowest bit first
-// is walking order, so the first place a scan of the unit would meet is the lowest bit.
-//
-// The board keeps one set up to date through its writers; a search that needs places over
-// two-candidate cells only builds its own with bivalueOnly.
+// them, per unit, the values placed in it and the positions of its empty cells and of its empty
+// cells with exactly two candidates. Lowest bit first is walking order, so the first place a scan
+// of the unit would meet is the lowest bit. The board keeps them up to date through its writers.
 
 #include <array>
 #include <bit>
@@ -16,17 +14,19 @@
 
 class UnitMasks {
 public:
-    void Build(const CellGrid& cells, int size, int boxSize, bool bivalueOnly);
+    void Build(const CellGrid& cells, int size, int boxSize);
     // The empty cell (column, row), with these candidates until now, holds value.
     void NoteFilled(int column, int row, int value, std::uint32_t candidates);
-    // The empty cell (column, row) lost these candidates.
-    void NoteRemoved(int column, int row, std::uint32_t removed);
+    // The empty cell (column, row) lost these candidates and keeps `left` of them.
+    void NoteRemoved(int column, int row, std::uint32_t removed, int left);
 
     std::uint32_t Of(UnitKind kind, int unit, int v) const { return places_[kind][unit][v - 1]; }
     // The values placed in the unit.
     std::uint32_t Placed(UnitKind kind, int unit) const { return placed_[kind][unit]; }
     // The positions of the unit's empty cells.
     std::uint32_t Empty(UnitKind kind, int unit) const { return empty_[kind][unit]; }
+    // The positions of the unit's empty cells with exactly two candidates.
+    std::uint32_t Bivalue(UnitKind kind, int unit) const { return bivalue_[kind][unit]; }
     // The places of v when the unit does not hold v yet and has exactly two of them, else 0.
     std::uint32_t TwoPlaces(UnitKind kind, int unit, int v) const {
         if (Placed(kind, unit) & bitOf(v)) return 0;
@@ -38,19 +38,22 @@ public:
     int BoxPosition(int column, int row) const {
         return (column % boxSize_) * boxSize_ + row % boxSize_;
     }
-    // Calls link(column, row) for each unit of cell (x, y), its row, its column, then its box, in
-    // which v has exactly one place besides the cell: the cell's conjugate (or, over two-candidate
-    // cells, the cell it forces) in that unit.
     bool operator==(const UnitMasks&) const = default;
 
+    // Calls link(column, row) for each unit of cell (x, y), its row, its column, then its box, in
+    // which v has exactly one place besides the cell: the cell's conjugate (or, counting
+    // two-candidate cells only, the cell it forces) in that unit.
     template <class Link>
-    void ForEachLink(int x, int y, int v, Link link) const {
+    void ForEachLink(int x, int y, int v, bool bivalueOnly, Link link) const {
         const int box = BoxOf(x, y);
-        const std::uint32_t inRow = Of(RowUnit, y, v) & ~(1u << x);
+        auto among = [&](UnitKind kind, int unit) {
+            return Of(kind, unit, v) & (bivalueOnly ? Bivalue(kind, unit) : ~0u);
+        };
+        const std::uint32_t inRow = among(RowUnit, y) & ~(1u << x);
         if (std::has_single_bit(inRow)) link(std::countr_zero(inRow), y);
-        const std::uint32_t inColumn = Of(ColumnUnit, x, v) & ~(1u << y);
+        const std::uint32_t inColumn = among(ColumnUnit, x) & ~(1u << y);
         if (std::has_single_bit(inColumn)) link(x, std::countr_zero(inColumn));
-        const std::uint32_t inBox = Of(BoxUnit, box, v) & ~(1u << BoxPosition(x, y));
+        const std::uint32_t inBox = among(BoxUnit, box) & ~(1u << BoxPosition(x, y));
         if (std::has_single_bit(inBox)) {
             const int index = UnitTableFor(size_).cellIndex[BoxUnit][box][std::countr_zero(inBox)];
             link(ColumnOfIndex(index), RowOfIndex(index));
@@ -63,4 +66,5 @@ private:
     std::array<std::array<std::array<std::uint16_t, kMaxSize>, kMaxSize>, 3> places_{};
     std::array<std::array<std::uint32_t, kMaxSize>, 3> placed_{};
     std::array<std::array<std::uint32_t, kMaxSize>, 3> empty_{};
+    std::array<std::array<std::uint32_t, kMaxSize>, 3> bivalue_{};
 };

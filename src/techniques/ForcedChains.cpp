@@ -13,9 +13,8 @@ using Chain = std::array<SolveStep::ChainNode, SolveStep::kChainCapacity>;
 
 class ChainBuilder {
 public:
-    ChainBuilder(const SudokuBoard& board, const UnitMasks& bivalues, ChainsSection& section,
-                 Chain& chain)
-        : board_(board), bivalues_(bivalues), section_(section), chain_(chain) {
+    ChainBuilder(const SudokuBoard& board, ChainsSection& section, Chain& chain)
+        : board_(board), section_(section), chain_(chain) {
         nodeAt_.fill(-1);
     }
 
@@ -41,7 +40,7 @@ private:
 
     // A unit whose only other two-candidate cell holding the value is one cell forces that cell.
     void Propagate(int x, int y, int value, int index) {
-        bivalues_.ForEachLink(x, y, value,
+        board_.Masks().ForEachLink(x, y, value, true,
                               [&](int column, int row) { Follow(column, row, value, index); });
     }
 
@@ -54,7 +53,6 @@ private:
     }
 
     const SudokuBoard& board_;
-    const UnitMasks& bivalues_;
     ChainsSection& section_;
     Chain& chain_;
     std::array<std::int8_t, kGridCells> nodeAt_;
@@ -98,9 +96,6 @@ void CompareChains(SudokuBoard& board, ChainsSection& section, int lastA,
 int FindForcedChains(SudokuBoard& board, SolveStep& step) {
     ChainsSection& section = step.forcedChains;
     const int n = board.size;
-    // The board changes only when a step is applied, so one set of places serves the whole search.
-    UnitMasks bivalues;
-    bivalues.Build(board.cells, n, board.boxSize, true);
     int usedA = SolveStep::kChainCapacity, usedB = SolveStep::kChainCapacity;
     for (int y = 0; y < n; ++y)
         for (int x = 0; x < n; ++x) {
@@ -109,12 +104,12 @@ int FindForcedChains(SudokuBoard& board, SolveStep& step) {
             int values[2];
             MaskValues(start.candidates, values, 2);
             ResetSection(section, usedA, usedB);
-            ChainBuilder branchA(board, bivalues, section, section.chainA);
+            ChainBuilder branchA(board, section, section.chainA);
             const bool grewA = branchA.Build(x, y, values[0], values[1]);
             usedA = section.chainNodeCount + 1;
             if (!grewA) continue;
             const int lastA = section.chainNodeCount;
-            ChainBuilder branchB(board, bivalues, section, section.chainB);
+            ChainBuilder branchB(board, section, section.chainB);
             const bool grewB = branchB.Build(x, y, values[1], values[0]);
             usedB = section.chainNodeCount + 1;
             if (!grewB) continue;

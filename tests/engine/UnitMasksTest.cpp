@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "TestSupport.h"
 #include "techniques/UnitQueries.h"
 
@@ -55,15 +58,20 @@ TEST(UnitMasks, PlacesFollowWalkingOrder) {
     EXPECT_EQ(FirstPlace(0b111000111u), 0);
     EXPECT_EQ(SecondPlace(0b111000110u), 2);
 
-    // Bivalue places count only cells of exactly two candidates.
+    // Links over two-candidate cells only: (6, 0) is now {7,8} and (7, 0) {8,9}; (8, 0) keeps
+    // three, so 8 in (6, 0) forces (7, 0) through the row and the box, and nothing through the
+    // column, where (6, 0) is the only two-candidate cell.
     board->RemoveCandidates(CellIndex(6, 0), bitOf(9));
-    // (6, 0) is now {7,8} and (7, 0) {8,9}; (8, 0) keeps three.
-    UnitMasks bivalues;
-    bivalues.Build(board->cells, 9, 3, true);
-    EXPECT_EQ(bivalues.Of(RowUnit, 0, 8), (1u << 6) | (1u << 7));
-    EXPECT_EQ(bivalues.Of(RowUnit, 0, 7), 1u << 6);
-    EXPECT_EQ(bivalues.Of(BoxUnit, 2, 9), 1u << 3);
-    EXPECT_EQ(bivalues.Of(ColumnUnit, 8, 9), 0u);
+    EXPECT_EQ(places.Bivalue(RowUnit, 0), (1u << 6) | (1u << 7));
+    EXPECT_EQ(places.Bivalue(BoxUnit, 2), 0b1001u);
+    std::vector<std::pair<int, int>> links;
+    auto note = [&](int column, int row) { links.emplace_back(column, row); };
+    places.ForEachLink(6, 0, 8, true, note);
+    EXPECT_EQ(links, (std::vector<std::pair<int, int>>{{7, 0}, {7, 0}}));
+    // Over all cells, 8 has three places in row 0 and box 2: no conjugate.
+    links.clear();
+    places.ForEachLink(6, 0, 8, false, note);
+    EXPECT_TRUE(links.empty());
 
     // A value placed in a line has no two places there, whatever stale candidates say.
     board->Cell(6, 0).candidates |= bitOf(3);
@@ -83,7 +91,7 @@ TEST(UnitMasks, WritersKeepMasksAndStampsTrue) {
         board->RebuildMasks();
         auto expectTrue = [&] {
             UnitMasks rebuilt;
-            rebuilt.Build(board->cells, board->size, board->boxSize, false);
+            rebuilt.Build(board->cells, board->size, board->boxSize);
             EXPECT_TRUE(rebuilt == board->Masks());
         };
         ChangeStamps& changes = board->Changes();
