@@ -23,6 +23,13 @@ struct Orientation {
     StepCell At(int along, int across) const {
         return firstWingInRow ? StepCell{along, across} : StepCell{across, along};
     }
+    // The two-candidate cells of the line through `across` (`along`), by position along (across).
+    std::uint32_t BivaluesAlong(const SudokuBoard& board, int across) const {
+        return board.Masks().Bivalue(firstWingInRow ? RowUnit : ColumnUnit, across);
+    }
+    std::uint32_t BivaluesAcross(const SudokuBoard& board, int along) const {
+        return board.Masks().Bivalue(firstWingInRow ? ColumnUnit : RowUnit, along);
+    }
 };
 
 const BoardCell& CellAt(const SudokuBoard& board, StepCell cell) {
@@ -32,9 +39,11 @@ const BoardCell& CellAt(const SudokuBoard& board, StepCell cell) {
 // The first wing on the pivot's line: its position along that line, or -1.
 int FindFirstWing(const SudokuBoard& board, Orientation o, int pivotAlong, int pivotAcross,
                   std::uint32_t pivotMask) {
-    for (int along = 0; along < board.size; ++along)
-        if (along != pivotAlong && IsWingOf(CellAt(board, o.At(along, pivotAcross)), pivotMask))
-            return along;
+    const std::uint32_t others = o.BivaluesAlong(board, pivotAcross) & ~(1u << pivotAlong);
+    for (std::uint32_t rest = others; rest != 0; rest &= rest - 1) {
+        const int along = std::countr_zero(rest);
+        if (IsWingOf(CellAt(board, o.At(along, pivotAcross)), pivotMask)) return along;
+    }
     return -1;
 }
 
@@ -44,19 +53,19 @@ int FindFirstWing(const SudokuBoard& board, Orientation o, int pivotAlong, int p
 int FindSecondWing(const SudokuBoard& board, Orientation o, int pivotAlong, int pivotAcross,
                    std::uint32_t wanted) {
     const StepCell pivot = o.At(pivotAlong, pivotAcross);
-    int firstColumn = 0, firstRow = 0;
-    board.BoxOrigin(board.BoxIndex(pivot.column, pivot.row), firstColumn, firstRow);
-    for (int c = firstColumn; c < firstColumn + board.boxSize; ++c)
-        for (int r = firstRow; r < firstRow + board.boxSize; ++r) {
-            if (c == pivot.column || r == pivot.row || !IsBivalue(board.Cell(c, r))) continue;
-            const StepCell wing =
-                o.firstWingInRow ? StepCell{pivot.column, r} : StepCell{c, pivot.row};
-            if (CellAt(board, wing).candidates == wanted) return o.firstWingInRow ? r : c;
-        }
-    for (int across = 0; across < board.size; ++across) {
-        if (across == pivotAcross) continue;
-        const BoardCell& cell = CellAt(board, o.At(pivotAlong, across));
-        if (IsBivalue(cell) && cell.candidates == wanted) return across;
+    const int box = board.BoxIndex(pivot.column, pivot.row);
+    // Box positions run column by column, as the cells are visited.
+    for (std::uint32_t rest = board.Masks().Bivalue(BoxUnit, box); rest != 0; rest &= rest - 1) {
+        const int index = UnitCellIndex(board, BoxUnit, box, std::countr_zero(rest));
+        const int c = ColumnOfIndex(index), r = RowOfIndex(index);
+        if (c == pivot.column || r == pivot.row) continue;
+        const StepCell wing = o.firstWingInRow ? StepCell{pivot.column, r} : StepCell{c, pivot.row};
+        if (CellAt(board, wing).candidates == wanted) return o.firstWingInRow ? r : c;
+    }
+    const std::uint32_t others = o.BivaluesAcross(board, pivotAlong) & ~(1u << pivotAcross);
+    for (std::uint32_t rest = others; rest != 0; rest &= rest - 1) {
+        const int across = std::countr_zero(rest);
+        if (CellAt(board, o.At(pivotAlong, across)).candidates == wanted) return across;
     }
     return -1;
 }
@@ -96,9 +105,10 @@ int TryBranch(SudokuBoard& board, Orientation o, int pivotAlong, int pivotAcross
 int FindYWings(SudokuBoard& board, SolveStep& step) {
     const int n = board.size;
     for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x) {
+        for (std::uint32_t pivots = board.Masks().Bivalue(RowUnit, y); pivots != 0;
+             pivots &= pivots - 1) {
+            const int x = std::countr_zero(pivots);
             const BoardCell& pivot = board.Cell(x, y);
-            if (!IsBivalue(pivot)) continue;
             auto& section = step.yWings;
             int values[2];
             MaskValues(pivot.candidates, values, 2);
