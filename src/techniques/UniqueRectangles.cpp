@@ -16,11 +16,6 @@ struct Rectangle {
     std::uint32_t pair;
 };
 
-// An empty cell that still has both pair values, and at least two candidates.
-bool HoldsPair(const BoardCell& cell, std::uint32_t pair) {
-    return cell.IsEmpty() && cell.candidateNbr >= 2 && (cell.candidates & pair) == pair;
-}
-
 bool SpansTwoBoxes(const SudokuBoard& board, const Rectangle& rectangle) {
     int boxes[4];
     int distinct = 0;
@@ -107,16 +102,23 @@ int TestRectangle(SudokuBoard& board, const Rectangle& rectangle, SolveStep& ste
 }  // namespace
 
 int FindUniqueRectangle(SudokuBoard& board, SolveStep& step) {
-    const int n = board.size;
-    for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x) {
-            const BoardCell& first = board.Cell(x, y);
-            if (!first.IsEmpty() || first.candidateNbr != 2) continue;
-            const std::uint32_t pair = first.candidates;
-            for (int x2 = 0; x2 < n; ++x2) {
-                if (x2 == x || !HoldsPair(board.Cell(x2, y), pair)) continue;
-                for (int y2 = 0; y2 < n; ++y2) {
-                    if (y2 == y || !HoldsPair(board.Cell(x, y2), pair)) continue;
+    const UnitMasks& masks = board.Masks();
+    // The cells of a line holding both values of a pair: empty cells, with them two at least.
+    auto holdingPair = [&](UnitKind kind, int line, const int* values) {
+        return masks.Of(kind, line, values[0]) & masks.Of(kind, line, values[1]);
+    };
+    for (int y = 0; y < board.size; ++y)
+        for (std::uint32_t firsts = masks.Bivalue(RowUnit, y); firsts != 0; firsts &= firsts - 1) {
+            const int x = std::countr_zero(firsts);
+            const std::uint32_t pair = board.Cell(x, y).candidates;
+            int values[2];
+            MaskValues(pair, values, 2);
+            const std::uint32_t inColumn = holdingPair(ColumnUnit, x, values) & ~(1u << y);
+            for (std::uint32_t seconds = holdingPair(RowUnit, y, values) & ~(1u << x); seconds != 0;
+                 seconds &= seconds - 1) {
+                const int x2 = std::countr_zero(seconds);
+                for (std::uint32_t thirds = inColumn; thirds != 0; thirds &= thirds - 1) {
+                    const int y2 = std::countr_zero(thirds);
                     const BoardCell& fourth = board.Cell(x2, y2);
                     if (!fourth.IsEmpty() || fourth.candidateNbr < 2) continue;
                     // A fourth corner without the pair ends this column's search.
