@@ -115,8 +115,13 @@ int FindNakedSubset(SudokuBoard& board, SolveStep& step, UnitKind kind, int k,
     // trigger's candidates, which rejects most triggers, no longer goes through the board. A
     // subset lies within its unit: units unchanged since a search in vain are passed over.
     ChangeStamps& changes = board.Changes();
+    const UnitMasks& masks = board.Masks();
     for (int unit = 0; unit < board.size; ++unit) {
         if (!changes.UnitChanged(technique, kind, unit)) continue;
+        // A subset clears something only from an empty cell beside its own k; pairs start from
+        // the unit's two-candidate cells.
+        if (std::popcount(masks.Empty(kind, unit)) <= k) continue;
+        if (k == 2 && masks.Bivalue(kind, unit) == 0) continue;
         std::uint32_t masks[kMaxSize] = {};
         std::uint32_t empty = 0, triggers = 0;
         for (int i = 0; i < board.size; ++i) {
