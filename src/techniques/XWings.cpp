@@ -46,18 +46,20 @@ int Finish(XWingsSection& section, SolveStep& step) {
 // those places. Gathered once: a search changes the board only when it applies its step.
 struct TwoPlaceLines {
     std::uint32_t lines[kMaxSize] = {};  // bit line set for value v at v - 1
-    std::uint16_t places[kMaxSize][kMaxSize] = {};
+    // Set where `lines` says so; the rest is never read.
+    std::uint16_t places[kMaxSize][kMaxSize];
 
     TwoPlaceLines(const SudokuBoard& board, UnitKind kind, std::uint32_t values) {
         const UnitMasks& masks = board.Masks();
-        for (std::uint32_t rest = values & fullMask(board.size); rest != 0; rest &= rest - 1) {
-            const int v = std::countr_zero(rest);
-            for (int line = 0; line < board.size; ++line) {
-                const std::uint32_t two = masks.TwoPlaces(kind, line, v + 1);
-                places[v][line] = static_cast<std::uint16_t>(two);
-                lines[v] |= static_cast<std::uint32_t>(two != 0) << line;
+        for (int line = 0; line < board.size; ++line)
+            for (std::uint32_t rest = values & fullMask(board.size) & ~masks.Placed(kind, line);
+                 rest != 0; rest &= rest - 1) {
+                const int v = std::countr_zero(rest);
+                const std::uint32_t places1 = masks.Of(kind, line, v + 1);
+                if (std::popcount(places1) != 2) continue;
+                places[v][line] = static_cast<std::uint16_t>(places1);
+                lines[v] |= 1u << line;
             }
-        }
     }
 };
 
