@@ -18,8 +18,11 @@ public:
         nodeAt_.fill(-1);
     }
 
-    // Builds the chain of the root's value; true when it holds more than the root.
+    // Builds the chain of the root's value; true when it holds more than the root. The cells of
+    // the builder's previous chain are cleared first, rather than the whole grid.
     bool Build(int x, int y, int value, int excluded) {
+        for (int i = 0; i < cellCount_; ++i) nodeAt_[cells_[i]] = -1;
+        cellCount_ = 0;
         section_.chainNodeCount = -1;
         Add(x, y, value, excluded, -1);
         return section_.chainNodeCount > 0;
@@ -35,6 +38,7 @@ private:
         const int index = ++section_.chainNodeCount;
         chain_[index] = {x, y, value, excluded, parent};
         nodeAt_[CellIndex(x, y)] = static_cast<std::int8_t>(index);
+        cells_[cellCount_++] = static_cast<std::uint8_t>(CellIndex(x, y));
         Propagate(x, y, value, index);
     }
 
@@ -56,6 +60,8 @@ private:
     ChainsSection& section_;
     Chain& chain_;
     std::array<std::int8_t, kGridCells> nodeAt_;
+    std::array<std::uint8_t, SolveStep::kChainCapacity> cells_;
+    int cellCount_ = 0;
 };
 
 // Clears the nodes the previous start cell wrote (all of them for the first one), so that every
@@ -97,19 +103,18 @@ int FindForcedChains(SudokuBoard& board, SolveStep& step) {
     ChainsSection& section = step.forcedChains;
     const int n = board.size;
     int usedA = SolveStep::kChainCapacity, usedB = SolveStep::kChainCapacity;
+    ChainBuilder branchA(board, section, section.chainA), branchB(board, section, section.chainB);
     for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x) {
-            const BoardCell& start = board.Cell(x, y);
-            if (!start.IsEmpty() || start.candidateNbr != 2) continue;
+        for (std::uint32_t starts = board.Masks().Bivalue(RowUnit, y); starts != 0;
+             starts &= starts - 1) {
+            const int x = std::countr_zero(starts);
             int values[2];
-            MaskValues(start.candidates, values, 2);
+            MaskValues(board.Cell(x, y).candidates, values, 2);
             ResetSection(section, usedA, usedB);
-            ChainBuilder branchA(board, section, section.chainA);
             const bool grewA = branchA.Build(x, y, values[0], values[1]);
             usedA = section.chainNodeCount + 1;
             if (!grewA) continue;
             const int lastA = section.chainNodeCount;
-            ChainBuilder branchB(board, section, section.chainB);
             const bool grewB = branchB.Build(x, y, values[1], values[0]);
             usedB = section.chainNodeCount + 1;
             if (!grewB) continue;
