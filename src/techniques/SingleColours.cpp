@@ -24,6 +24,7 @@ public:
         bit_ = bitOf(section_.value);
         colourPlaces_ = {};
         colouredNbr_ = 0;
+        clash_ = false;
         SetColour(x, y, 1);
         ColourFrom(x, y);
         return colouredNbr_;
@@ -54,6 +55,15 @@ public:
                 if (std::popcount(colourPlaces_[1][kind][unit]) > 1) return 2;
             }
         return 0;
+    }
+
+    // Marks the cells of the last chain with v when no link joined two cells of one colour. Such
+    // a chain is coloured the same from any of its cells, but for an exchange of the colours,
+    // which changes no finding: having found nothing, it finds nothing from another start.
+    void MarkIfTwoColoured(std::array<std::uint8_t, kGridCells>& explored, int v) const {
+        if (clash_) return;
+        for (int i = 0; i < colouredNbr_; ++i)
+            explored[coloured_[i]] = static_cast<std::uint8_t>(v);
     }
 
     void RemoveColour(int colour) {
@@ -93,7 +103,10 @@ private:
     }
 
     void ColourLinked(int x, int y, int colour) {
-        if (section_.colour[x][y] != 0) return;
+        if (section_.colour[x][y] != 0) {
+            clash_ = clash_ || section_.colour[x][y] != colour;
+            return;
+        }
         SetColour(x, y, colour);
         ColourFrom(x, y);
     }
@@ -119,6 +132,7 @@ private:
     ColoursSection& section_;
     std::uint32_t bit_ = 0;
     bool gridWiped_ = false;
+    bool clash_ = false;
     int colouredNbr_ = 0;
     std::array<std::uint8_t, kGridCells> coloured_{};
     // [colour - 1][kind][unit]
@@ -139,6 +153,8 @@ int FindSingleColours(SudokuBoard& board, SolveStep& step) {
     // A colouring concerns one value: values unchanged since a search in vain are passed over.
     const std::uint32_t values = board.Changes().ChangedValues(SingleColoursType1);
     Colouring colouring(board, section);
+    // The value whose chains in vain passed through each cell, when they were two-coloured.
+    std::array<std::uint8_t, kGridCells> explored{};
     for (int v = 1; v <= n; ++v) {
         if (!(values & bitOf(v))) continue;
         section.value = v;
@@ -146,11 +162,17 @@ int FindSingleColours(SudokuBoard& board, SolveStep& step) {
             // Only a row's first candidate cell is looked at: it starts a colouring when it is
             // half of a conjugate pair, and otherwise the row is passed over.
             const std::uint32_t rowPlaces = places.TwoPlaces(RowUnit, y, v);
-            if (rowPlaces == 0) continue;
-            if (colouring.Run(SecondPlace(rowPlaces), y) < 3) continue;
+            if (rowPlaces == 0 || explored[CellIndex(SecondPlace(rowPlaces), y)] == v) continue;
+            if (colouring.Run(SecondPlace(rowPlaces), y) < 3) {
+                colouring.MarkIfTwoColoured(explored, v);
+                continue;
+            }
             if (colouring.RemoveSeeingBothColours() > 0) return Conclude(step, SingleColoursType1);
             const int falseColour = colouring.RepeatedColour();
-            if (falseColour == 0) continue;
+            if (falseColour == 0) {
+                colouring.MarkIfTwoColoured(explored, v);
+                continue;
+            }
             section.falseColour = falseColour;
             colouring.RemoveColour(falseColour);
             return Conclude(step, SingleColoursType2);
