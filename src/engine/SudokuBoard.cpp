@@ -63,8 +63,9 @@ int SudokuBoard::Initialise(int newSize, int newLevel, std::string_view newName,
         wordokuStringCopy.clear();
     }
     Recount();
-    // The masks take the board's size here, so that writes between solves stay inside them.
-    RebuildMasks();
+    // The masks take the board's size here, so that writes between solves stay inside them;
+    // every solve builds them.
+    masks_.Clear(size, boxSize);
     return 1;
 }
 

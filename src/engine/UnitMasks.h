@@ -15,6 +15,8 @@
 class UnitMasks {
 public:
     void Build(const CellGrid& cells, int size, int boxSize);
+    // No places at all, on a board of this size.
+    void Clear(int size, int boxSize);
     // The empty cell (column, row), with these candidates until now, holds value.
     void NoteFilled(int column, int row, int value, std::uint32_t candidates);
     // The empty cell (column, row) lost these candidates and keeps `left` of them.

@@ -28,6 +28,10 @@ struct KindPlaces {
     }
     std::uint32_t Of(int unit, int v) const { return masks.Of(kind, unit, v); }
     bool Changed(int unit) const { return (changedUnits >> unit) & 1u; }
+    // The units a scan walks: the changed ones when it walks the units it tests.
+    std::uint32_t WalkUnits(const SudokuBoard& board, TriggerScan scan) const {
+        return scan.walk == scan.test ? changedUnits : fullMask(board.size);
+    }
 };
 
 // The scan's result; a scan in vain is noted so that the next one looks at changed units only.
@@ -60,7 +64,7 @@ int FindHiddenPair(SudokuBoard& board, SolveStep& step, TriggerScan scan, Techni
     const KindPlaces places(board, scan.test, technique);
     if (!MayHoldHiddenPair(board, places)) return Concluded(board, technique, 0);
     const int found = ScanTriggers(
-        board, scan, [](int count) { return count > 2; },
+        board, scan, places.WalkUnits(board, scan), [](int count) { return count > 2; },
         [&](int trigger, int unit) {
             if (!places.Changed(unit)) return false;
             // A pair is two values whose places are the same two cells; a cell holding only one
@@ -103,7 +107,8 @@ int FindHiddenTriple(SudokuBoard& board, SolveStep& step, TriggerScan scan, Tech
     auto& section = step.hiddenTriple;
     const KindPlaces places(board, scan.test, technique);
     const int found = ScanTriggers(
-        board, scan, [](int count) { return count == 4 || count == 5; },
+        board, scan, places.WalkUnits(board, scan),
+        [](int count) { return count == 4 || count == 5; },
         [&](int trigger, int unit) {
             if (!places.Changed(unit)) return false;
             int values[kMaxSize] = {};

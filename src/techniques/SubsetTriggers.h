@@ -21,12 +21,14 @@ inline int UnitOfCell(const SudokuBoard& board, UnitKind kind, int index) {
 }
 
 // Calls tryTrigger(index, unit) for every empty cell with a candidate count accepted by
-// isTrigger, in scan order, until it returns true. Returns 1 when it did.
+// isTrigger, in scan order, until it returns true. Returns 1 when it did. Only the walked units
+// set in walkUnits are visited.
 template <class IsTrigger, class TryTrigger>
-int ScanTriggers(const SudokuBoard& board, TriggerScan scan, IsTrigger isTrigger,
-                 TryTrigger tryTrigger) {
+int ScanTriggers(const SudokuBoard& board, TriggerScan scan, std::uint32_t walkUnits,
+                 IsTrigger isTrigger, TryTrigger tryTrigger) {
     const int n = board.boxSize;
-    for (int walked = 0; walked < board.size; ++walked)
+    for (int walked = 0; walked < board.size; ++walked) {
+        if (!((walkUnits >> walked) & 1u)) continue;
         for (int i = 0; i < board.size; ++i) {
             int index = UnitCellIndex(board, scan.walk, walked, i);
             if (scan.walk == BoxUnit && scan.boxRowMajor)
@@ -39,5 +41,6 @@ int ScanTriggers(const SudokuBoard& board, TriggerScan scan, IsTrigger isTrigger
             if (!(empty & trigger)) continue;
             if (tryTrigger(index, UnitOfCell(board, scan.test, index))) return 1;
         }
+    }
     return 0;
 }
