@@ -111,35 +111,35 @@ int FindNakedSubset(SudokuBoard& board, SolveStep& step, UnitKind kind, int k,
         return true;
     };
     // Triggers are visited as SameUnitScan(kind) visits them: unit by unit, in walking order.
-    // Each unit's cells are read once into local masks, so the count of the cells inside a
-    // trigger's candidates, which rejects most triggers, no longer goes through the board. A
-    // subset lies within its unit: units unchanged since a search in vain are passed over.
+    // The count of the cells inside a trigger's candidates, which rejects most triggers, is read
+    // from the unit's places: the empty cells that keep no value outside them. A subset lies
+    // within its unit: units unchanged since a search in vain are passed over.
     ChangeStamps& changes = board.Changes();
-    const UnitMasks& masks = board.Masks();
+    const UnitMasks& places = board.Masks();
+    const std::uint32_t values = fullMask(board.size);
     for (int unit = 0; unit < board.size; ++unit) {
         if (!changes.UnitChanged(technique, kind, unit)) continue;
-        // A subset clears something only from an empty cell beside its own k; pairs start from
-        // the unit's two-candidate cells.
-        if (std::popcount(masks.Empty(kind, unit)) <= k) continue;
-        if (k == 2 && masks.Bivalue(kind, unit) == 0) continue;
-        std::uint32_t masks[kMaxSize] = {};
-        std::uint32_t empty = 0, triggers = 0;
-        for (int i = 0; i < board.size; ++i) {
-            const BoardCell& cell = board.cells[UnitCellIndex(board, kind, unit, i)];
-            const std::uint32_t isEmpty = EmptyMask(cell);
-            masks[i] = cell.candidates & isEmpty;
-            empty |= (isEmpty & 1u) << i;
-            triggers |= (isEmpty & static_cast<std::uint32_t>(cell.candidateNbr == k)) << i;
+        // A subset clears something only from an empty cell beside its own k.
+        const std::uint32_t empty = places.Empty(kind, unit);
+        if (std::popcount(empty) <= k) continue;
+        std::uint32_t triggers = places.Bivalue(kind, unit);
+        if (k != 2) {
+            triggers = 0;
+            for (std::uint32_t rest = empty; rest != 0; rest &= rest - 1) {
+                const int i = std::countr_zero(rest);
+                const BoardCell& cell = board.cells[UnitCellIndex(board, kind, unit, i)];
+                triggers |= static_cast<std::uint32_t>(cell.candidateNbr == k) << i;
+            }
         }
         for (; triggers != 0; triggers &= triggers - 1) {
-            const std::uint32_t subset = masks[std::countr_zero(triggers)];
+            const int trigger = UnitCellIndex(board, kind, unit, std::countr_zero(triggers));
+            const std::uint32_t subset = board.cells[trigger].candidates;
+            std::uint32_t outside = 0;
+            for (std::uint32_t rest = values & ~subset; rest != 0; rest &= rest - 1)
+                outside |= places.Of(kind, unit, std::countr_zero(rest) + 1);
             // Every cell of an accepted subset is empty with candidates inside it: with fewer
             // than k such cells (the usual case) the trigger fails without sorting cells.
-            int inside = 0;
-            for (int i = 0; i < board.size; ++i)
-                inside += static_cast<int>((empty >> i) & 1u) & ((masks[i] & ~subset) == 0);
-            if (inside < k) continue;
-            const int trigger = UnitCellIndex(board, kind, unit, std::countr_zero(triggers));
+            if (std::popcount(empty & ~outside) < k) continue;
             if (trySubset(trigger, unit)) return 1;
         }
     }
