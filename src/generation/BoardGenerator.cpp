@@ -14,13 +14,14 @@ bool BoardGenerator::prepare(int size) {
     columnCount_ = 4 * cellCount_;
     bucketCount_ = cellCount_ / 16 + 1;
     const std::size_t columnSlots = columnCount_ + 1;
+    // Rows entered so far in each column, while the matrix is built.
+    std::vector<int> filled;
     try {
+        filled.assign(columnSlots, 0);
         rowColumns_.assign(rowCount_ + 1, {0, 0, 0, 0});
-        columnRows_.assign(columnSlots * kColumnStride, 0);
-        columnSize_.assign(columnSlots, 0);
+        columnRows_.assign(columnSlots * size_, 0);
         rowBlocked_.assign(rowCount_ + 1, 0);
-        columnCovered_.assign(columnSlots, 0);
-        columnFree_.assign(columnSlots, 0);
+        columnState_.assign(columnSlots, 0);
         grid_.assign(cellCount_ + 1, 0);
         order_.assign(cellCount_ + 1, 0);
         chosenColumn_.assign(columnSlots, 0);
@@ -29,11 +30,11 @@ bool BoardGenerator::prepare(int size) {
         ties_.assign(columnSlots, 0);
         // Depths run to N x N + 1: one past a full grid is where a count search backtracks.
         stamp_.assign((cellCount_ + 2) * columnSlots, 0);
-        nodeSum_.assign(bucketCount_ * columnSlots, 0);
-        nodeVisits_.assign(bucketCount_ * columnSlots, 0);
+        nodeCost_.assign(bucketCount_ * columnSlots, NodeCost{});
+        touchedCost_.assign(bucketCount_ * columnSlots, 0);
+        touchedCostNbr_ = 0;
         clueRowBlocked_.assign(rowCount_ + 1, 0);
-        clueColumnCovered_.assign(columnSlots, 0);
-        clueColumnFree_.assign(columnSlots, 0);
+        clueColumnState_.assign(columnSlots, 0);
         coveredGrid_.assign(cellCount_ + 1, 0);
         clueCoverValid_ = false;
     } catch (const std::bad_alloc&) {
@@ -47,16 +48,17 @@ bool BoardGenerator::prepare(int size) {
 
     // Row m = ((r - 1) * N + (k - 1)) * N + d: digit d in row r, column k.
     const int n = size_, b = boxSide_, nn = cellCount_;
+    const auto entry = [](int value) { return static_cast<std::int16_t>(value); };
     int m = 0;
     for (int r = 1; r <= n; ++r)
         for (int k = 1; k <= n; ++k)
             for (int d = 1; d <= n; ++d)
-                rowColumns_[++m] = {(r - 1) * n + k, nn + (((r - 1) / b) * b + (k - 1) / b) * n + d,
-                                    2 * nn + (r - 1) * n + d, 3 * nn + (k - 1) * n + d};
-    std::fill(columnSize_.begin(), columnSize_.end(), 0);
+                rowColumns_[++m] = {
+                    entry((r - 1) * n + k), entry(nn + (((r - 1) / b) * b + (k - 1) / b) * n + d),
+                    entry(2 * nn + (r - 1) * n + d), entry(3 * nn + (k - 1) * n + d)};
     for (m = 1; m <= rowCount_; ++m)
-        for (const std::int32_t column : rowColumns_[m])
-            columnRows_[column * kColumnStride + ++columnSize_[column]] = m;
+        for (const std::int16_t column : rowColumns_[m])
+            columnRows_[column * n + filled[column]++] = entry(m);
     return true;
 }
 
@@ -133,34 +135,31 @@ void BoardGenerator::RemoveClues(int style) {
 int BoardGenerator::search(GeneratorSearchMode mode) {
     if (size_ == 0) return -1;
     mode_ = mode;
-    std::fill(nodeSum_.begin(), nodeSum_.end(), 0);
-    std::fill(nodeVisits_.begin(), nodeVisits_.end(), 0);
+    ForgetNodeCosts();
     if (!UpdateClueCover()) return -1;
     clueCount_ = clueTotal_;
     std::copy(clueRowBlocked_.begin(), clueRowBlocked_.end(), rowBlocked_.begin());
-    std::copy(clueColumnCovered_.begin(), clueColumnCovered_.end(), columnCovered_.begin());
-    std::copy(clueColumnFree_.begin(), clueColumnFree_.end(), columnFree_.begin());
-    deadColumn_ = forcedColumn_ = 0;
+    std::copy(clueColumnState_.begin(), clueColumnState_.end(), columnState_.begin());
+    deadEnd_ = false;
+    forcedColumn_ = 0;
     solutionCount_ = 0;
     depth_ = clueCount_;
 
-    const std::size_t columnSlots = columnCount_ + 1;
     for (;;) {
         // Descend.
         ++depth_;
         tryIndex_[depth_] = 0;
-        bool backtrack = depth_ > cellCount_ || deadColumn_ != 0;
+        bool backtrack = depth_ > cellCount_ || deadEnd_;
         if (!backtrack) chosenColumn_[depth_] = forcedColumn_ != 0 ? forcedColumn_ : ChooseColumn();
         for (;;) {
             if (!backtrack) {
                 // Try the column's next free row.
-                const std::int32_t column = chosenColumn_[depth_];
+                const std::int16_t* rows = ColumnRows(chosenColumn_[depth_]);
                 std::int32_t& index = tryIndex_[depth_];
                 int row = 0;
-                while (++index <= columnSize_[column]) {
-                    const std::int32_t candidate = columnRows_[column * kColumnStride + index];
-                    if (rowBlocked_[candidate] == 0) {
-                        row = candidate;
+                while (++index <= size_) {
+                    if (rowBlocked_[rows[index - 1]] == 0) {
+                        row = rows[index - 1];
                         break;
                     }
                 }
@@ -174,26 +173,38 @@ int BoardGenerator::search(GeneratorSearchMode mode) {
                     break;
                 }
             }
-            // Backtrack: credit the nodes spent below this choice to its column.
-            const std::int32_t column = chosenColumn_[depth_];
-            const std::size_t slot = (depth_ / 16) * columnSlots + column;
-            nodeSum_[slot] += nodeCounter_ - stamp_[depth_ * columnSlots + column];
-            ++nodeVisits_[slot];
+            // Backtrack. A depth left without a choice of its own (past a full grid, or after
+            // a dead end) credits the column it last chose, as it always has: the learned
+            // costs, and so the puzzles of a seed, depend on it.
+            CreditNodeCost(chosenColumn_[depth_]);
             --depth_;
             if (depth_ <= clueCount_) return solutionCount_;
-            const std::int32_t row =
-                columnRows_[chosenColumn_[depth_] * kColumnStride + tryIndex_[depth_]];
-            for (const std::int32_t covered : rowColumns_[row]) Uncover(covered);
+            const std::int32_t row = ColumnRows(chosenColumn_[depth_])[tryIndex_[depth_] - 1];
+            for (const std::int16_t covered : rowColumns_[row]) Uncover(covered);
             backtrack = false;
         }
     }
 }
 
+void BoardGenerator::ForgetNodeCosts() {
+    for (int i = 0; i < touchedCostNbr_; ++i) nodeCost_[touchedCost_[i]] = NodeCost{};
+    touchedCostNbr_ = 0;
+}
+
+// Credits the nodes spent below this depth's choice to its column.
+void BoardGenerator::CreditNodeCost(int column) {
+    const std::size_t slot = (depth_ / 16) * static_cast<std::size_t>(columnCount_ + 1) + column;
+    NodeCost& cost = nodeCost_[slot];
+    if (cost.visits == 0) touchedCost_[touchedCostNbr_++] = static_cast<std::int32_t>(slot);
+    cost.sum += nodeCounter_ - stamp_[depth_ * static_cast<std::size_t>(columnCount_ + 1) + column];
+    ++cost.visits;
+}
+
 bool BoardGenerator::UpdateClueCover() {
     if (!clueCoverValid_) {
         std::fill(clueRowBlocked_.begin(), clueRowBlocked_.end(), 0);
-        std::fill(clueColumnCovered_.begin(), clueColumnCovered_.end(), 0);
-        std::copy(columnSize_.begin(), columnSize_.end(), clueColumnFree_.begin());
+        std::fill(clueColumnState_.begin(), clueColumnState_.end(),
+                  static_cast<std::int16_t>(size_));
         std::fill(coveredGrid_.begin(), coveredGrid_.end(), 0);
         clueTotal_ = 0;
         clueCoverValid_ = true;
@@ -220,59 +231,55 @@ bool BoardGenerator::UpdateClueCover() {
 }
 
 bool BoardGenerator::CoverClue(int cell, int digit) {
-    for (const std::int32_t column : rowColumns_[(cell - 1) * size_ + digit]) {
-        if (clueColumnCovered_[column] != 0) return false;
-        clueColumnCovered_[column] = 1;
-        for (int i = 1; i <= columnSize_[column]; ++i) {
-            const std::int32_t row = columnRows_[column * kColumnStride + i];
-            if (++clueRowBlocked_[row] == 1)
-                for (const std::int32_t other : rowColumns_[row]) --clueColumnFree_[other];
-        }
+    for (const std::int16_t column : rowColumns_[(cell - 1) * size_ + digit]) {
+        if (clueColumnState_[column] >= kCovered) return false;
+        clueColumnState_[column] += kCovered;
+        const std::int16_t* rows = ColumnRows(column);
+        for (int i = 0; i < size_; ++i)
+            if (++clueRowBlocked_[rows[i]] == 1)
+                for (const std::int16_t other : rowColumns_[rows[i]]) --clueColumnState_[other];
     }
     return true;
 }
 
 void BoardGenerator::UncoverClue(int cell, int digit) {
-    for (const std::int32_t column : rowColumns_[(cell - 1) * size_ + digit]) {
-        clueColumnCovered_[column] = 0;
-        for (int i = 1; i <= columnSize_[column]; ++i) {
-            const std::int32_t row = columnRows_[column * kColumnStride + i];
-            if (--clueRowBlocked_[row] == 0)
-                for (const std::int32_t other : rowColumns_[row]) ++clueColumnFree_[other];
-        }
+    for (const std::int16_t column : rowColumns_[(cell - 1) * size_ + digit]) {
+        clueColumnState_[column] -= kCovered;
+        const std::int16_t* rows = ColumnRows(column);
+        for (int i = 0; i < size_; ++i)
+            if (--clueRowBlocked_[rows[i]] == 0)
+                for (const std::int16_t other : rowColumns_[rows[i]]) ++clueColumnState_[other];
     }
 }
 
+// The first open column in ascending order with at most one free row; else, among the open
+// columns with the fewest free rows, a random one or a cheaper one the learning tables know.
 int BoardGenerator::ChooseColumn() {
-    int min = rowCount_ + 1;
+    // Above every open column's state and below every covered one's.
+    int min = kCovered - 1;
     int tieCount = 0;
-    int chosen = 0;
     for (int column = 1; column <= columnCount_; ++column) {
-        if (columnCovered_[column] != 0) continue;
-        const int free = columnFree_[column];
-        if (free > min) continue;
-        ties_[++tieCount] = column;
-        if (free < min) {
-            min = free;
-            chosen = column;
-            ties_[1] = column;
-            tieCount = 1;
-            if (min < 2) return chosen;
+        const int state = columnState_[column];
+        if (state > min) continue;
+        if (state < min) {
+            if (state < 2) return column;
+            min = state;
+            tieCount = 0;
         }
+        ties_[++tieCount] = column;
     }
     const int j = RandomIndex(tieCount);
-    chosen = ties_[j];
+    int chosen = ties_[j];
 
     // Prefer the tied column whose choices were cheapest so far at this depth range.
     std::int64_t best = 99;
-    const std::size_t line = (depth_ / 16) * static_cast<std::size_t>(columnCount_ + 1);
+    const NodeCost* line = &nodeCost_[(depth_ / 16) * static_cast<std::size_t>(columnCount_ + 1)];
     for (int step = 0; step < tieCount; ++step) {
         const int position = (j - 1 + step) % tieCount + 1;
         const std::int32_t column = ties_[position];
-        const std::int64_t sum = nodeSum_[line + column];
-        const std::int64_t visits = nodeVisits_[line + column];
-        if (sum < visits * best) {
-            best = sum / visits;
+        const NodeCost& cost = line[column];
+        if (cost.sum < cost.visits * best) {
+            best = cost.sum / cost.visits;
             chosen = column;
         }
     }
@@ -280,40 +287,47 @@ int BoardGenerator::ChooseColumn() {
 }
 
 void BoardGenerator::Place(int row) {
-    deadColumn_ = forcedColumn_ = 0;
     if (mode_ == FillSearch) {
         const int n = size_;
         const int r = (row - 1) / cellCount_ + 1;
         const int k = ((row - 1) % cellCount_) / n + 1;
         grid_[(r - 1) * n + k] = (row - 1) % n + 1;
     }
-    for (const std::int32_t column : rowColumns_[row]) ++columnCovered_[column];
-    for (const std::int32_t column : rowColumns_[row]) Cover(column);
+    deadEnd_ = false;
+    forcedColumn_ = 0;
+    for (const std::int16_t column : rowColumns_[row]) columnState_[column] += kCovered;
+    for (const std::int16_t column : rowColumns_[row]) Cover(column);
     ++nodeCounter_;
     stamp_[depth_ * static_cast<std::size_t>(columnCount_ + 1) + chosenColumn_[depth_]] =
         nodeCounter_;
 }
 
+// Blocks the column's rows. Every open column that loses a free row is checked as it loses it,
+// and the last one to fall to at most one free row becomes the forced choice.
 void BoardGenerator::Cover(int column) {
-    const std::int32_t* rows = &columnRows_[column * kColumnStride];
-    for (int i = 1; i <= columnSize_[column]; ++i) {
-        const std::int32_t row = rows[i];
+    const std::int16_t* rows = ColumnRows(column);
+    bool dead = false;
+    int forced = forcedColumn_;
+    for (int i = 0; i < size_; ++i) {
+        const std::int16_t row = rows[i];
         if (++rowBlocked_[row] != 1) continue;
-        for (const std::int32_t other : rowColumns_[row]) {
-            --columnFree_[other];
-            if (columnCovered_[other] + columnFree_[other] < 1) deadColumn_ = other;
-            if (columnCovered_[other] == 0 && columnFree_[other] < 2) forcedColumn_ = other;
+        for (const std::int16_t other : rowColumns_[row]) {
+            const int state = --columnState_[other];
+            dead |= state < 1;
+            forced = state < 2 ? other : forced;
         }
     }
+    deadEnd_ = deadEnd_ || dead;
+    forcedColumn_ = forced;
 }
 
 void BoardGenerator::Uncover(int column) {
-    --columnCovered_[column];
-    const std::int32_t* rows = &columnRows_[column * kColumnStride];
-    for (int i = 1; i <= columnSize_[column]; ++i) {
-        const std::int32_t row = rows[i];
+    columnState_[column] -= kCovered;
+    const std::int16_t* rows = ColumnRows(column);
+    for (int i = 0; i < size_; ++i) {
+        const std::int16_t row = rows[i];
         if (rowBlocked_[row]-- != 1) continue;
-        for (const std::int32_t other : rowColumns_[row]) ++columnFree_[other];
+        for (const std::int16_t other : rowColumns_[row]) ++columnState_[other];
     }
 }
 

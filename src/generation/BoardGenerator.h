@@ -46,6 +46,16 @@ public:
     std::uint32_t randY = 52;
 
 private:
+    // A column's state: its free rows, plus kCovered while it is covered. One number answers
+    // "open and empty" (< 1) and "open with at most one choice" (< 2), and the choice of a column
+    // scans one array. Free rows never exceed 16, so covered columns always sort above open ones.
+    static constexpr std::int16_t kCovered = 256;
+    // Learned cost of choosing a column in a range of 16 depths: nodes spent below it, choices.
+    struct NodeCost {
+        std::int64_t sum = 0;
+        std::int64_t visits = 0;
+    };
+
     std::uint32_t Draw();
     // A random index in 1..n.
     int RandomIndex(int n);
@@ -59,7 +69,11 @@ private:
     void Place(int row);
     void Cover(int column);
     void Uncover(int column);
+    void ForgetNodeCosts();
+    void CreditNodeCost(int column);
     void RemoveClues(int style);
+    // The N rows of a column (every column has exactly N), in ascending order.
+    const std::int16_t* ColumnRows(int column) const { return &columnRows_[column * size_]; }
 
     Platform& platform_;
     int boxSide_ = 0;
@@ -70,40 +84,43 @@ private:
     int columnCount_ = 0;
     int bucketCount_ = 0;
 
-    // rowColumns_[m]: the four constraint columns of matrix row m (row 0 has none).
-    std::vector<std::array<std::int32_t, 4>> rowColumns_;
-    // columnRows_[col * kColumnStride + i], i = 1..columnSize_[col]: the rows of the column.
-    static constexpr int kColumnStride = 17;
-    std::vector<std::int32_t> columnRows_;
-    std::vector<std::int32_t> columnSize_;
-    std::vector<std::int32_t> rowBlocked_;
-    std::vector<std::int32_t> columnCovered_;
-    std::vector<std::int32_t> columnFree_;
+    // rowColumns_[m]: the four constraint columns of matrix row m (row 0 has none). 16-bit
+    // entries keep the whole matrix and the search state in the first-level cache.
+    std::vector<std::array<std::int16_t, 4>> rowColumns_;
+    std::vector<std::int16_t> columnRows_;
+    // How many covered columns block each row, and each column's state (see kCovered).
+    std::vector<std::int16_t> rowBlocked_;
+    std::vector<std::int16_t> columnState_;
     std::vector<std::int32_t> grid_;
     std::vector<std::int32_t> order_;
     std::vector<std::int32_t> chosenColumn_;
+    // How many rows of the chosen column each depth has tried.
     std::vector<std::int32_t> tryIndex_;
     std::vector<std::int32_t> mask_;
     std::vector<std::int32_t> ties_;
     // The state the clues alone give, kept between searches (removal changes one or two cells
     // at a time), and the grid it was made for.
-    std::vector<std::int32_t> clueRowBlocked_;
-    std::vector<std::int32_t> clueColumnCovered_;
-    std::vector<std::int32_t> clueColumnFree_;
+    std::vector<std::int16_t> clueRowBlocked_;
+    std::vector<std::int16_t> clueColumnState_;
     std::vector<std::int32_t> coveredGrid_;
     std::int32_t clueTotal_ = 0;
     bool clueCoverValid_ = false;
-    // Learning tables, one line of columnCount + 1 slots per depth (stamp) or depth bucket.
+    // Learning tables: stamps, one line of columnCount + 1 slots per depth; costs, one line per
+    // 16 depths. Costs start at zero in every search; the slots a search wrote are listed so
+    // that the next one clears only those.
     std::vector<std::uint32_t> stamp_;
-    std::vector<std::int64_t> nodeSum_;
-    std::vector<std::int64_t> nodeVisits_;
+    std::vector<NodeCost> nodeCost_;
+    std::vector<std::int32_t> touchedCost_;
+    std::int32_t touchedCostNbr_ = 0;
 
     // Placements over the object's life; wraps, and only differences of it are used.
     std::uint32_t nodeCounter_ = 0;
     std::int32_t clueCount_ = 0;
     std::int32_t solutionCount_ = 0;
     std::int32_t depth_ = 0;
-    std::int32_t deadColumn_ = 0;
+    // Set by a placement that leaves an open column without a free row.
+    bool deadEnd_ = false;
+    // The open column with at most one free row that the last placement touched last, or 0.
     std::int32_t forcedColumn_ = 0;
     GeneratorSearchMode mode_ = FillSearch;
 };
