@@ -18,10 +18,11 @@ bool BoardGenerator::prepare(int size) {
     std::vector<int> filled;
     try {
         filled.assign(columnSlots, 0);
-        rowColumns_.assign(rowCount_ + 1, {0, 0, 0, 0});
+        rowLinks_.assign(rowCount_ + 1, {});
         columnRows_.assign(columnSlots * size_, 0);
-        rowBlocked_.assign(rowCount_ + 1, 0);
+        freeRows_.assign(columnSlots, 0);
         columnState_.assign(columnSlots, 0);
+        blockedRows_.assign(cellCount_ + 2, {});
         grid_.assign(cellCount_ + 1, 0);
         order_.assign(cellCount_ + 1, 0);
         chosenColumn_.assign(columnSlots, 0);
@@ -34,6 +35,7 @@ bool BoardGenerator::prepare(int size) {
         touchedCost_.assign(bucketCount_ * columnSlots, 0);
         touchedCostNbr_ = 0;
         clueRowBlocked_.assign(rowCount_ + 1, 0);
+        clueFreeRows_.assign(columnSlots, 0);
         clueColumnState_.assign(columnSlots, 0);
         coveredGrid_.assign(cellCount_ + 1, 0);
         clueCoverValid_ = false;
@@ -48,17 +50,21 @@ bool BoardGenerator::prepare(int size) {
 
     // Row m = ((r - 1) * N + (k - 1)) * N + d: digit d in row r, column k.
     const int n = size_, b = boxSide_, nn = cellCount_;
-    const auto entry = [](int value) { return static_cast<std::int16_t>(value); };
     int m = 0;
     for (int r = 1; r <= n; ++r)
         for (int k = 1; k <= n; ++k)
-            for (int d = 1; d <= n; ++d)
-                rowColumns_[++m] = {
-                    entry((r - 1) * n + k), entry(nn + (((r - 1) / b) * b + (k - 1) / b) * n + d),
-                    entry(2 * nn + (r - 1) * n + d), entry(3 * nn + (k - 1) * n + d)};
-    for (m = 1; m <= rowCount_; ++m)
-        for (const std::int16_t column : rowColumns_[m])
-            columnRows_[column * n + filled[column]++] = entry(m);
+            for (int d = 1; d <= n; ++d) {
+                ++m;
+                const int columns[4] = {(r - 1) * n + k,
+                                        nn + (((r - 1) / b) * b + (k - 1) / b) * n + d,
+                                        2 * nn + (r - 1) * n + d, 3 * nn + (k - 1) * n + d};
+                for (int j = 0; j < 4; ++j) {
+                    const int column = columns[j];
+                    rowLinks_[m][j] = {static_cast<std::int16_t>(column),
+                                       static_cast<std::uint16_t>(1u << filled[column])};
+                    columnRows_[column * n + filled[column]++] = static_cast<std::int16_t>(m);
+                }
+            }
     return true;
 }
 
@@ -138,7 +144,7 @@ int BoardGenerator::search(GeneratorSearchMode mode) {
     ForgetNodeCosts();
     if (!UpdateClueCover()) return -1;
     clueCount_ = clueTotal_;
-    std::copy(clueRowBlocked_.begin(), clueRowBlocked_.end(), rowBlocked_.begin());
+    std::copy(clueFreeRows_.begin(), clueFreeRows_.end(), freeRows_.begin());
     std::copy(clueColumnState_.begin(), clueColumnState_.end(), columnState_.begin());
     deadEnd_ = false;
     forcedColumn_ = 0;
@@ -153,17 +159,13 @@ int BoardGenerator::search(GeneratorSearchMode mode) {
         if (!backtrack) chosenColumn_[depth_] = forcedColumn_ != 0 ? forcedColumn_ : ChooseColumn();
         for (;;) {
             if (!backtrack) {
-                // Try the column's next free row.
-                const std::int16_t* rows = ColumnRows(chosenColumn_[depth_]);
+                // Try the column's next free row: the lowest free one past those tried.
+                const std::int32_t column = chosenColumn_[depth_];
                 std::int32_t& index = tryIndex_[depth_];
-                int row = 0;
-                while (++index <= size_) {
-                    if (rowBlocked_[rows[index - 1]] == 0) {
-                        row = rows[index - 1];
-                        break;
-                    }
-                }
-                if (row != 0) {
+                const std::uint32_t untried = freeRows_[column] & (~0u << index);
+                if (untried != 0) {
+                    index = std::countr_zero(untried) + 1;
+                    const int row = ColumnRows(column)[index - 1];
                     Place(row);
                     if (depth_ == cellCount_) {
                         ++solutionCount_;
@@ -179,8 +181,7 @@ int BoardGenerator::search(GeneratorSearchMode mode) {
             CreditNodeCost(chosenColumn_[depth_]);
             --depth_;
             if (depth_ <= clueCount_) return solutionCount_;
-            const std::int32_t row = ColumnRows(chosenColumn_[depth_])[tryIndex_[depth_] - 1];
-            for (const std::int16_t covered : rowColumns_[row]) Uncover(covered);
+            Unplace(ColumnRows(chosenColumn_[depth_])[tryIndex_[depth_] - 1]);
             backtrack = false;
         }
     }
@@ -203,6 +204,8 @@ void BoardGenerator::CreditNodeCost(int column) {
 bool BoardGenerator::UpdateClueCover() {
     if (!clueCoverValid_) {
         std::fill(clueRowBlocked_.begin(), clueRowBlocked_.end(), 0);
+        std::fill(clueFreeRows_.begin(), clueFreeRows_.end(),
+                  static_cast<std::uint16_t>(fullMask(size_)));
         std::fill(clueColumnState_.begin(), clueColumnState_.end(),
                   static_cast<std::int16_t>(size_));
         std::fill(coveredGrid_.begin(), coveredGrid_.end(), 0);
@@ -231,24 +234,30 @@ bool BoardGenerator::UpdateClueCover() {
 }
 
 bool BoardGenerator::CoverClue(int cell, int digit) {
-    for (const std::int16_t column : rowColumns_[(cell - 1) * size_ + digit]) {
-        if (clueColumnState_[column] >= kCovered) return false;
-        clueColumnState_[column] += kCovered;
-        const std::int16_t* rows = ColumnRows(column);
+    for (const RowLink& link : rowLinks_[(cell - 1) * size_ + digit]) {
+        if (clueColumnState_[link.column] >= kCovered) return false;
+        clueColumnState_[link.column] += kCovered;
+        const std::int16_t* rows = ColumnRows(link.column);
         for (int i = 0; i < size_; ++i)
             if (++clueRowBlocked_[rows[i]] == 1)
-                for (const std::int16_t other : rowColumns_[rows[i]]) --clueColumnState_[other];
+                for (const RowLink& other : rowLinks_[rows[i]]) {
+                    clueFreeRows_[other.column] &= ~other.bit;
+                    --clueColumnState_[other.column];
+                }
     }
     return true;
 }
 
 void BoardGenerator::UncoverClue(int cell, int digit) {
-    for (const std::int16_t column : rowColumns_[(cell - 1) * size_ + digit]) {
-        clueColumnState_[column] -= kCovered;
-        const std::int16_t* rows = ColumnRows(column);
+    for (const RowLink& link : rowLinks_[(cell - 1) * size_ + digit]) {
+        clueColumnState_[link.column] -= kCovered;
+        const std::int16_t* rows = ColumnRows(link.column);
         for (int i = 0; i < size_; ++i)
             if (--clueRowBlocked_[rows[i]] == 0)
-                for (const std::int16_t other : rowColumns_[rows[i]]) ++clueColumnState_[other];
+                for (const RowLink& other : rowLinks_[rows[i]]) {
+                    clueFreeRows_[other.column] |= other.bit;
+                    ++clueColumnState_[other.column];
+                }
     }
 }
 
@@ -295,39 +304,50 @@ void BoardGenerator::Place(int row) {
     }
     deadEnd_ = false;
     forcedColumn_ = 0;
-    for (const std::int16_t column : rowColumns_[row]) columnState_[column] += kCovered;
-    for (const std::int16_t column : rowColumns_[row]) Cover(column);
+    const std::array<RowLink, 4>& links = rowLinks_[row];
+    for (const RowLink& link : links) columnState_[link.column] += kCovered;
+    std::array<std::uint16_t, 4>& blocked = blockedRows_[depth_];
+    for (int j = 0; j < 4; ++j) Cover(blocked[j], links[j].column);
     ++nodeCounter_;
     stamp_[depth_ * static_cast<std::size_t>(columnCount_ + 1) + chosenColumn_[depth_]] =
         nodeCounter_;
 }
 
-// Blocks the column's rows. Every open column that loses a free row is checked as it loses it,
-// and the last one to fall to at most one free row becomes the forced choice.
-void BoardGenerator::Cover(int column) {
+// Blocks the column's free rows, in ascending order, and notes them in blocked. Every open
+// column that loses a free row is checked as it loses it, and the last one to fall to at most
+// one free row becomes the forced choice.
+void BoardGenerator::Cover(std::uint16_t& blocked, int column) {
     const std::int16_t* rows = ColumnRows(column);
+    std::uint16_t* freeRows = freeRows_.data();
+    std::int16_t* state = columnState_.data();
     bool dead = false;
     int forced = forcedColumn_;
-    for (int i = 0; i < size_; ++i) {
-        const std::int16_t row = rows[i];
-        if (++rowBlocked_[row] != 1) continue;
-        for (const std::int16_t other : rowColumns_[row]) {
-            const int state = --columnState_[other];
-            dead |= state < 1;
-            forced = state < 2 ? other : forced;
+    blocked = freeRows[column];
+    for (std::uint32_t pending = blocked; pending != 0; pending &= pending - 1) {
+        for (const RowLink& other : rowLinks_[rows[std::countr_zero(pending)]]) {
+            freeRows[other.column] &= ~other.bit;
+            const int left = --state[other.column];
+            dead |= left < 1;
+            forced = left < 2 ? other.column : forced;
         }
     }
     deadEnd_ = deadEnd_ || dead;
     forcedColumn_ = forced;
 }
 
-void BoardGenerator::Uncover(int column) {
-    columnState_[column] -= kCovered;
-    const std::int16_t* rows = ColumnRows(column);
-    for (int i = 0; i < size_; ++i) {
-        const std::int16_t row = rows[i];
-        if (rowBlocked_[row]-- != 1) continue;
-        for (const std::int16_t other : rowColumns_[row]) ++columnState_[other];
+void BoardGenerator::Unplace(int row) {
+    const std::array<RowLink, 4>& links = rowLinks_[row];
+    const std::array<std::uint16_t, 4>& blocked = blockedRows_[depth_];
+    std::uint16_t* freeRows = freeRows_.data();
+    std::int16_t* state = columnState_.data();
+    for (int j = 0; j < 4; ++j) {
+        const std::int16_t* rows = ColumnRows(links[j].column);
+        for (std::uint32_t pending = blocked[j]; pending != 0; pending &= pending - 1)
+            for (const RowLink& other : rowLinks_[rows[std::countr_zero(pending)]]) {
+                freeRows[other.column] |= other.bit;
+                ++state[other.column];
+            }
+        state[links[j].column] -= kCovered;
     }
 }
 

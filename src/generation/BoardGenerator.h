@@ -50,6 +50,11 @@ private:
     // "open and empty" (< 1) and "open with at most one choice" (< 2), and the choice of a column
     // scans one array. Free rows never exceed 16, so covered columns always sort above open ones.
     static constexpr std::int16_t kCovered = 256;
+    // One of a matrix row's four columns, and the row's bit among that column's rows.
+    struct RowLink {
+        std::int16_t column = 0;
+        std::uint16_t bit = 0;
+    };
     // Learned cost of choosing a column in a range of 16 depths: nodes spent below it, choices.
     struct NodeCost {
         std::int64_t sum = 0;
@@ -67,8 +72,9 @@ private:
     void UncoverClue(int cell, int digit);
     int ChooseColumn();
     void Place(int row);
-    void Cover(int column);
-    void Uncover(int column);
+    void Cover(std::uint16_t& blocked, int column);
+    // Undoes the Place(row) of the current depth.
+    void Unplace(int row);
     void ForgetNodeCosts();
     void CreditNodeCost(int column);
     void RemoveClues(int style);
@@ -84,13 +90,17 @@ private:
     int columnCount_ = 0;
     int bucketCount_ = 0;
 
-    // rowColumns_[m]: the four constraint columns of matrix row m (row 0 has none). 16-bit
+    // rowLinks_[m]: the four constraint columns of matrix row m (row 0 has none). 16-bit
     // entries keep the whole matrix and the search state in the first-level cache.
-    std::vector<std::array<std::int16_t, 4>> rowColumns_;
+    std::vector<std::array<RowLink, 4>> rowLinks_;
     std::vector<std::int16_t> columnRows_;
-    // How many covered columns block each row, and each column's state (see kCovered).
-    std::vector<std::int16_t> rowBlocked_;
+    // Each column's free rows, bit i for its row i (see ColumnRows), and its state (kCovered).
+    // A row is free while none of its columns is covered, so it is free in all four or none.
+    std::vector<std::uint16_t> freeRows_;
     std::vector<std::int16_t> columnState_;
+    // The rows each depth's placement blocked, per column of the placed row: what Unplace
+    // frees again. Searches undo in reverse order, so these are exactly the rows to free.
+    std::vector<std::array<std::uint16_t, 4>> blockedRows_;
     std::vector<std::int32_t> grid_;
     std::vector<std::int32_t> order_;
     std::vector<std::int32_t> chosenColumn_;
@@ -99,8 +109,10 @@ private:
     std::vector<std::int32_t> mask_;
     std::vector<std::int32_t> ties_;
     // The state the clues alone give, kept between searches (removal changes one or two cells
-    // at a time), and the grid it was made for.
+    // at a time), and the grid it was made for. Clues come and go in any order, so rows count
+    // the covered columns that block them.
     std::vector<std::int16_t> clueRowBlocked_;
+    std::vector<std::uint16_t> clueFreeRows_;
     std::vector<std::int16_t> clueColumnState_;
     std::vector<std::int32_t> coveredGrid_;
     std::int32_t clueTotal_ = 0;
