@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <new>
 
 #include "engine/SudokuBoard.h"
@@ -21,7 +22,7 @@ bool BoardGenerator::prepare(int size) {
         rowLinks_.assign(rowCount_ + 1, {});
         columnRows_.assign(columnSlots * size_, 0);
         freeRows_.assign(columnSlots, 0);
-        columnState_.assign(columnSlots, 0);
+        columnState_.assign(StateSlots(), kCovered);
         blockedRows_.assign(cellCount_ + 2, {});
         grid_.assign(cellCount_ + 1, 0);
         order_.assign(cellCount_ + 1, 0);
@@ -36,7 +37,7 @@ bool BoardGenerator::prepare(int size) {
         touchedCostNbr_ = 0;
         clueRowBlocked_.assign(rowCount_ + 1, 0);
         clueFreeRows_.assign(columnSlots, 0);
-        clueColumnState_.assign(columnSlots, 0);
+        clueColumnState_.assign(StateSlots(), kCovered);
         coveredGrid_.assign(cellCount_ + 1, 0);
         clueCoverValid_ = false;
     } catch (const std::bad_alloc&) {
@@ -206,7 +207,7 @@ bool BoardGenerator::UpdateClueCover() {
         std::fill(clueRowBlocked_.begin(), clueRowBlocked_.end(), 0);
         std::fill(clueFreeRows_.begin(), clueFreeRows_.end(),
                   static_cast<std::uint16_t>(fullMask(size_)));
-        std::fill(clueColumnState_.begin(), clueColumnState_.end(),
+        std::fill(clueColumnState_.begin() + 1, clueColumnState_.begin() + columnCount_ + 1,
                   static_cast<std::int16_t>(size_));
         std::fill(coveredGrid_.begin(), coveredGrid_.end(), 0);
         clueTotal_ = 0;
@@ -264,6 +265,25 @@ void BoardGenerator::UncoverClue(int cell, int digit) {
 // The first open column in ascending order with at most one free row; else, among the open
 // columns with the fewest free rows, a random one or a cheaper one the learning tables know.
 int BoardGenerator::ChooseColumn() {
+    // Most choices end at an open column with at most one free row, so those are looked for
+    // first, four states to a word: a state is 0 or 1 exactly when it has no bit above the
+    // lowest, and the lowest such lane is found exactly (the borrow of the subtraction only
+    // runs upwards from it).
+    const std::int16_t* states = columnState_.data();
+    for (int first = 0; first < StateSlots(); first += 4) {
+        std::uint64_t word;
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(&word, states + first, sizeof word);
+        } else {
+            word = 0;
+            for (int lane = 0; lane < 4; ++lane)
+                word |= std::uint64_t{static_cast<std::uint16_t>(states[first + lane])}
+                        << (16 * lane);
+        }
+        const std::uint64_t high = word & 0xFFFE'FFFE'FFFE'FFFEu;
+        const std::uint64_t zero = (high - 0x0001'0001'0001'0001u) & ~high & 0x8000'8000'8000'8000u;
+        if (zero != 0) return first + std::countr_zero(zero) / 16;
+    }
     // Above every open column's state and below every covered one's.
     int min = kCovered - 1;
     int tieCount = 0;
@@ -271,7 +291,6 @@ int BoardGenerator::ChooseColumn() {
         const int state = columnState_[column];
         if (state > min) continue;
         if (state < min) {
-            if (state < 2) return column;
             min = state;
             tieCount = 0;
         }

@@ -80,6 +80,8 @@ private:
     void RemoveClues(int style);
     // The N rows of a column (every column has exactly N), in ascending order.
     const std::int16_t* ColumnRows(int column) const { return &columnRows_[column * size_]; }
+    // Column states are kept in whole words of four; slot 0 and the padding stay covered.
+    int StateSlots() const { return (columnCount_ + 4) / 4 * 4; }
 
     Platform& platform_;
     int boxSide_ = 0;
