@@ -314,6 +314,10 @@ int BoardGenerator::ChooseColumn() {
     return chosen;
 }
 
+// Covers the row's columns and blocks their free rows, column after column in the row's order
+// and rows in ascending order, noting per column what it blocked. Every open column that loses
+// a free row is checked as it loses it, and the last one to fall to at most one free row becomes
+// the forced choice.
 void BoardGenerator::Place(int row) {
     if (mode_ == FillSearch) {
         const int n = size_;
@@ -321,37 +325,31 @@ void BoardGenerator::Place(int row) {
         const int k = ((row - 1) % cellCount_) / n + 1;
         grid_[(r - 1) * n + k] = (row - 1) % n + 1;
     }
-    deadEnd_ = false;
-    forcedColumn_ = 0;
+    std::uint16_t* freeRows = freeRows_.data();
+    std::int16_t* state = columnState_.data();
     const std::array<RowLink, 4>& links = rowLinks_[row];
-    for (const RowLink& link : links) columnState_[link.column] += kCovered;
+    for (const RowLink& link : links) state[link.column] += kCovered;
     std::array<std::uint16_t, 4>& blocked = blockedRows_[depth_];
-    for (int j = 0; j < 4; ++j) Cover(blocked[j], links[j].column);
+    bool dead = false;
+    int forced = 0;
+    for (int j = 0; j < 4; ++j) {
+        const std::int16_t* rows = ColumnRows(links[j].column);
+        blocked[j] = freeRows[links[j].column];
+        for (std::uint32_t pending = blocked[j]; pending != 0; pending &= pending - 1)
+            for (const RowLink& other : rowLinks_[rows[std::countr_zero(pending)]]) {
+                // Read once: the 16-bit writes below could otherwise be taken to change it.
+                const int column = other.column;
+                freeRows[column] &= ~other.bit;
+                const int left = --state[column];
+                dead |= left < 1;
+                forced = left < 2 ? column : forced;
+            }
+    }
+    deadEnd_ = dead;
+    forcedColumn_ = forced;
     ++nodeCounter_;
     stamp_[depth_ * static_cast<std::size_t>(columnCount_ + 1) + chosenColumn_[depth_]] =
         nodeCounter_;
-}
-
-// Blocks the column's free rows, in ascending order, and notes them in blocked. Every open
-// column that loses a free row is checked as it loses it, and the last one to fall to at most
-// one free row becomes the forced choice.
-void BoardGenerator::Cover(std::uint16_t& blocked, int column) {
-    const std::int16_t* rows = ColumnRows(column);
-    std::uint16_t* freeRows = freeRows_.data();
-    std::int16_t* state = columnState_.data();
-    bool dead = false;
-    int forced = forcedColumn_;
-    blocked = freeRows[column];
-    for (std::uint32_t pending = blocked; pending != 0; pending &= pending - 1) {
-        for (const RowLink& other : rowLinks_[rows[std::countr_zero(pending)]]) {
-            freeRows[other.column] &= ~other.bit;
-            const int left = --state[other.column];
-            dead |= left < 1;
-            forced = left < 2 ? other.column : forced;
-        }
-    }
-    deadEnd_ = deadEnd_ || dead;
-    forcedColumn_ = forced;
 }
 
 void BoardGenerator::Unplace(int row) {
