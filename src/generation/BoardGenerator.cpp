@@ -39,6 +39,7 @@ bool BoardGenerator::prepare(int size) {
         clueFreeRows_.assign(columnSlots, 0);
         clueColumnState_.assign(StateSlots(), kCovered);
         coveredGrid_.assign(cellCount_ + 1, 0);
+        changedCells_.assign(cellCount_, 0);
         clueCoverValid_ = false;
     } catch (const std::bad_alloc&) {
         size_ = 0;
@@ -213,17 +214,26 @@ bool BoardGenerator::UpdateClueCover() {
         clueTotal_ = 0;
         clueCoverValid_ = true;
     }
-    // Clues that went away first, so that a digit that moved is never seen twice.
+    // Between two searches of a removal pass only a cell or two change: list them without a
+    // branch per cell.
+    int changedNbr = 0;
     for (int cell = 1; cell <= cellCount_; ++cell) {
+        changedCells_[changedNbr] = cell;
+        changedNbr += grid_[cell] != coveredGrid_[cell];
+    }
+    // Clues that went away first, so that a digit that moved is never seen twice.
+    for (int i = 0; i < changedNbr; ++i) {
+        const int cell = changedCells_[i];
         const std::int32_t covered = coveredGrid_[cell];
-        if (covered == 0 || grid_[cell] == covered) continue;
+        if (covered == 0) continue;
         UncoverClue(cell, covered);
         coveredGrid_[cell] = 0;
         --clueTotal_;
     }
-    for (int cell = 1; cell <= cellCount_; ++cell) {
+    for (int i = 0; i < changedNbr; ++i) {
+        const int cell = changedCells_[i];
         const std::int32_t digit = grid_[cell];
-        if (digit == 0 || digit == coveredGrid_[cell]) continue;
+        if (digit == 0) continue;
         if (digit < 1 || digit > size_ || !CoverClue(cell, digit)) {
             clueCoverValid_ = false;
             return false;
@@ -284,17 +294,17 @@ int BoardGenerator::ChooseColumn() {
         const std::uint64_t zero = (high - 0x0001'0001'0001'0001u) & ~high & 0x8000'8000'8000'8000u;
         if (zero != 0) return first + std::countr_zero(zero) / 16;
     }
-    // Above every open column's state and below every covered one's.
-    int min = kCovered - 1;
+    // No such column: the fewest free rows, then the columns that have them, in ascending
+    // order. Both passes are free of branches that depend on the states.
+    const int columns = columnCount_;
+    int min = kCovered;
+    for (int column = 1; column <= columns; ++column)
+        min = std::min(min, static_cast<int>(states[column]));
+    std::int32_t* ties = ties_.data();
     int tieCount = 0;
-    for (int column = 1; column <= columnCount_; ++column) {
-        const int state = columnState_[column];
-        if (state > min) continue;
-        if (state < min) {
-            min = state;
-            tieCount = 0;
-        }
-        ties_[++tieCount] = column;
+    for (int column = 1; column <= columns; ++column) {
+        ties[tieCount + 1] = column;
+        tieCount += states[column] == min;
     }
     const int j = RandomIndex(tieCount);
     int chosen = ties_[j];
@@ -361,8 +371,9 @@ void BoardGenerator::Unplace(int row) {
         const std::int16_t* rows = ColumnRows(links[j].column);
         for (std::uint32_t pending = blocked[j]; pending != 0; pending &= pending - 1)
             for (const RowLink& other : rowLinks_[rows[std::countr_zero(pending)]]) {
-                freeRows[other.column] |= other.bit;
-                ++state[other.column];
+                const int column = other.column;
+                freeRows[column] |= other.bit;
+                ++state[column];
             }
         state[links[j].column] -= kCovered;
     }

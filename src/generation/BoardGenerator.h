@@ -117,6 +117,7 @@ private:
     std::vector<std::uint16_t> clueFreeRows_;
     std::vector<std::int16_t> clueColumnState_;
     std::vector<std::int32_t> coveredGrid_;
+    std::vector<std::int32_t> changedCells_;
     std::int32_t clueTotal_ = 0;
     bool clueCoverValid_ = false;
     // Learning tables: stamps, one line of columnCount + 1 slots per depth; costs, one line per
