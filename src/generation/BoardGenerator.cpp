@@ -327,7 +327,8 @@ int BoardGenerator::ChooseColumn() {
 // Covers the row's columns and blocks their free rows, column after column in the row's order
 // and rows in ascending order, noting per column what it blocked. Every open column that loses
 // a free row is checked as it loses it, and the last one to fall to at most one free row becomes
-// the forced choice.
+// the forced choice. A blocked row is not taken off the column that blocks it: nothing reads a
+// covered column until Unplace opens it again, and by then the row is free again.
 void BoardGenerator::Place(int row) {
     if (mode_ == FillSearch) {
         const int n = size_;
@@ -345,15 +346,18 @@ void BoardGenerator::Place(int row) {
     for (int j = 0; j < 4; ++j) {
         const std::int16_t* rows = ColumnRows(links[j].column);
         blocked[j] = freeRows[links[j].column];
-        for (std::uint32_t pending = blocked[j]; pending != 0; pending &= pending - 1)
-            for (const RowLink& other : rowLinks_[rows[std::countr_zero(pending)]]) {
+        for (std::uint32_t pending = blocked[j]; pending != 0; pending &= pending - 1) {
+            const std::array<RowLink, 4>& others = rowLinks_[rows[std::countr_zero(pending)]];
+            for (int k = 0; k < 4; ++k) {
+                if (k == j) continue;
                 // Read once: the 16-bit writes below could otherwise be taken to change it.
-                const int column = other.column;
-                freeRows[column] &= ~other.bit;
+                const int column = others[k].column;
+                freeRows[column] &= ~others[k].bit;
                 const int left = --state[column];
                 dead |= left < 1;
                 forced = left < 2 ? column : forced;
             }
+        }
     }
     deadEnd_ = dead;
     forcedColumn_ = forced;
@@ -369,12 +373,15 @@ void BoardGenerator::Unplace(int row) {
     std::int16_t* state = columnState_.data();
     for (int j = 0; j < 4; ++j) {
         const std::int16_t* rows = ColumnRows(links[j].column);
-        for (std::uint32_t pending = blocked[j]; pending != 0; pending &= pending - 1)
-            for (const RowLink& other : rowLinks_[rows[std::countr_zero(pending)]]) {
-                const int column = other.column;
-                freeRows[column] |= other.bit;
+        for (std::uint32_t pending = blocked[j]; pending != 0; pending &= pending - 1) {
+            const std::array<RowLink, 4>& others = rowLinks_[rows[std::countr_zero(pending)]];
+            for (int k = 0; k < 4; ++k) {
+                if (k == j) continue;
+                const int column = others[k].column;
+                freeRows[column] |= others[k].bit;
                 ++state[column];
             }
+        }
         state[links[j].column] -= kCovered;
     }
 }
