@@ -294,17 +294,25 @@ int BoardGenerator::ChooseColumn() {
         const std::uint64_t zero = (high - 0x0001'0001'0001'0001u) & ~high & 0x8000'8000'8000'8000u;
         if (zero != 0) return first + std::countr_zero(zero) / 16;
     }
-    // No such column: the fewest free rows, then the columns that have them, in ascending
-    // order. Both passes are free of branches that depend on the states.
+    // None: the columns with the fewest free rows, in ascending order. That is two free rows
+    // far more often than not, so those are collected first and the least is only looked for
+    // when none has two. Ties are spread at random: the passes do not branch on the states.
     const int columns = columnCount_;
-    int min = kCovered;
-    for (int column = 1; column <= columns; ++column)
-        min = std::min(min, static_cast<int>(states[column]));
     std::int32_t* ties = ties_.data();
-    int tieCount = 0;
-    for (int column = 1; column <= columns; ++column) {
-        ties[tieCount + 1] = column;
-        tieCount += states[column] == min;
+    const auto collectTies = [&](int min) {
+        int count = 0;
+        for (int column = 1; column <= columns; ++column) {
+            ties[count + 1] = column;
+            count += states[column] == min;
+        }
+        return count;
+    };
+    int tieCount = collectTies(2);
+    if (tieCount == 0) {
+        int min = kCovered;
+        for (int column = 1; column <= columns; ++column)
+            min = std::min(min, static_cast<int>(states[column]));
+        tieCount = collectTies(min);
     }
     const int j = RandomIndex(tieCount);
     int chosen = ties_[j];
