@@ -335,8 +335,10 @@ int BoardGenerator::ChooseColumn() {
 // Covers the row's columns and blocks their free rows, column after column in the row's order
 // and rows in ascending order, noting per column what it blocked. Every open column that loses
 // a free row is checked as it loses it, and the last one to fall to at most one free row becomes
-// the forced choice. A blocked row is not taken off the column that blocks it: nothing reads a
-// covered column until Unplace opens it again, and by then the row is free again.
+// the forced choice. Only open columns are worth the work, as nothing reads a covered column
+// until Unplace opens it again, and by then its rows are free again: so a blocked row is not
+// taken off the column that blocks it, and the placed row, whose four columns are all covered
+// now, is not blocked at all.
 void BoardGenerator::Place(int row) {
     if (mode_ == FillSearch) {
         const int n = size_;
@@ -353,7 +355,7 @@ void BoardGenerator::Place(int row) {
     int forced = 0;
     for (int j = 0; j < 4; ++j) {
         const std::int16_t* rows = ColumnRows(links[j].column);
-        blocked[j] = freeRows[links[j].column];
+        blocked[j] = freeRows[links[j].column] & ~links[j].bit;
         for (std::uint32_t pending = blocked[j]; pending != 0; pending &= pending - 1) {
             const std::array<RowLink, 4>& others = rowLinks_[rows[std::countr_zero(pending)]];
             for (int k = 0; k < 4; ++k) {
