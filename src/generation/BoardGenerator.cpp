@@ -300,12 +300,12 @@ int BoardGenerator::ChooseColumn() {
     const int columns = columnCount_;
     std::int32_t* ties = ties_.data();
     const auto collectTies = [&](int min) {
-        int count = 0;
+        std::int32_t* next = ties + 1;
         for (int column = 1; column <= columns; ++column) {
-            ties[count + 1] = column;
-            count += states[column] == min;
+            *next = column;
+            next += states[column] == min;
         }
-        return count;
+        return static_cast<int>(next - (ties + 1));
     };
     int tieCount = collectTies(2);
     if (tieCount == 0) {
@@ -320,8 +320,9 @@ int BoardGenerator::ChooseColumn() {
     // Prefer the tied column whose choices were cheapest so far at this depth range.
     std::int64_t best = 99;
     const NodeCost* line = &nodeCost_[(depth_ / 16) * static_cast<std::size_t>(columnCount_ + 1)];
-    for (int step = 0; step < tieCount; ++step) {
-        const int position = (j - 1 + step) % tieCount + 1;
+    // From the drawn tie round to the one before it.
+    for (int step = 0, position = j; step < tieCount;
+         ++step, position = position == tieCount ? 1 : position + 1) {
         const std::int32_t column = ties_[position];
         const NodeCost& cost = line[column];
         if (cost.sum < cost.visits * best) {
