@@ -178,8 +178,8 @@ int BoardGenerator::search(GeneratorSearchMode mode) {
                 }
             }
             // Backtrack. A depth left without a choice of its own (past a full grid, or after
-            // a dead end) credits the column it last chose, as it always has: the learned
-            // costs, and so the puzzles of a seed, depend on it.
+            // a dead end) credits the column that depth chose last time: the learned costs,
+            // and so the puzzles of a seed, depend on it.
             CreditNodeCost(chosenColumn_[depth_]);
             --depth_;
             if (depth_ <= clueCount_) return solutionCount_;

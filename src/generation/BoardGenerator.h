@@ -1,8 +1,9 @@
 #pragma once
 // The random puzzle generator: an exact-cover search over constraint columns fills an empty grid
 // with a random solution, then clues are removed in a random order while the solution stays
-// unique. Counts stand in for linked lists: covering a column only touches its rows and their
-// columns. Every table is reserved by prepare() and reused by every generation.
+// unique. Bit masks of free rows and their counts stand in for linked lists: covering a column
+// only touches its free rows and their columns. Every table is reserved by prepare() and reused
+// by every generation.
 
 #include <array>
 #include <cstdint>
@@ -72,7 +73,6 @@ private:
     void UncoverClue(int cell, int digit);
     int ChooseColumn();
     void Place(int row);
-    void Cover(std::uint16_t& blocked, int column);
     // Undoes the Place(row) of the current depth.
     void Unplace(int row);
     void ForgetNodeCosts();
@@ -97,7 +97,7 @@ private:
     std::vector<std::array<RowLink, 4>> rowLinks_;
     std::vector<std::int16_t> columnRows_;
     // Each column's free rows, bit i for its row i (see ColumnRows), and its state (kCovered).
-    // A row is free while none of its columns is covered, so it is free in all four or none.
+    // Exact for every open column; a covered column keeps what it had when covered (Place).
     std::vector<std::uint16_t> freeRows_;
     std::vector<std::int16_t> columnState_;
     // The rows each depth's placement blocked, per column of the placed row: what Unplace
@@ -106,7 +106,7 @@ private:
     std::vector<std::int32_t> grid_;
     std::vector<std::int32_t> order_;
     std::vector<std::int32_t> chosenColumn_;
-    // How many rows of the chosen column each depth has tried.
+    // The 1-based position, among its column's rows, of the row each depth placed last.
     std::vector<std::int32_t> tryIndex_;
     std::vector<std::int32_t> mask_;
     std::vector<std::int32_t> ties_;
