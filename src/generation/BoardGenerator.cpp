@@ -339,7 +339,7 @@ int BoardGenerator::ChooseColumn() {
 // the forced choice. Only open columns are worth the work, as nothing reads a covered column
 // until Unplace opens it again, and by then its rows are free again: so a blocked row is not
 // taken off the column that blocks it, and the placed row, whose four columns are all covered
-// now, is not blocked at all.
+// now, is left alone.
 void BoardGenerator::Place(int row) {
     if (mode_ == FillSearch) {
         const int n = size_;
