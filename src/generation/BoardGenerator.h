@@ -66,8 +66,9 @@ private:
     // A random index in 1..n.
     int RandomIndex(int n);
     // Brings the cover of the grid's clues up to date with the cells changed since the last
-    // search. Every entry is a count, so the order of the changes does not matter and the state
-    // equals one built from scratch. False when two clues claim the same constraint.
+    // search. Rows count the clue columns that block them, so the order of the changes does not
+    // matter and the state equals one built from scratch. False when two clues claim the same
+    // constraint.
     bool UpdateClueCover();
     bool CoverClue(int cell, int digit);
     void UncoverClue(int cell, int digit);
@@ -93,7 +94,7 @@ private:
     int bucketCount_ = 0;
 
     // rowLinks_[m]: the four constraint columns of matrix row m (row 0 has none). 16-bit
-    // entries keep the whole matrix and the search state in the first-level cache.
+    // entries keep a 9 x 9 matrix and search state within the first-level cache.
     std::vector<std::array<RowLink, 4>> rowLinks_;
     std::vector<std::int16_t> columnRows_;
     // Each column's free rows, bit i for its row i (see ColumnRows), and its state (kCovered).
