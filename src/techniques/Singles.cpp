@@ -22,14 +22,17 @@ void RecordPlacement(SudokuBoard& board, SolveStep& step, TechniqueId technique,
 // values placed in the lines crossing it: the column for a row, the row for a column, both for
 // a box. Candidates are not consulted, so eliminations made by techniques do not count here.
 // The first unit, then the smallest value.
-int FindSingle(SudokuBoard& board, SolveStep& step, UnitKind kind, TechniqueId technique) {
+// The kind is a template parameter: the scan runs after every placed value, and its inner loop
+// should not test the kind.
+template <UnitKind kind>
+int FindSingle(SudokuBoard& board, SolveStep& step, TechniqueId technique) {
     const UnitMasks& masks = board.Masks();
     const std::uint32_t full = fullMask(board.size);
     // The values an empty cell of the unit can take, blocked by the lines crossing the unit.
     auto takes = [&](int index) {
         std::uint32_t blocked = 0;
-        if (kind != RowUnit) blocked |= masks.Placed(RowUnit, RowOfIndex(index));
-        if (kind != ColumnUnit) blocked |= masks.Placed(ColumnUnit, ColumnOfIndex(index));
+        if constexpr (kind != RowUnit) blocked |= masks.Placed(RowUnit, RowOfIndex(index));
+        if constexpr (kind != ColumnUnit) blocked |= masks.Placed(ColumnUnit, ColumnOfIndex(index));
         return full & ~blocked;
     };
     for (int unit = 0; unit < board.size; ++unit) {
@@ -71,15 +74,15 @@ int FindHiddenSingle(SudokuBoard& board, SolveStep& step, UnitKind kind, Techniq
 }  // namespace
 
 int FindSingleInBox(SudokuBoard& board, SolveStep& step) {
-    return FindSingle(board, step, BoxUnit, SingleInBox);
+    return FindSingle<BoxUnit>(board, step, SingleInBox);
 }
 
 int FindSingleInRow(SudokuBoard& board, SolveStep& step) {
-    return FindSingle(board, step, RowUnit, SingleInRow);
+    return FindSingle<RowUnit>(board, step, SingleInRow);
 }
 
 int FindSingleInColumn(SudokuBoard& board, SolveStep& step) {
-    return FindSingle(board, step, ColumnUnit, SingleInColumn);
+    return FindSingle<ColumnUnit>(board, step, SingleInColumn);
 }
 
 int FindHiddenSingleInBox(SudokuBoard& board, SolveStep& step) {
