@@ -19,16 +19,28 @@ struct LineSegments {
     std::uint32_t placed[kMaxSize] = {};  // values placed on each line
     CandidateTally tally[kMaxSize][kLineCellCapacity];
 
-    LineSegments(const SudokuBoard& b, UnitKind k) : board(b), kind(k) {
+    LineSegments(const SudokuBoard& b, UnitKind k) : board(b), kind(k) {}
+
+    // A pattern on a line lies within the line and the boxes it crosses, those of its band. False
+    // when none of them changed since the search last found nothing; otherwise the band's cells
+    // are read.
+    bool ReadBand(SudokuBoard& changed, int technique, int band) {
         const int n = board.boxSize;
+        ChangeStamps& changes = changed.Changes();
+        bool any = false;
+        for (int k = 0; k < n && !any; ++k)
+            any = changes.UnitChanged(technique, kind, band * n + k) ||
+                  changes.UnitChanged(technique, BoxUnit, BoxAt(band * n, k));
+        if (!any) return false;
         // Segment by segment rather than dividing each position by the box width.
-        for (int line = 0; line < board.size; ++line)
+        for (int line = band * n; line < band * n + n; ++line)
             for (int segment = 0, p = 0; segment < n; ++segment)
                 for (int j = 0; j < n; ++j, ++p) {
                     const BoardCell& cell = board.cells[CellAt(line, p)];
                     placed[line] |= bitOf(cell.value);
                     tally[line][segment].Add(EmptyCandidates(cell));
                 }
+        return true;
     }
 
     int CellAt(int line, int position) const { return UnitCellIndex(board, kind, line, position); }
@@ -69,46 +81,50 @@ int FindPointingPair(SudokuBoard& board, SolveStep& step, UnitKind kind, Techniq
     const int n = board.boxSize;
     const std::uint32_t changed = board.Changes().ChangedValues(technique);
     if (changed == 0) return 0;
-    const LineSegments segments(board, kind);
+    LineSegments segments(board, kind);
     auto& section = step.pointingPair;
-    for (int line = 0; line < board.size; ++line) {
-        // Per segment: values whose candidates in the segment's box lie on the line, two or more,
-        // and that the line holds elsewhere too. When two boxes of the band point with one
-        // value, each sees the other's candidates: the first box acts.
-        std::uint32_t pointing[kLineCellCapacity] = {};
-        std::uint32_t anyPointing = 0;
-        for (int segment = 0; segment < n; ++segment) {
-            pointing[segment] = segments.tally[line][segment].SeenTwice() & changed &
-                                ~segments.BoxOffLine(line, segment) & ~segments.placed[line] &
-                                segments.LineOffSegment(line, segment);
-            anyPointing |= pointing[segment];
-        }
-        if (anyPointing == 0) continue;
-        const std::uint32_t bit = anyPointing & (~anyPointing + 1);
-        int acting = 0;
-        while (!(pointing[acting] & bit)) ++acting;
-        // The pointing cells are noted box by box along the band, each box from the first entry
-        // on, so entries past the acting box's cells keep those of an earlier box.
-        for (int segment = 0; segment <= acting; ++segment) {
-            int noted = 0;
-            for (int i = 0; i < board.size; ++i) {
-                const int index = UnitCellIndex(board, BoxUnit, segments.BoxAt(line, segment), i);
-                if (segments.OnLine(index, line) && (EmptyCandidates(board.cells[index]) & bit))
-                    section.pointingCells[noted++] = {ColumnOfIndex(index), RowOfIndex(index)};
+    for (int band = 0; band < n; ++band) {
+        if (!segments.ReadBand(board, technique, band)) continue;
+        for (int line = band * n; line < band * n + n; ++line) {
+            // Per segment: values whose candidates in the segment's box lie on the line, two or
+            // more, and that the line holds elsewhere too. When two boxes of the band point with
+            // one value, each sees the other's candidates: the first box acts.
+            std::uint32_t pointing[kLineCellCapacity] = {};
+            std::uint32_t anyPointing = 0;
+            for (int segment = 0; segment < n; ++segment) {
+                pointing[segment] = segments.tally[line][segment].SeenTwice() & changed &
+                                    ~segments.BoxOffLine(line, segment) & ~segments.placed[line] &
+                                    segments.LineOffSegment(line, segment);
+                anyPointing |= pointing[segment];
             }
-            section.pointingCellCount = noted;
+            if (anyPointing == 0) continue;
+            const std::uint32_t bit = anyPointing & (~anyPointing + 1);
+            int acting = 0;
+            while (!(pointing[acting] & bit)) ++acting;
+            // The pointing cells are noted box by box along the band, each box from the first entry
+            // on, so entries past the acting box's cells keep those of an earlier box.
+            for (int segment = 0; segment <= acting; ++segment) {
+                int noted = 0;
+                for (int i = 0; i < board.size; ++i) {
+                    const int index =
+                        UnitCellIndex(board, BoxUnit, segments.BoxAt(line, segment), i);
+                    if (segments.OnLine(index, line) && (EmptyCandidates(board.cells[index]) & bit))
+                        section.pointingCells[noted++] = {ColumnOfIndex(index), RowOfIndex(index)};
+                }
+                section.pointingCellCount = noted;
+            }
+            section.removalCount = 0;
+            for (int p = 0; p < board.size; ++p) {
+                if (p / n == acting) continue;
+                const int index = segments.CellAt(line, p);
+                if (EmptyCandidates(board.cells[index]) & bit)
+                    AppendRemoval(section.removals, section.removalCount, index,
+                                  board.RemoveCandidates(index, bit));
+            }
+            section.value = valueOfBit(bit);
+            step.technique = technique;
+            return 1;
         }
-        section.removalCount = 0;
-        for (int p = 0; p < board.size; ++p) {
-            if (p / n == acting) continue;
-            const int index = segments.CellAt(line, p);
-            if (EmptyCandidates(board.cells[index]) & bit)
-                AppendRemoval(section.removals, section.removalCount, index,
-                              board.RemoveCandidates(index, bit));
-        }
-        section.value = valueOfBit(bit);
-        step.technique = technique;
-        return 1;
     }
     board.Changes().FoundNothing(technique);
     return 0;
@@ -121,41 +137,44 @@ int FindBoxLineReduction(SudokuBoard& board, SolveStep& step, UnitKind kind,
     const int n = board.boxSize;
     const std::uint32_t changed = board.Changes().ChangedValues(technique);
     if (changed == 0) return 0;
-    const LineSegments segments(board, kind);
+    LineSegments segments(board, kind);
     auto& section = step.boxLine;
-    for (int line = 0; line < board.size; ++line) {
-        // Per segment: values of the line found there only, at least twice, and still present
-        // elsewhere in the box. The smallest of all of them is the step.
-        std::uint32_t confined[kLineCellCapacity] = {};
-        std::uint32_t anyConfined = 0;
-        for (int segment = 0; segment < n; ++segment) {
-            confined[segment] = segments.tally[line][segment].SeenTwice() & changed &
-                                ~segments.LineOffSegment(line, segment) & ~segments.placed[line] &
-                                segments.BoxOffLine(line, segment);
-            anyConfined |= confined[segment];
+    for (int band = 0; band < n; ++band) {
+        if (!segments.ReadBand(board, technique, band)) continue;
+        for (int line = band * n; line < band * n + n; ++line) {
+            // Per segment: values of the line found there only, at least twice, and still present
+            // elsewhere in the box. The smallest of all of them is the step.
+            std::uint32_t confined[kLineCellCapacity] = {};
+            std::uint32_t anyConfined = 0;
+            for (int segment = 0; segment < n; ++segment) {
+                confined[segment] = segments.tally[line][segment].SeenTwice() & changed &
+                                    ~segments.LineOffSegment(line, segment) &
+                                    ~segments.placed[line] & segments.BoxOffLine(line, segment);
+                anyConfined |= confined[segment];
+            }
+            if (anyConfined == 0) continue;
+            const std::uint32_t bit = anyConfined & (~anyConfined + 1);
+            int segment = 0;
+            while (!(confined[segment] & bit)) ++segment;
+            const int box = segments.BoxAt(line, segment);
+            section.removalCount = 0;
+            for (int i = 0; i < board.size; ++i) {
+                const int index = UnitCellIndex(board, BoxUnit, box, i);
+                if (!segments.OnLine(index, line) && (EmptyCandidates(board.cells[index]) & bit))
+                    AppendRemoval(section.removals, section.removalCount, index,
+                                  board.RemoveCandidates(index, bit));
+            }
+            section.value = valueOfBit(bit);
+            section.lineCellCount = 0;
+            for (int p = 0; p < board.size && section.lineCellCount < n; ++p) {
+                const int index = segments.CellAt(line, p);
+                if (EmptyCandidates(board.cells[index]) & bit)
+                    section.lineCells[section.lineCellCount++] = {ColumnOfIndex(index),
+                                                                  RowOfIndex(index)};
+            }
+            step.technique = technique;
+            return 1;
         }
-        if (anyConfined == 0) continue;
-        const std::uint32_t bit = anyConfined & (~anyConfined + 1);
-        int segment = 0;
-        while (!(confined[segment] & bit)) ++segment;
-        const int box = segments.BoxAt(line, segment);
-        section.removalCount = 0;
-        for (int i = 0; i < board.size; ++i) {
-            const int index = UnitCellIndex(board, BoxUnit, box, i);
-            if (!segments.OnLine(index, line) && (EmptyCandidates(board.cells[index]) & bit))
-                AppendRemoval(section.removals, section.removalCount, index,
-                              board.RemoveCandidates(index, bit));
-        }
-        section.value = valueOfBit(bit);
-        section.lineCellCount = 0;
-        for (int p = 0; p < board.size && section.lineCellCount < n; ++p) {
-            const int index = segments.CellAt(line, p);
-            if (EmptyCandidates(board.cells[index]) & bit)
-                section.lineCells[section.lineCellCount++] = {ColumnOfIndex(index),
-                                                              RowOfIndex(index)};
-        }
-        step.technique = technique;
-        return 1;
     }
     board.Changes().FoundNothing(technique);
     return 0;
