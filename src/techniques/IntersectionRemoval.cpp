@@ -24,9 +24,8 @@ struct LineSegments {
     // A pattern on a line lies within the line and the boxes it crosses, those of its band. False
     // when none of them changed since the search last found nothing; otherwise the band's cells
     // are read.
-    bool ReadBand(SudokuBoard& changed, int technique, int band) {
+    bool ReadBand(const ChangeStamps& changes, int technique, int band) {
         const int n = board.boxSize;
-        ChangeStamps& changes = changed.Changes();
         bool any = false;
         for (int k = 0; k < n && !any; ++k)
             any = changes.UnitChanged(technique, kind, band * n + k) ||
@@ -84,7 +83,7 @@ int FindPointingPair(SudokuBoard& board, SolveStep& step, UnitKind kind, Techniq
     LineSegments segments(board, kind);
     auto& section = step.pointingPair;
     for (int band = 0; band < n; ++band) {
-        if (!segments.ReadBand(board, technique, band)) continue;
+        if (!segments.ReadBand(board.Changes(), technique, band)) continue;
         for (int line = band * n; line < band * n + n; ++line) {
             // Per segment: values whose candidates in the segment's box lie on the line, two or
             // more, and that the line holds elsewhere too. When two boxes of the band point with
@@ -140,7 +139,7 @@ int FindBoxLineReduction(SudokuBoard& board, SolveStep& step, UnitKind kind,
     LineSegments segments(board, kind);
     auto& section = step.boxLine;
     for (int band = 0; band < n; ++band) {
-        if (!segments.ReadBand(board, technique, band)) continue;
+        if (!segments.ReadBand(board.Changes(), technique, band)) continue;
         for (int line = band * n; line < band * n + n; ++line) {
             // Per segment: values of the line found there only, at least twice, and still present
             // elsewhere in the box. The smallest of all of them is the step.
