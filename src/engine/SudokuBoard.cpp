@@ -159,7 +159,8 @@ int SudokuBoard::PlaceAndPropagate(int x, int y) {
     const std::uint32_t bit = bitOf(placed.value);
     masks_.NoteFilled(x, y, placed.value, placed.candidates);
     changes_.Touch(x, y, BoxIndex(x, y), placed.candidates | bit);
-    for (const int peer : PeersOf(size, CellIndex(x, y))) RemoveCandidates(peer, bit);
+    for (const int peer : PeersOf(size, CellIndex(x, y)))
+        if (cells[peer].candidates & bit) RemoveCandidates(peer, bit);
     placed.candidates = bit;
     placed.candidateNbr = 1;
     return 1;
