@@ -45,11 +45,12 @@ public:
     // Calls link(column, row) for each unit of cell (x, y), its row, its column, then its box, in
     // which v has exactly one place besides the cell: the cell's conjugate (or, counting
     // two-candidate cells only, the cell it forces) in that unit.
-    template <class Link>
-    void ForEachLink(int x, int y, int v, bool bivalueOnly, Link link) const {
+    template <bool bivalueOnly, class Link>
+    void ForEachLink(int x, int y, int v, Link link) const {
         const int box = BoxOf(x, y);
         auto among = [&](UnitKind kind, int unit) {
-            return Of(kind, unit, v) & (bivalueOnly ? Bivalue(kind, unit) : ~0u);
+            if constexpr (bivalueOnly) return Of(kind, unit, v) & Bivalue(kind, unit);
+            return Of(kind, unit, v);
         };
         const std::uint32_t inRow = among(RowUnit, y) & ~(1u << x);
         if (std::has_single_bit(inRow)) link(std::countr_zero(inRow), y);

@@ -44,8 +44,8 @@ private:
 
     // A unit whose only other two-candidate cell holding the value is one cell forces that cell.
     void Propagate(int x, int y, int value, int index) {
-        board_.Masks().ForEachLink(x, y, value, true,
-                              [&](int column, int row) { Follow(column, row, value, index); });
+        board_.Masks().ForEachLink<true>(
+            x, y, value, [&](int column, int row) { Follow(column, row, value, index); });
     }
 
     // The two-candidate cell (x, y) cannot hold `value`, so it holds its other candidate. A cell

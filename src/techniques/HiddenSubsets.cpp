@@ -7,20 +7,21 @@
 #include "techniques/TechniqueRoutines.h"
 
 namespace {
-// The places of every value in the units of the scan's kind, and per unit the values with
-// exactly two places. A pattern lies within its unit, so only units changed since the search last
-// came back empty are looked at.
+// The places of every value in the units of the scan's kind, and per unit (for pairs) the values
+// with exactly two places. A pattern lies within its unit, so only units changed since the search
+// last came back empty are looked at.
 struct KindPlaces {
     UnitKind kind;
     const UnitMasks& masks;
     std::uint32_t changedUnits = 0;
     std::uint32_t twoPlaceValues[kMaxSize] = {};
 
-    KindPlaces(SudokuBoard& board, UnitKind k, TechniqueId technique)
+    KindPlaces(SudokuBoard& board, UnitKind k, TechniqueId technique, bool pairs)
         : kind(k), masks(board.Masks()) {
         for (int unit = 0; unit < board.size; ++unit) {
             if (!board.Changes().UnitChanged(technique, kind, unit)) continue;
             changedUnits |= 1u << unit;
+            if (!pairs) continue;
             for (int v = 1; v <= board.size; ++v)
                 twoPlaceValues[unit] |= static_cast<std::uint32_t>(std::popcount(Of(unit, v)) == 2)
                                         << (v - 1);
@@ -61,7 +62,7 @@ bool MayHoldHiddenPair(const SudokuBoard& board, const KindPlaces& places) {
 
 int FindHiddenPair(SudokuBoard& board, SolveStep& step, TriggerScan scan, TechniqueId technique) {
     auto& section = step.hiddenPair;
-    const KindPlaces places(board, scan.test, technique);
+    const KindPlaces places(board, scan.test, technique, true);
     if (!MayHoldHiddenPair(board, places)) return Concluded(board, technique, 0);
     const int found = ScanTriggers(
         board, scan, places.WalkUnits(board, scan), [](int count) { return count > 2; },
@@ -105,7 +106,7 @@ constexpr int kTriplesOfFive[][3] = {{0, 1, 2}, {0, 1, 3}, {0, 1, 4}, {1, 2, 3},
 
 int FindHiddenTriple(SudokuBoard& board, SolveStep& step, TriggerScan scan, TechniqueId technique) {
     auto& section = step.hiddenTriple;
-    const KindPlaces places(board, scan.test, technique);
+    const KindPlaces places(board, scan.test, technique, false);
     const int found = ScanTriggers(
         board, scan, places.WalkUnits(board, scan),
         [](int count) { return count == 4 || count == 5; },

@@ -98,8 +98,9 @@ private:
     // A unit whose only other place of the value is one cell links that cell.
     void ColourFrom(int x, int y) {
         const int opposite = section_.colour[x][y] == 1 ? 2 : 1;
-        places_.ForEachLink(x, y, section_.value, false,
-                            [&](int column, int row) { ColourLinked(column, row, opposite); });
+        places_.ForEachLink<false>(x, y, section_.value, [&](int column, int row) {
+            ColourLinked(column, row, opposite);
+        });
     }
 
     void ColourLinked(int x, int y, int colour) {

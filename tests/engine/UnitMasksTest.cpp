@@ -66,11 +66,11 @@ TEST(UnitMasks, PlacesFollowWalkingOrder) {
     EXPECT_EQ(places.Bivalue(BoxUnit, 2), 0b1001u);
     std::vector<std::pair<int, int>> links;
     auto note = [&](int column, int row) { links.emplace_back(column, row); };
-    places.ForEachLink(6, 0, 8, true, note);
+    places.ForEachLink<true>(6, 0, 8, note);
     EXPECT_EQ(links, (std::vector<std::pair<int, int>>{{7, 0}, {7, 0}}));
     // Over all cells, 8 has three places in row 0 and box 2: no conjugate.
     links.clear();
-    places.ForEachLink(6, 0, 8, false, note);
+    places.ForEachLink<false>(6, 0, 8, note);
     EXPECT_TRUE(links.empty());
 
     // A value placed in a line has no two places there, whatever stale candidates say.
