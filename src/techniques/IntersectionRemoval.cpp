@@ -1,7 +1,9 @@
 // Pointing pairs (a box's candidates of a value all on one line clear the rest of the line) and
 // box line reductions (a line's candidates of a value all in one box clear the rest of the box).
-// Both work on segments, the cells a line shares with a box: the candidate masks of every
-// segment are gathered in one pass, and every line and value is then answered by mask tests.
+// Both work on segments, the cells a line shares with a box: the candidate masks of a band's
+// segments are gathered in one pass, and every line and value is then answered by mask tests.
+// A pattern concerns one value, within one band: values and bands unchanged since the search
+// last found nothing are passed over.
 
 #include "techniques/TechniqueRoutines.h"
 #include "techniques/UnitQueries.h"
