@@ -20,7 +20,11 @@
 
 // Boards read but not yet handed on, per worker: enough to keep every worker busy, few enough
 // that a whole collection is never held.
-inline constexpr int kBoardsInFlightPerWorker = 16;
+inline constexpr int kBoardsInFlightPerWorker = 64;
+// The most boards a worker takes at once. A worker takes a share of what is waiting, so that
+// quick boards cost one hand-over per handful rather than one each, while a short input is
+// still spread one board to a worker.
+inline constexpr int kMostBoardsPerTake = 16;
 
 // A worker's platform: the run's settings as a copy no one writes, the same folder, clock and
 // trace switch; messages are left to the worker's sink.
@@ -42,7 +46,7 @@ public:
     using Deliver = std::function<void(Result& result)>;
 
     OrderedWorkers(int jobs, const HeadlessPlatform& run, WorkMaker make, Deliver deliver)
-        : deliver_(std::move(deliver)), window_(jobs * kBoardsInFlightPerWorker) {
+        : deliver_(std::move(deliver)), jobs_(jobs), window_(jobs * kBoardsInFlightPerWorker) {
         for (int i = 0; i < jobs; ++i)
             threads_.emplace_back([this, &run, make] { WorkerLoop(run, make); });
     }
@@ -62,8 +66,9 @@ public:
         std::unique_lock lock(mutex_);
         DeliverReady(lock, added_ - delivered_ >= window_);
         pending_.push_back({added_++, input});
+        const bool someoneIdle = idleWorkers_ > 0;
         lock.unlock();
-        toWork_.notify_one();
+        if (someoneIdle) toWork_.notify_one();
     }
     // Hands on every remaining result.
     void Finish() {
@@ -81,18 +86,30 @@ private:
         HeadlessPlatform platform;
         CopyForWorker(run, platform);
         const Work work = make(platform);
+        std::vector<Task> tasks;
+        std::vector<std::pair<long, Result>> results;
         for (;;) {
             std::unique_lock lock(mutex_);
+            ++idleWorkers_;
             toWork_.wait(lock, [this] { return closing_ || !pending_.empty(); });
+            --idleWorkers_;
             if (pending_.empty()) return;
-            Task task = std::move(pending_.front());
-            pending_.pop_front();
+            const std::size_t share = pending_.size() / (2 * jobs_);
+            const std::size_t take =
+                std::clamp<std::size_t>(share, 1, static_cast<std::size_t>(kMostBoardsPerTake));
+            for (std::size_t i = 0; i < take; ++i) {
+                tasks.push_back(std::move(pending_.front()));
+                pending_.pop_front();
+            }
             lock.unlock();
-            Result result = work(task.input);
+            for (const Task& task : tasks) results.emplace_back(task.sequence, work(task.input));
+            tasks.clear();
             lock.lock();
-            done_.emplace(task.sequence, std::move(result));
+            for (auto& [sequence, result] : results) done_.emplace(sequence, std::move(result));
+            results.clear();
+            const bool nextIsReady = done_.begin()->first == delivered_;
             lock.unlock();
-            toDeliver_.notify_one();
+            if (nextIsReady) toDeliver_.notify_one();
         }
     }
 
@@ -116,6 +133,7 @@ private:
     }
 
     Deliver deliver_;
+    const std::size_t jobs_;
     const long window_;
     std::mutex mutex_;
     std::condition_variable toWork_;
@@ -124,6 +142,7 @@ private:
     std::map<long, Result> done_;
     long added_ = 0;
     long delivered_ = 0;
+    std::size_t idleWorkers_ = 0;
     bool closing_ = false;
     std::vector<std::thread> threads_;
 };
