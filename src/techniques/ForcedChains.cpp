@@ -108,7 +108,7 @@ int FindForcedChains(SudokuBoard& board, SolveStep& step) {
         for (std::uint32_t starts = board.Masks().Bivalue(RowUnit, y); starts != 0;
              starts &= starts - 1) {
             const int x = std::countr_zero(starts);
-            int values[2];
+            int values[2] = {};
             MaskValues(board.Cell(x, y).candidates, values, 2);
             ResetSection(section, usedA, usedB);
             const bool grewA = branchA.Build(x, y, values[0], values[1]);

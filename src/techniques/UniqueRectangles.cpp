@@ -39,7 +39,7 @@ void ApplyTypeOne(SudokuBoard& board, const Rectangle& rectangle, SolveStep& ste
         section.targetRow = corner.row;
         break;
     }
-    int values[2];
+    int values[2] = {};
     MaskValues(rectangle.pair, values, 2);
     section.valueA = values[0];
     section.valueB = values[1];
@@ -111,7 +111,7 @@ int FindUniqueRectangle(SudokuBoard& board, SolveStep& step) {
         for (std::uint32_t firsts = masks.Bivalue(RowUnit, y); firsts != 0; firsts &= firsts - 1) {
             const int x = std::countr_zero(firsts);
             const std::uint32_t pair = board.Cell(x, y).candidates;
-            int values[2];
+            int values[2] = {};
             MaskValues(pair, values, 2);
             const std::uint32_t inColumn = holdingPair(ColumnUnit, x, values) & ~(1u << y);
             for (std::uint32_t seconds = holdingPair(RowUnit, y, values) & ~(1u << x); seconds != 0;

@@ -110,7 +110,7 @@ int FindYWings(SudokuBoard& board, SolveStep& step) {
             const int x = std::countr_zero(pivots);
             const BoardCell& pivot = board.Cell(x, y);
             auto& section = step.yWings;
-            int values[2];
+            int values[2] = {};
             MaskValues(pivot.candidates, values, 2);
             section.pivotColumn = x;
             section.pivotRow = y;
