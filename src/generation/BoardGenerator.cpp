@@ -7,6 +7,42 @@
 
 #include "engine/SudokuBoard.h"
 
+namespace {
+// A row's four constraint columns come in a fixed order (cell, box, row, column), so a column
+// sits at the same position J among the links of each of its rows, and which three links are
+// the others is known when the code is compiled.
+constexpr int kOtherLinks[4][3] = {{1, 2, 3}, {0, 2, 3}, {0, 1, 3}, {0, 1, 2}};
+
+// Eight column states side by side, compared at once (a GCC and Clang vector extension): a
+// comparison gives each lane all ones or zero.
+constexpr int kStateLanes = 8;
+using StateLanes = std::int16_t __attribute__((vector_size(2 * kStateLanes)));
+
+StateLanes LoadStates(const std::int16_t* states) {
+    StateLanes lanes;
+    std::memcpy(&lanes, states, sizeof lanes);
+    return lanes;
+}
+
+// The first lane of a comparison that holds, or kStateLanes for none.
+int FirstLane(StateLanes holds) {
+    std::uint64_t halves[2];
+    std::memcpy(halves, &holds, sizeof halves);
+    const auto first = [](std::uint64_t half) {
+        return (std::endian::native == std::endian::little ? std::countr_zero(half)
+                                                           : std::countl_zero(half)) /
+               16;
+    };
+    if (halves[0] != 0) return first(halves[0]);
+    if (halves[1] != 0) return kStateLanes / 2 + first(halves[1]);
+    return kStateLanes;
+}
+}  // namespace
+
+int BoardGenerator::StateSlots() const {
+    return (columnCount_ + kStateLanes) / kStateLanes * kStateLanes;
+}
+
 bool BoardGenerator::prepare(int size) {
     size_ = size == 16 ? 16 : 9;
     boxSide_ = size_ == 9 ? 3 : 4;
@@ -276,41 +312,34 @@ void BoardGenerator::UncoverClue(int cell, int digit) {
 // columns with the fewest free rows, a random one or a cheaper one the learning tables know.
 int BoardGenerator::ChooseColumn() {
     // Most choices end at an open column with at most one free row, so those are looked for
-    // first, four states to a word: a state is 0 or 1 exactly when it has no bit above the
-    // lowest, and the lowest such lane is found exactly (the borrow of the subtraction only
-    // runs upwards from it).
+    // first, eight states at a time.
     const std::int16_t* states = columnState_.data();
-    for (int first = 0; first < StateSlots(); first += 4) {
-        std::uint64_t word;
-        if constexpr (std::endian::native == std::endian::little) {
-            std::memcpy(&word, states + first, sizeof word);
-        } else {
-            word = 0;
-            for (int lane = 0; lane < 4; ++lane)
-                word |= std::uint64_t{static_cast<std::uint16_t>(states[first + lane])}
-                        << (16 * lane);
-        }
-        const std::uint64_t high = word & 0xFFFE'FFFE'FFFE'FFFEu;
-        const std::uint64_t zero = (high - 0x0001'0001'0001'0001u) & ~high & 0x8000'8000'8000'8000u;
-        if (zero != 0) return first + std::countr_zero(zero) / 16;
+    const int slots = StateSlots();
+    for (int first = 0; first < slots; first += kStateLanes) {
+        const StateLanes below = LoadStates(states + first) < 2;
+        if (const int lane = FirstLane(below); lane < kStateLanes) return first + lane;
     }
     // None: the columns with the fewest free rows, in ascending order. That is two free rows
     // far more often than not, so those are collected first and the least is only looked for
-    // when none has two. Ties are spread at random: the passes do not branch on the states.
-    const int columns = columnCount_;
+    // when none has two. Ties are spread at random. Slot 0 and the padding are covered, so
+    // they never tie.
     std::int32_t* ties = ties_.data();
     const auto collectTies = [&](int min) {
         std::int32_t* next = ties + 1;
-        for (int column = 1; column <= columns; ++column) {
-            *next = column;
-            next += states[column] == min;
+        const auto tied = static_cast<std::int16_t>(min);
+        for (int first = 0; first < slots; first += kStateLanes) {
+            if (FirstLane(LoadStates(states + first) == tied) == kStateLanes) continue;
+            for (int column = first; column < first + kStateLanes; ++column) {
+                *next = column;
+                next += states[column] == min;
+            }
         }
         return static_cast<int>(next - (ties + 1));
     };
     int tieCount = collectTies(2);
     if (tieCount == 0) {
         int min = kCovered;
-        for (int column = 1; column <= columns; ++column)
+        for (int column = 1; column <= columnCount_; ++column)
             min = std::min(min, static_cast<int>(states[column]));
         tieCount = collectTies(min);
     }
@@ -320,17 +349,58 @@ int BoardGenerator::ChooseColumn() {
     // Prefer the tied column whose choices were cheapest so far at this depth range.
     std::int64_t best = 99;
     const NodeCost* line = &nodeCost_[(depth_ / 16) * static_cast<std::size_t>(columnCount_ + 1)];
+    const auto prefer = [&](int from, int to) {
+        for (int position = from; position <= to; ++position) {
+            const std::int32_t column = ties_[position];
+            const NodeCost& cost = line[column];
+            if (cost.sum < cost.visits * best) {
+                best = cost.sum / cost.visits;
+                chosen = column;
+            }
+        }
+    };
     // From the drawn tie round to the one before it.
-    for (int step = 0, position = j; step < tieCount;
-         ++step, position = position == tieCount ? 1 : position + 1) {
-        const std::int32_t column = ties_[position];
-        const NodeCost& cost = line[column];
-        if (cost.sum < cost.visits * best) {
-            best = cost.sum / cost.visits;
-            chosen = column;
+    prefer(j, tieCount);
+    prefer(1, j - 1);
+    return chosen;
+}
+
+// Blocks the free rows, but the placed row's own, of the placed row's J-th column, taking each
+// off its three other columns; returns the rows blocked.
+template <int J>
+std::uint16_t BoardGenerator::BlockRows(const std::array<RowLink, 4>& placed, bool& dead,
+                                        int& forced) {
+    std::uint16_t* freeRows = freeRows_.data();
+    std::int16_t* state = columnState_.data();
+    const std::int16_t* rows = ColumnRows(placed[J].column);
+    const std::uint16_t blocked = freeRows[placed[J].column] & ~placed[J].bit;
+    for (std::uint32_t pending = blocked; pending != 0; pending &= pending - 1) {
+        const std::array<RowLink, 4>& others = rowLinks_[rows[std::countr_zero(pending)]];
+        for (const int k : kOtherLinks[J]) {
+            // Read once: the 16-bit writes below could otherwise be taken to change it.
+            const int column = others[k].column;
+            freeRows[column] &= ~others[k].bit;
+            const int left = --state[column];
+            dead |= left < 1;
+            forced = left < 2 ? column : forced;
         }
     }
-    return chosen;
+    return blocked;
+}
+
+// Puts the rows BlockRows<J> blocked back on their other columns.
+template <int J>
+void BoardGenerator::FreeRows(const std::array<RowLink, 4>& placed, std::uint32_t blocked) {
+    std::uint16_t* freeRows = freeRows_.data();
+    std::int16_t* state = columnState_.data();
+    const std::int16_t* rows = ColumnRows(placed[J].column);
+    for (; blocked != 0; blocked &= blocked - 1) {
+        const std::array<RowLink, 4>& others = rowLinks_[rows[std::countr_zero(blocked)]];
+        for (const int k : kOtherLinks[J]) {
+            freeRows[others[k].column] |= others[k].bit;
+            ++state[others[k].column];
+        }
+    }
 }
 
 // Covers the row's columns and blocks their free rows, column after column in the row's order
@@ -347,29 +417,16 @@ void BoardGenerator::Place(int row) {
         const int k = ((row - 1) % cellCount_) / n + 1;
         grid_[(r - 1) * n + k] = (row - 1) % n + 1;
     }
-    std::uint16_t* freeRows = freeRows_.data();
     std::int16_t* state = columnState_.data();
     const std::array<RowLink, 4>& links = rowLinks_[row];
     for (const RowLink& link : links) state[link.column] += kCovered;
     std::array<std::uint16_t, 4>& blocked = blockedRows_[depth_];
     bool dead = false;
     int forced = 0;
-    for (int j = 0; j < 4; ++j) {
-        const std::int16_t* rows = ColumnRows(links[j].column);
-        blocked[j] = freeRows[links[j].column] & ~links[j].bit;
-        for (std::uint32_t pending = blocked[j]; pending != 0; pending &= pending - 1) {
-            const std::array<RowLink, 4>& others = rowLinks_[rows[std::countr_zero(pending)]];
-            for (int k = 0; k < 4; ++k) {
-                if (k == j) continue;
-                // Read once: the 16-bit writes below could otherwise be taken to change it.
-                const int column = others[k].column;
-                freeRows[column] &= ~others[k].bit;
-                const int left = --state[column];
-                dead |= left < 1;
-                forced = left < 2 ? column : forced;
-            }
-        }
-    }
+    blocked[0] = BlockRows<0>(links, dead, forced);
+    blocked[1] = BlockRows<1>(links, dead, forced);
+    blocked[2] = BlockRows<2>(links, dead, forced);
+    blocked[3] = BlockRows<3>(links, dead, forced);
     deadEnd_ = dead;
     forcedColumn_ = forced;
     ++nodeCounter_;
@@ -380,21 +437,11 @@ void BoardGenerator::Place(int row) {
 void BoardGenerator::Unplace(int row) {
     const std::array<RowLink, 4>& links = rowLinks_[row];
     const std::array<std::uint16_t, 4>& blocked = blockedRows_[depth_];
-    std::uint16_t* freeRows = freeRows_.data();
-    std::int16_t* state = columnState_.data();
-    for (int j = 0; j < 4; ++j) {
-        const std::int16_t* rows = ColumnRows(links[j].column);
-        for (std::uint32_t pending = blocked[j]; pending != 0; pending &= pending - 1) {
-            const std::array<RowLink, 4>& others = rowLinks_[rows[std::countr_zero(pending)]];
-            for (int k = 0; k < 4; ++k) {
-                if (k == j) continue;
-                const int column = others[k].column;
-                freeRows[column] |= others[k].bit;
-                ++state[column];
-            }
-        }
-        state[links[j].column] -= kCovered;
-    }
+    FreeRows<0>(links, blocked[0]);
+    FreeRows<1>(links, blocked[1]);
+    FreeRows<2>(links, blocked[2]);
+    FreeRows<3>(links, blocked[3]);
+    for (const RowLink& link : links) columnState_[link.column] -= kCovered;
 }
 
 void LoadGeneratedGrid(const BoardGenerator& generator, SudokuBoard& board) {

@@ -74,15 +74,20 @@ private:
     void UncoverClue(int cell, int digit);
     int ChooseColumn();
     void Place(int row);
+    template <int J>
+    std::uint16_t BlockRows(const std::array<RowLink, 4>& placed, bool& dead, int& forced);
     // Undoes the Place(row) of the current depth.
     void Unplace(int row);
+    template <int J>
+    void FreeRows(const std::array<RowLink, 4>& placed, std::uint32_t blocked);
     void ForgetNodeCosts();
     void CreditNodeCost(int column);
     void RemoveClues(int style);
     // The N rows of a column (every column has exactly N), in ascending order.
     const std::int16_t* ColumnRows(int column) const { return &columnRows_[column * size_]; }
-    // Column states are kept in whole words of four; slot 0 and the padding stay covered.
-    int StateSlots() const { return (columnCount_ + 4) / 4 * 4; }
+    // Column states are kept in whole groups, compared a group at a time; slot 0 and the
+    // padding stay covered.
+    int StateSlots() const;
 
     Platform& platform_;
     int boxSide_ = 0;
