@@ -63,6 +63,7 @@ bool BoardGenerator::prepare(int size) {
         grid_.assign(cellCount_ + 1, 0);
         order_.assign(cellCount_ + 1, 0);
         chosenColumn_.assign(columnSlots, 0);
+        firstAtMostOne_.assign(columnSlots, 0);
         tryIndex_.assign(columnSlots, 0);
         mask_.assign(columnSlots, 0);
         ties_.assign(columnSlots, 0);
@@ -188,13 +189,19 @@ int BoardGenerator::search(GeneratorSearchMode mode) {
     forcedColumn_ = 0;
     solutionCount_ = 0;
     depth_ = clueCount_;
+    firstAtMostOne_[depth_] = 0;
 
     for (;;) {
         // Descend.
         ++depth_;
         tryIndex_[depth_] = 0;
         bool backtrack = depth_ > cellCount_ || deadEnd_;
-        if (!backtrack) chosenColumn_[depth_] = forcedColumn_ != 0 ? forcedColumn_ : ChooseColumn();
+        if (!backtrack && forcedColumn_ != 0) {
+            chosenColumn_[depth_] = forcedColumn_;
+            firstAtMostOne_[depth_] = 0;
+        } else if (!backtrack) {
+            chosenColumn_[depth_] = ChooseColumn();
+        }
         for (;;) {
             if (!backtrack) {
                 // Try the column's next free row: the lowest free one past those tried.
@@ -313,12 +320,17 @@ void BoardGenerator::UncoverClue(int cell, int digit) {
 int BoardGenerator::ChooseColumn() {
     // Most choices end at an open column with at most one free row, so those are looked for
     // first, eight states at a time.
+    // When the depth above chose, no such column lay before firstAtMostOne_ of it; its
+    // placement forced nothing, so it made no new one, and the search starts there.
     const std::int16_t* states = columnState_.data();
     const int slots = StateSlots();
-    for (int first = 0; first < slots; first += kStateLanes) {
+    int& firstFound = firstAtMostOne_[depth_];
+    for (int first = firstAtMostOne_[depth_ - 1] / kStateLanes * kStateLanes; first < slots;
+         first += kStateLanes) {
         const StateLanes below = LoadStates(states + first) < 2;
-        if (const int lane = FirstLane(below); lane < kStateLanes) return first + lane;
+        if (const int lane = FirstLane(below); lane < kStateLanes) return firstFound = first + lane;
     }
+    firstFound = slots;
     // None: the columns with the fewest free rows, in ascending order. That is two free rows
     // far more often than not, so those are collected first and the least is only looked for
     // when none has two. Ties are spread at random. Slot 0 and the padding are covered, so

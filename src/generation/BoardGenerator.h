@@ -112,6 +112,9 @@ private:
     std::vector<std::int32_t> grid_;
     std::vector<std::int32_t> order_;
     std::vector<std::int32_t> chosenColumn_;
+    // Per depth, no open column before this one had at most one free row when the depth chose
+    // (0 when that is not known; past the last column when there was none).
+    std::vector<std::int32_t> firstAtMostOne_;
     // The 1-based position, among its column's rows, of the row each depth placed last.
     std::vector<std::int32_t> tryIndex_;
     std::vector<std::int32_t> mask_;
