@@ -8,8 +8,7 @@ void SudokuBoard::LevelFromScore() {
 }
 
 int SudokuBoard::RateBoard() {
-    SolveStatistics ratingStatistics;
-    const bool solved = SolveHumanLike(*this, ratingStatistics) == SolutionFound;
+    const bool solved = SolveHumanLike(*this, ratingStatistics_) == SolutionFound;
     if (solved) {
         LevelFromScore();
         CopyGrid(cells, solution);

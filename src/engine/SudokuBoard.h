@@ -131,6 +131,9 @@ public:
 
 private:
     Platform* platform_;
+    // Rating wants the score alone; kept from board to board so that each rating does not clear
+    // a new step log.
+    SolveStatistics ratingStatistics_;
     UnitMasks masks_;
     ChangeStamps changes_;
 };
