@@ -66,7 +66,8 @@ bool BoardGenerator::prepare(int size) {
         firstAtMostOne_.assign(columnSlots, 0);
         tryIndex_.assign(columnSlots, 0);
         mask_.assign(columnSlots, 0);
-        ties_.assign(columnSlots, 0);
+        // Ties are collected a group at a time, writing one past the last tie.
+        ties_.assign(StateSlots() + 1, 0);
         // Depths run to N x N + 1: one past a full grid is where a count search backtracks.
         stamp_.assign((cellCount_ + 2) * columnSlots, 0);
         nodeCost_.assign(bucketCount_ * columnSlots, NodeCost{});
