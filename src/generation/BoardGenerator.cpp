@@ -73,6 +73,7 @@ bool BoardGenerator::prepare(int size) {
         nodeCost_.assign(bucketCount_ * columnSlots, NodeCost{});
         touchedCost_.assign(bucketCount_ * columnSlots, 0);
         touchedCostNbr_ = 0;
+        costedColumns_.assign(bucketCount_, 0);
         clueRowBlocked_.assign(rowCount_ + 1, 0);
         clueFreeRows_.assign(columnSlots, 0);
         clueColumnState_.assign(StateSlots(), kCovered);
@@ -236,13 +237,17 @@ int BoardGenerator::search(GeneratorSearchMode mode) {
 void BoardGenerator::ForgetNodeCosts() {
     for (int i = 0; i < touchedCostNbr_; ++i) nodeCost_[touchedCost_[i]] = NodeCost{};
     touchedCostNbr_ = 0;
+    std::fill(costedColumns_.begin(), costedColumns_.end(), 0);
 }
 
 // Credits the nodes spent below this depth's choice to its column.
 void BoardGenerator::CreditNodeCost(int column) {
     const std::size_t slot = (depth_ / 16) * static_cast<std::size_t>(columnCount_ + 1) + column;
     NodeCost& cost = nodeCost_[slot];
-    if (cost.visits == 0) touchedCost_[touchedCostNbr_++] = static_cast<std::int32_t>(slot);
+    if (cost.visits == 0) {
+        touchedCost_[touchedCostNbr_++] = static_cast<std::int32_t>(slot);
+        ++costedColumns_[depth_ / 16];
+    }
     cost.sum += nodeCounter_ - stamp_[depth_ * static_cast<std::size_t>(columnCount_ + 1) + column];
     ++cost.visits;
 }
@@ -358,6 +363,7 @@ int BoardGenerator::ChooseColumn() {
     }
     const int j = RandomIndex(tieCount);
     int chosen = ties_[j];
+    if (costedColumns_[depth_ / 16] == 0) return chosen;
 
     // Prefer the tied column whose choices were cheapest so far at this depth range.
     std::int64_t best = 99;

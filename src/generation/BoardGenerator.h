@@ -136,6 +136,8 @@ private:
     std::vector<NodeCost> nodeCost_;
     std::vector<std::int32_t> touchedCost_;
     std::int32_t touchedCostNbr_ = 0;
+    // Per line of costs, how many columns have one: a line without any has no preference.
+    std::vector<std::int32_t> costedColumns_;
 
     // Placements over the object's life; wraps, and only differences of it are used.
     std::uint32_t nodeCounter_ = 0;
