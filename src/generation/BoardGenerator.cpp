@@ -9,8 +9,8 @@
 
 namespace {
 // A row's four constraint columns come in a fixed order (cell, box, row, column), so a column
-// sits at the same position J among the links of each of its rows, and which three links are
-// the others is known when the code is compiled.
+// sits at the same position j among the links of each of its rows, and the other three links
+// of those rows are the ones listed for j.
 constexpr int kOtherLinks[4][3] = {{1, 2, 3}, {0, 2, 3}, {0, 1, 3}, {0, 1, 2}};
 
 // Eight column states side by side, compared at once (a GCC and Clang vector extension): a
@@ -59,7 +59,8 @@ bool BoardGenerator::prepare(int size) {
         columnRows_.assign(columnSlots * size_, 0);
         freeRows_.assign(columnSlots, 0);
         columnState_.assign(StateSlots(), kCovered);
-        blockedRows_.assign(cellCount_ + 2, {});
+        blockedRows_.assign(cellCount_ + 2, 0);
+        boxMates_.assign(rowCount_ + 1, 0);
         grid_.assign(cellCount_ + 1, 0);
         order_.assign(cellCount_ + 1, 0);
         chosenColumn_.assign(columnSlots, 0);
@@ -105,6 +106,10 @@ bool BoardGenerator::prepare(int size) {
                                        static_cast<std::uint16_t>(1u << filled[column])};
                     columnRows_[column * n + filled[column]++] = static_cast<std::int16_t>(m);
                 }
+                // Constraint (r, d) lists its rows by the column of their cell, constraint (k, d)
+                // by the row: the cells of this box are a run of b in each.
+                const std::uint64_t run = fullMask(b);
+                boxMates_[m] = run << ((k - 1) / b * b) << 32 | run << ((r - 1) / b * b) << 48;
             }
     return true;
 }
@@ -384,18 +389,45 @@ int BoardGenerator::ChooseColumn() {
     return chosen;
 }
 
-// Blocks the free rows, but the placed row's own, of the placed row's J-th column, taking each
-// off its three other columns; returns the rows blocked.
-template <int J>
-std::uint16_t BoardGenerator::BlockRows(const std::array<RowLink, 4>& placed, bool& dead,
-                                        int& forced) {
+// Covers the row's columns and blocks their free rows, column after column in the row's order
+// and rows in ascending order, taking each off its three other columns. Every open column that
+// loses a free row is checked as it loses it, and the last one to fall to at most one free row
+// becomes the forced choice. Only open columns are worth the work, as nothing reads a covered
+// column until Unplace opens it again, and by then its rows are free again: so a blocked row is
+// not taken off the column that blocks it, and the placed row, whose four columns are all
+// covered now, is left alone.
+//
+// The rows to block are all known before any is blocked, 16 bits to a column (blockedRows_):
+// the box column blocks the rows the row and column columns share with it, so those are not
+// blocked again, and no other two of the four columns share a row but the placed one.
+void BoardGenerator::Place(int row) {
+    if (mode_ == FillSearch) {
+        const int n = size_;
+        const int r = (row - 1) / cellCount_ + 1;
+        const int k = ((row - 1) % cellCount_) / n + 1;
+        grid_[(r - 1) * n + k] = (row - 1) % n + 1;
+    }
     std::uint16_t* freeRows = freeRows_.data();
     std::int16_t* state = columnState_.data();
-    const std::int16_t* rows = ColumnRows(placed[J].column);
-    const std::uint16_t blocked = freeRows[placed[J].column] & ~placed[J].bit;
-    for (std::uint32_t pending = blocked; pending != 0; pending &= pending - 1) {
-        const std::array<RowLink, 4>& others = rowLinks_[rows[std::countr_zero(pending)]];
-        for (const int k : kOtherLinks[J]) {
+    const std::array<RowLink, 4>& links = rowLinks_[row];
+    const std::int16_t* rows[4];
+    std::uint64_t blocked = 0;
+    for (int j = 0; j < 4; ++j) {
+        state[links[j].column] += kCovered;
+        rows[j] = ColumnRows(links[j].column);
+        blocked |=
+            std::uint64_t{static_cast<std::uint16_t>(freeRows[links[j].column] & ~links[j].bit)}
+            << (16 * j);
+    }
+    blocked &= ~boxMates_[row];
+    blockedRows_[depth_] = blocked;
+    bool dead = false;
+    int forced = 0;
+    for (; blocked != 0; blocked &= blocked - 1) {
+        const int at = std::countr_zero(blocked);
+        const int j = at / 16;
+        const std::array<RowLink, 4>& others = rowLinks_[rows[j][at % 16]];
+        for (const int k : kOtherLinks[j]) {
             // Read once: the 16-bit writes below could otherwise be taken to change it.
             const int column = others[k].column;
             freeRows[column] &= ~others[k].bit;
@@ -404,48 +436,6 @@ std::uint16_t BoardGenerator::BlockRows(const std::array<RowLink, 4>& placed, bo
             forced = left < 2 ? column : forced;
         }
     }
-    return blocked;
-}
-
-// Puts the rows BlockRows<J> blocked back on their other columns.
-template <int J>
-void BoardGenerator::FreeRows(const std::array<RowLink, 4>& placed, std::uint32_t blocked) {
-    std::uint16_t* freeRows = freeRows_.data();
-    std::int16_t* state = columnState_.data();
-    const std::int16_t* rows = ColumnRows(placed[J].column);
-    for (; blocked != 0; blocked &= blocked - 1) {
-        const std::array<RowLink, 4>& others = rowLinks_[rows[std::countr_zero(blocked)]];
-        for (const int k : kOtherLinks[J]) {
-            freeRows[others[k].column] |= others[k].bit;
-            ++state[others[k].column];
-        }
-    }
-}
-
-// Covers the row's columns and blocks their free rows, column after column in the row's order
-// and rows in ascending order, noting per column what it blocked. Every open column that loses
-// a free row is checked as it loses it, and the last one to fall to at most one free row becomes
-// the forced choice. Only open columns are worth the work, as nothing reads a covered column
-// until Unplace opens it again, and by then its rows are free again: so a blocked row is not
-// taken off the column that blocks it, and the placed row, whose four columns are all covered
-// now, is left alone.
-void BoardGenerator::Place(int row) {
-    if (mode_ == FillSearch) {
-        const int n = size_;
-        const int r = (row - 1) / cellCount_ + 1;
-        const int k = ((row - 1) % cellCount_) / n + 1;
-        grid_[(r - 1) * n + k] = (row - 1) % n + 1;
-    }
-    std::int16_t* state = columnState_.data();
-    const std::array<RowLink, 4>& links = rowLinks_[row];
-    for (const RowLink& link : links) state[link.column] += kCovered;
-    std::array<std::uint16_t, 4>& blocked = blockedRows_[depth_];
-    bool dead = false;
-    int forced = 0;
-    blocked[0] = BlockRows<0>(links, dead, forced);
-    blocked[1] = BlockRows<1>(links, dead, forced);
-    blocked[2] = BlockRows<2>(links, dead, forced);
-    blocked[3] = BlockRows<3>(links, dead, forced);
     deadEnd_ = dead;
     forcedColumn_ = forced;
     ++nodeCounter_;
@@ -454,13 +444,19 @@ void BoardGenerator::Place(int row) {
 }
 
 void BoardGenerator::Unplace(int row) {
+    std::uint16_t* freeRows = freeRows_.data();
+    std::int16_t* state = columnState_.data();
     const std::array<RowLink, 4>& links = rowLinks_[row];
-    const std::array<std::uint16_t, 4>& blocked = blockedRows_[depth_];
-    FreeRows<0>(links, blocked[0]);
-    FreeRows<1>(links, blocked[1]);
-    FreeRows<2>(links, blocked[2]);
-    FreeRows<3>(links, blocked[3]);
-    for (const RowLink& link : links) columnState_[link.column] -= kCovered;
+    for (std::uint64_t blocked = blockedRows_[depth_]; blocked != 0; blocked &= blocked - 1) {
+        const int at = std::countr_zero(blocked);
+        const int j = at / 16;
+        const std::array<RowLink, 4>& others = rowLinks_[ColumnRows(links[j].column)[at % 16]];
+        for (const int k : kOtherLinks[j]) {
+            freeRows[others[k].column] |= others[k].bit;
+            ++state[others[k].column];
+        }
+    }
+    for (const RowLink& link : links) state[link.column] -= kCovered;
 }
 
 void LoadGeneratedGrid(const BoardGenerator& generator, SudokuBoard& board) {

@@ -74,12 +74,8 @@ private:
     void UncoverClue(int cell, int digit);
     int ChooseColumn();
     void Place(int row);
-    template <int J>
-    std::uint16_t BlockRows(const std::array<RowLink, 4>& placed, bool& dead, int& forced);
     // Undoes the Place(row) of the current depth.
     void Unplace(int row);
-    template <int J>
-    void FreeRows(const std::array<RowLink, 4>& placed, std::uint32_t blocked);
     void ForgetNodeCosts();
     void CreditNodeCost(int column);
     void RemoveClues(int style);
@@ -106,9 +102,13 @@ private:
     // Exact for every open column; a covered column keeps what it had when covered (Place).
     std::vector<std::uint16_t> freeRows_;
     std::vector<std::int16_t> columnState_;
-    // The rows each depth's placement blocked, per column of the placed row: what Unplace
-    // frees again. Searches undo in reverse order, so these are exactly the rows to free.
-    std::vector<std::array<std::uint16_t, 4>> blockedRows_;
+    // The rows each depth's placement blocked, 16 bits per column of the placed row in its
+    // order (bit 16j + i for row i of column j): what Unplace frees again. Searches undo in
+    // reverse order, so these are exactly the rows to free.
+    std::vector<std::uint64_t> blockedRows_;
+    // Per matrix row, in the same layout, the rows of its row and column columns that lie in its
+    // own box: its box column blocks them first.
+    std::vector<std::uint64_t> boxMates_;
     std::vector<std::int32_t> grid_;
     std::vector<std::int32_t> order_;
     std::vector<std::int32_t> chosenColumn_;
