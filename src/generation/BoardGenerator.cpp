@@ -24,18 +24,17 @@ StateLanes LoadStates(const std::int16_t* states) {
     return lanes;
 }
 
-// The first lane of a comparison that holds, or kStateLanes for none.
+// The first lane of a comparison that holds, or kStateLanes for none. Narrowed to a byte a
+// lane, the comparison is one word.
 int FirstLane(StateLanes holds) {
-    std::uint64_t halves[2];
-    std::memcpy(halves, &holds, sizeof halves);
-    const auto first = [](std::uint64_t half) {
-        return (std::endian::native == std::endian::little ? std::countr_zero(half)
-                                                           : std::countl_zero(half)) /
-               16;
-    };
-    if (halves[0] != 0) return first(halves[0]);
-    if (halves[1] != 0) return kStateLanes / 2 + first(halves[1]);
-    return kStateLanes;
+    using ByteLanes = std::int8_t __attribute__((vector_size(kStateLanes)));
+    const ByteLanes bytes = __builtin_convertvector(holds, ByteLanes);
+    std::uint64_t word;
+    std::memcpy(&word, &bytes, sizeof word);
+    if (word == 0) return kStateLanes;
+    return (std::endian::native == std::endian::little ? std::countr_zero(word)
+                                                       : std::countl_zero(word)) /
+           8;
 }
 }  // namespace
 
