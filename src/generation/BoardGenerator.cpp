@@ -397,8 +397,9 @@ int BoardGenerator::ChooseColumn() {
 // covered now, is left alone.
 //
 // The rows to block are all known before any is blocked, 16 bits to a column (blockedRows_):
-// the box column blocks the rows the row and column columns share with it, so those are not
-// blocked again, and no other two of the four columns share a row but the placed one.
+// the box constraint blocks first the rows it shares with the row and column constraints, so
+// those are left out of theirs (boxMates_), and no other two of the four columns share a row
+// but the placed one.
 void BoardGenerator::Place(int row) {
     if (mode_ == FillSearch) {
         const int n = size_;

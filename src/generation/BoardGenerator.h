@@ -106,8 +106,8 @@ private:
     // order (bit 16j + i for row i of column j): what Unplace frees again. Searches undo in
     // reverse order, so these are exactly the rows to free.
     std::vector<std::uint64_t> blockedRows_;
-    // Per matrix row, in the same layout, the rows of its row and column columns that lie in its
-    // own box: its box column blocks them first.
+    // Per matrix row, in the same layout, the rows of its row and column constraints whose cells
+    // lie in its own box: its box constraint blocks those first.
     std::vector<std::uint64_t> boxMates_;
     std::vector<std::int32_t> grid_;
     std::vector<std::int32_t> order_;
