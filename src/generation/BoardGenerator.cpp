@@ -297,17 +297,20 @@ bool BoardGenerator::UpdateClueCover() {
     return true;
 }
 
+// A clue's column blocks the rows no other clue blocks yet, which are exactly its free rows:
+// every row's bit stands in each of its columns while no clue blocks it.
 bool BoardGenerator::CoverClue(int cell, int digit) {
     for (const RowLink& link : rowLinks_[(cell - 1) * size_ + digit]) {
         if (clueColumnState_[link.column] >= kCovered) return false;
         clueColumnState_[link.column] += kCovered;
         const std::int16_t* rows = ColumnRows(link.column);
-        for (int i = 0; i < size_; ++i)
-            if (++clueRowBlocked_[rows[i]] == 1)
-                for (const RowLink& other : rowLinks_[rows[i]]) {
-                    clueFreeRows_[other.column] &= ~other.bit;
-                    --clueColumnState_[other.column];
-                }
+        for (int i = 0; i < size_; ++i) ++clueRowBlocked_[rows[i]];
+        for (std::uint32_t blocked = clueFreeRows_[link.column]; blocked != 0;
+             blocked &= blocked - 1)
+            for (const RowLink& other : rowLinks_[rows[std::countr_zero(blocked)]]) {
+                clueFreeRows_[other.column] &= ~other.bit;
+                --clueColumnState_[other.column];
+            }
     }
     return true;
 }
@@ -316,12 +319,14 @@ void BoardGenerator::UncoverClue(int cell, int digit) {
     for (const RowLink& link : rowLinks_[(cell - 1) * size_ + digit]) {
         clueColumnState_[link.column] -= kCovered;
         const std::int16_t* rows = ColumnRows(link.column);
+        std::uint32_t freed = 0;
         for (int i = 0; i < size_; ++i)
-            if (--clueRowBlocked_[rows[i]] == 0)
-                for (const RowLink& other : rowLinks_[rows[i]]) {
-                    clueFreeRows_[other.column] |= other.bit;
-                    ++clueColumnState_[other.column];
-                }
+            freed |= static_cast<std::uint32_t>(--clueRowBlocked_[rows[i]] == 0) << i;
+        for (; freed != 0; freed &= freed - 1)
+            for (const RowLink& other : rowLinks_[rows[std::countr_zero(freed)]]) {
+                clueFreeRows_[other.column] |= other.bit;
+                ++clueColumnState_[other.column];
+            }
     }
 }
 
