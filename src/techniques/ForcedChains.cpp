@@ -3,6 +3,7 @@
 // shares it with its other value). A cell that both branches force to the same value must take it.
 
 #include <algorithm>
+#include <bit>
 
 #include "techniques/TechniqueRoutines.h"
 #include "techniques/UnitQueries.h"
@@ -64,6 +65,124 @@ private:
     int cellCount_ = 0;
 };
 
+// What every start's branches could force, to pass over the starts whose chains cannot agree
+// without building them. A two-candidate cell is numbered in start order; its literal 2k (2k + 1)
+// says that cell k holds its lower (higher) candidate and forces the literals the builder would
+// follow from it. A branch's chain holds only literals its root reaches, so two branches whose
+// reaches share no literal outside the start cell agree nowhere.
+class ChainSketch {
+public:
+    // Only boards with at most 64 two-candidate cells are sketched; false otherwise.
+    bool Build(const SudokuBoard& board) {
+        const UnitMasks& masks = board.Masks();
+        count_ = 0;
+        for (int y = 0; y < board.size; ++y)
+            for (std::uint32_t starts = masks.Bivalue(RowUnit, y); starts != 0;
+                 starts &= starts - 1) {
+                if (count_ == kMaxCells) return false;
+                const int index = CellIndex(std::countr_zero(starts), y);
+                cells_[count_] = static_cast<std::uint8_t>(index);
+                ordinal_[index] = static_cast<std::uint8_t>(count_++);
+            }
+        for (int k = 0; k < count_; ++k) {
+            const int index = cells_[k];
+            const std::uint32_t candidates = board.cells[index].candidates;
+            for (int high = 0; high < 2; ++high) {
+                const int value = valueOfBit(high ? candidates & (candidates - 1)
+                                                  : candidates & (0u - candidates));
+                Forced& forced = forced_[2 * k + high];
+                forced.count = 0;
+                masks.ForEachLink<true>(
+                    ColumnOfIndex(index), RowOfIndex(index), value, [&](int column, int row) {
+                        // It holds its other candidate, the higher one when none is below.
+                        const bool otherHigh = (board.Cell(column, row).candidates &
+                                                (bitOf(value) - 1)) == 0;
+                        forced.literals[forced.count++] = static_cast<std::uint8_t>(
+                            2 * ordinal_[CellIndex(column, row)] + otherHigh);
+                    });
+            }
+        }
+        CloseReaches();
+        return true;
+    }
+
+    // Whether the two branches of start k may agree on some cell.
+    bool BranchesMayAgree(int k) const {
+        const Reach& lower = reach_[2 * k];
+        const Reach& higher = reach_[2 * k + 1];
+        const std::uint64_t start = std::uint64_t{1} << k;
+        return (((lower.low & higher.low) | (lower.high & higher.high)) & ~start) != 0;
+    }
+
+private:
+    static constexpr int kMaxCells = 64;
+    struct Forced {
+        std::uint8_t count;
+        std::array<std::uint8_t, 3> literals;
+    };
+    // The literals a literal reaches: the cells reached holding their lower, their higher value.
+    struct Reach {
+        std::uint64_t low;
+        std::uint64_t high;
+    };
+
+    // Every literal's reach, one strongly connected group at a time (Tarjan): a group completes
+    // after every group it leads to, and all its literals reach the same.
+    void CloseReaches() {
+        order_ = 0;
+        depth_ = 0;
+        for (int literal = 0; literal < 2 * count_; ++literal) visit_[literal] = kUnvisited;
+        for (int literal = 0; literal < 2 * count_; ++literal)
+            if (visit_[literal] == kUnvisited) Connect(literal);
+    }
+
+    void Connect(int literal) {
+        const int own = order_++;
+        visit_[literal] = lowest_[literal] = static_cast<std::uint8_t>(own);
+        stack_[depth_++] = static_cast<std::uint8_t>(literal);
+        Reach& reach = reach_[literal];
+        reach = {};
+        (literal & 1 ? reach.high : reach.low) = std::uint64_t{1} << (literal >> 1);
+        const Forced& forced = forced_[literal];
+        for (int i = 0; i < forced.count; ++i) {
+            const int next = forced.literals[i];
+            if (visit_[next] == kUnvisited) Connect(next);
+            // A literal of a completed group reaches all it ever will, one of this group at least
+            // itself; the group's root joins them all. Done groups rank above every order.
+            lowest_[literal] = std::min(lowest_[literal], lowest_[next]);
+            reach.low |= reach_[next].low;
+            reach.high |= reach_[next].high;
+        }
+        if (lowest_[literal] != own) return;
+        int first = depth_;
+        do --first;
+        while (stack_[first] != literal);
+        Reach group = {};
+        for (int i = first; i < depth_; ++i) {
+            group.low |= reach_[stack_[i]].low;
+            group.high |= reach_[stack_[i]].high;
+        }
+        for (int i = first; i < depth_; ++i) {
+            reach_[stack_[i]] = group;
+            lowest_[stack_[i]] = kDone;
+        }
+        depth_ = first;
+    }
+
+    static constexpr std::uint8_t kUnvisited = 0xff;
+    static constexpr std::uint8_t kDone = 0xfe;
+    int count_ = 0;
+    int order_ = 0;
+    int depth_ = 0;
+    std::array<std::uint8_t, kMaxCells> cells_;
+    std::array<std::uint8_t, kGridCells> ordinal_;
+    std::array<Forced, 2 * kMaxCells> forced_;
+    std::array<std::uint8_t, 2 * kMaxCells> visit_;
+    std::array<std::uint8_t, 2 * kMaxCells> lowest_;
+    std::array<std::uint8_t, 2 * kMaxCells> stack_;
+    std::array<Reach, 2 * kMaxCells> reach_;
+};
+
 // Clears the nodes the previous start cell wrote (all of them for the first one), so that every
 // attempt begins from empty chains.
 void ResetSection(ChainsSection& section, int& usedA, int& usedB) {
@@ -104,10 +223,16 @@ int FindForcedChains(SudokuBoard& board, SolveStep& step) {
     const int n = board.size;
     int usedA = SolveStep::kChainCapacity, usedB = SolveStep::kChainCapacity;
     ChainBuilder branchA(board, section, section.chainA), branchB(board, section, section.chainB);
+    // Most starts agree nowhere, and most searches find nothing: the sketch passes over such
+    // starts, and the builders make the chains of the first one that agrees.
+    ChainSketch sketch;
+    const bool sketched = sketch.Build(board);
+    int ordinal = 0;
     for (int y = 0; y < n; ++y)
         for (std::uint32_t starts = board.Masks().Bivalue(RowUnit, y); starts != 0;
              starts &= starts - 1) {
             const int x = std::countr_zero(starts);
+            if (sketched && !sketch.BranchesMayAgree(ordinal++)) continue;
             int values[2] = {};
             MaskValues(board.Cell(x, y).candidates, values, 2);
             ResetSection(section, usedA, usedB);
