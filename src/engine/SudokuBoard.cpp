@@ -65,7 +65,7 @@ int SudokuBoard::Initialise(int newSize, int newLevel, std::string_view newName,
     Recount();
     // The masks take the board's size here, so that writes between solves stay inside them;
     // every solve builds them.
-    masks_.Clear(size, boxSize);
+    masks_.Clear(size);
     return 1;
 }
 
@@ -193,7 +193,7 @@ std::uint32_t SudokuBoard::RemoveCandidates(int index, std::uint32_t mask) {
 }
 
 void SudokuBoard::RebuildMasks() {
-    masks_.Build(cells, size, boxSize);
+    masks_.Build(cells, size);
     changes_.TouchAll();
 }
 

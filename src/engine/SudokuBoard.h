@@ -65,7 +65,7 @@ public:
     // The record as it is: its cells, Wordoku fields and score, level 0, no name.
     int LoadRecord(const BoardData& record);
 
-    int BoxIndex(int x, int y) const { return x / boxSize + (y / boxSize) * boxSize; }
+    int BoxIndex(int x, int y) const { return UnitTableFor(size).box[CellIndex(x, y)]; }
     void BoxOrigin(int box, int& firstColumn, int& firstRow) const {
         firstColumn = (box % boxSize) * boxSize;
         firstRow = (box / boxSize) * boxSize;

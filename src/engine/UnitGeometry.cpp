@@ -9,8 +9,10 @@ constexpr UnitTable MakeUnitTable(int size, int boxSize) {
         for (int i = 0; i < size; ++i) {
             table.cellIndex[RowUnit][unit][i] = static_cast<std::uint8_t>(CellIndex(i, unit));
             table.cellIndex[ColumnUnit][unit][i] = static_cast<std::uint8_t>(CellIndex(unit, i));
-            table.cellIndex[BoxUnit][unit][i] = static_cast<std::uint8_t>(
-                CellIndex(firstColumn + i / boxSize, firstRow + i % boxSize));
+            const int index = CellIndex(firstColumn + i / boxSize, firstRow + i % boxSize);
+            table.cellIndex[BoxUnit][unit][i] = static_cast<std::uint8_t>(index);
+            table.box[index] = static_cast<std::uint8_t>(unit);
+            table.boxPosition[index] = static_cast<std::uint8_t>(i);
         }
     }
     return table;

@@ -11,9 +11,13 @@
 
 enum UnitKind : int { RowUnit = 0, ColumnUnit = 1, BoxUnit = 2 };
 
-// For one board size: the grid index (column * 16 + row) of the i-th cell of every unit.
+// For one board size: the grid index (column * 16 + row) of the i-th cell of every unit, and by
+// grid index the box of a cell and its position in the box's walking order (looked up rather
+// than divided by a box size known only at run time).
 struct UnitTable {
     std::array<std::array<std::array<std::uint8_t, kMaxSize>, kMaxSize>, 3> cellIndex{};
+    std::array<std::uint8_t, kGridCells> box{};
+    std::array<std::uint8_t, kGridCells> boxPosition{};
 };
 extern const UnitTable kUnitTable9;
 extern const UnitTable kUnitTable16;

@@ -1,16 +1,16 @@
 #include "engine/UnitMasks.h"
 
-void UnitMasks::Clear(int size, int boxSize) {
+void UnitMasks::Clear(int size) {
     size_ = size;
-    boxSize_ = boxSize;
+    table_ = &UnitTableFor(size);
     places_ = {};
     placed_ = {};
     empty_ = {};
     bivalue_ = {};
 }
 
-void UnitMasks::Build(const CellGrid& cells, int size, int boxSize) {
-    Clear(size, boxSize);
+void UnitMasks::Build(const CellGrid& cells, int size) {
+    Clear(size);
     const std::uint32_t values = fullMask(size);
     for (int x = 0; x < size; ++x)
         for (int y = 0; y < size; ++y) {

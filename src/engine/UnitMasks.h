@@ -14,9 +14,9 @@
 
 class UnitMasks {
 public:
-    void Build(const CellGrid& cells, int size, int boxSize);
+    void Build(const CellGrid& cells, int size);
     // No places at all, on a board of this size.
-    void Clear(int size, int boxSize);
+    void Clear(int size);
     // The empty cell (column, row), with these candidates until now, holds value.
     void NoteFilled(int column, int row, int value, std::uint32_t candidates);
     // The empty cell (column, row) lost these candidates and keeps `left` of them.
@@ -35,10 +35,10 @@ public:
         const std::uint32_t mask = Of(kind, unit, v);
         return std::popcount(mask) == 2 ? mask : 0;
     }
-    int BoxOf(int column, int row) const { return column / boxSize_ + (row / boxSize_) * boxSize_; }
+    int BoxOf(int column, int row) const { return table_->box[CellIndex(column, row)]; }
     // The position of cell (column, row) in the walking order of its box.
     int BoxPosition(int column, int row) const {
-        return (column % boxSize_) * boxSize_ + row % boxSize_;
+        return table_->boxPosition[CellIndex(column, row)];
     }
     bool operator==(const UnitMasks&) const = default;
 
@@ -58,14 +58,14 @@ public:
         if (std::has_single_bit(inColumn)) link(x, std::countr_zero(inColumn));
         const std::uint32_t inBox = among(BoxUnit, box) & ~(1u << BoxPosition(x, y));
         if (std::has_single_bit(inBox)) {
-            const int index = UnitTableFor(size_).cellIndex[BoxUnit][box][std::countr_zero(inBox)];
+            const int index = table_->cellIndex[BoxUnit][box][std::countr_zero(inBox)];
             link(ColumnOfIndex(index), RowOfIndex(index));
         }
     }
 
 private:
     int size_ = 9;
-    int boxSize_ = 3;
+    const UnitTable* table_ = &kUnitTable9;
     std::array<std::array<std::array<std::uint16_t, kMaxSize>, kMaxSize>, 3> places_{};
     std::array<std::array<std::uint32_t, kMaxSize>, 3> placed_{};
     std::array<std::array<std::uint32_t, kMaxSize>, 3> empty_{};

@@ -91,7 +91,7 @@ TEST(UnitMasks, WritersKeepMasksAndStampsTrue) {
         board->RebuildMasks();
         auto expectTrue = [&] {
             UnitMasks rebuilt;
-            rebuilt.Build(board->cells, board->size, board->boxSize);
+            rebuilt.Build(board->cells, board->size);
             EXPECT_TRUE(rebuilt == board->Masks());
         };
         ChangeStamps& changes = board->Changes();

@@ -76,7 +76,7 @@ std::string RunRoutine(Routine routine, SudokuBoard& board, SolveStep& step) {
     const CellGrid before = board.cells;
     const int found = routine(board, step);
     UnitMasks rebuilt;
-    rebuilt.Build(board.cells, board.size, board.boxSize);
+    rebuilt.Build(board.cells, board.size);
     if (!(rebuilt == board.Masks())) return "masks left behind the cells";
     const std::string changes = BoardChanges(board, before);
     if (!found) return changes.empty() ? std::string() : "changed without a step: " + changes;
