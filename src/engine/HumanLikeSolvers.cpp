@@ -36,10 +36,10 @@ private:
     std::uint64_t idle_ = 0;
 };
 static_assert(kRoutineCount <= 64);
-}  // namespace
 
-SolveStatus SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics,
-                           const RoutineOrder& order) {
+// The iterative driver; the step log is kept only when someone reads it.
+template <bool keepLog>
+SolveStatus Iterate(SudokuBoard& board, SolveStatistics& statistics, const RoutineOrder& order) {
     board.ClearGivens();
     board.RebuildMasks();
     ResetStatistics(statistics);
@@ -60,7 +60,7 @@ SolveStatus SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics,
         ++statistics.callNbr[technique];
         statistics.scoreSum += board.techniqueWeight[technique];
         // A long 16 x 16 solve keeps counting; the log keeps its first entries.
-        if (statistics.stepNbr < kStepLogCapacity) {
+        if (keepLog && statistics.stepNbr < kStepLogCapacity) {
             routine.show(step, display);
             display.technique = technique;
             FillStepLogEntry(display, statistics.steps[statistics.stepNbr++]);
@@ -68,6 +68,16 @@ SolveStatus SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics,
         position = 0;
     }
     return FinishSolve(board, statistics);
+}
+}  // namespace
+
+SolveStatus SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics,
+                           const RoutineOrder& order) {
+    return Iterate<true>(board, statistics, order);
+}
+
+SolveStatus SolveHumanLikeWithoutLog(SudokuBoard& board, SolveStatistics& statistics) {
+    return Iterate<false>(board, statistics, kDriverOrder);
 }
 
 SolveStatus SolveProgressive(SudokuBoard& board, SolveStatistics& statistics,

@@ -10,6 +10,9 @@
 // The iterative driver: from the clues, one step, then back to the first routine; every step is
 // counted, weighted and logged. SolutionFound when the board ends full, NoSolutionFound otherwise.
 SolveStatus SolveHumanLike(SudokuBoard& board, SolveStatistics& statistics);
+// The same solve, counted and scored alike, without the step log: for callers that read the
+// counts and the score only.
+SolveStatus SolveHumanLikeWithoutLog(SudokuBoard& board, SolveStatistics& statistics);
 // The progressive driver: a routine that succeeded is repeated until it finds nothing more.
 SolveStatus SolveProgressive(SudokuBoard& board, SolveStatistics& statistics);
 // One step on the board as it stands (the hint). 1 when a routine applied a step.

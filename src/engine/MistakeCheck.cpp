@@ -44,7 +44,7 @@ int SudokuBoard::PrepareShowMistakes(RunControl* control) {
 
     CopyGrid(saved, cells);
     ClearToClues(*this);
-    SolveHumanLike(*this, checkStatistics);
+    SolveHumanLikeWithoutLog(*this, checkStatistics);
     // The human-like driver resets the count; the caller reads it to list several solutions.
     solutionNbr = counted;
     LevelFromScore();

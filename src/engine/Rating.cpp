@@ -8,7 +8,7 @@ void SudokuBoard::LevelFromScore() {
 }
 
 int SudokuBoard::RateBoard() {
-    const bool solved = SolveHumanLike(*this, ratingStatistics_) == SolutionFound;
+    const bool solved = SolveHumanLikeWithoutLog(*this, ratingStatistics_) == SolutionFound;
     if (solved) {
         LevelFromScore();
         CopyGrid(cells, solution);

@@ -131,8 +131,8 @@ public:
 
 private:
     Platform* platform_;
-    // Rating wants the score alone; kept from board to board so that each rating does not clear
-    // a new step log.
+    // Rating wants the counts and the score alone; kept from board to board rather than a new
+    // record, step log included, for each rating.
     SolveStatistics ratingStatistics_;
     UnitMasks masks_;
     ChangeStamps changes_;

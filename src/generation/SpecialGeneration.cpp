@@ -99,7 +99,7 @@ int SpecialGeneration::Run(const SpecialCriteria& criteria, RunControl* control)
         if (board->SolveBruteForce(StopAtSecondSolution) == SolutionFound &&
             board->solutionNbr <= 1) {
             board->ClearGivens();
-            if (SolveHumanLike(*board, statistics_) == SolutionFound) {
+            if (SolveHumanLikeWithoutLog(*board, statistics_) == SolutionFound) {
                 const int count = statistics_.callNbr[technique];
                 if (count > 0 && count >= criteria.minimumOccurrence && board->score >= lowScore &&
                     board->score < highScore) {

@@ -98,6 +98,24 @@ TEST(HumanLikeDrivers, LongSolveKeepsCountingWhileTheLogKeepsItsFirstEntries) {
     EXPECT_EQ(statistics.steps[255].cellNbr, 1);
 }
 
+TEST(HumanLikeDrivers, SolveWithoutLogTakesTheSameStepsAndScore) {
+    HeadlessPlatform platform;
+    const auto puzzles = ReadPuzzleLines(std::string(RARUDUZ_TEST_DATA) + "/top95_sample.txt", 20);
+    ASSERT_GE(puzzles.size(), 10u);
+    SolveStatistics logged, unlogged;
+    for (const std::string& puzzle : puzzles) {
+        auto withLog = MakeBoard(platform, puzzle);
+        auto withoutLog = MakeBoard(platform, puzzle);
+        EXPECT_EQ(SolveHumanLike(*withLog, logged),
+                  SolveHumanLikeWithoutLog(*withoutLog, unlogged));
+        EXPECT_EQ(BoardText(*withLog), BoardText(*withoutLog)) << puzzle;
+        EXPECT_EQ(logged.callNbr, unlogged.callNbr) << puzzle;
+        EXPECT_EQ(withLog->score, withoutLog->score) << puzzle;
+        EXPECT_GT(logged.stepNbr, 0);
+        EXPECT_EQ(unlogged.stepNbr, 0);
+    }
+}
+
 TEST(HumanLikeDrivers, ProgressiveRepeatsARoutineAndWeighsOnlyTheSimplerOnes) {
     HeadlessPlatform platform;
     auto board = MakeBoard(platform, kHalfBoard);
