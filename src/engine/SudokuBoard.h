@@ -66,9 +66,11 @@ public:
     int LoadRecord(const BoardData& record);
 
     int BoxIndex(int x, int y) const { return UnitTableFor(size).box[CellIndex(x, y)]; }
+    // A box's walk starts at its top left cell.
     void BoxOrigin(int box, int& firstColumn, int& firstRow) const {
-        firstColumn = (box % boxSize) * boxSize;
-        firstRow = (box / boxSize) * boxSize;
+        const int first = UnitTableFor(size).cellIndex[BoxUnit][box][0];
+        firstColumn = ColumnOfIndex(first);
+        firstRow = RowOfIndex(first);
     }
     int IsValueInBox(int firstColumn, int firstRow, int v) const;
     int IsValueInColumn(int x, int v) const;

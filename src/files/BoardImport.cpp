@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 
 #include "files/TextLineFile.h"
@@ -10,21 +11,40 @@ namespace {
 // As stored by every earlier version, "?" twice.
 constexpr std::string_view kCommentCharacters = "?,;:=%\xA3\xF9)?\xB5<>(}{\xE7\xE0!\xE8&\xE9#$[]";
 
-char UpperCase(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-bool IsDigit(char c) {
+constexpr bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
-bool IsLetter(char c) {
+constexpr bool IsLetter(char c) {
     return c >= 'A' && c <= 'Z';
 }
 
-// The value of a symbol of a digit board: 0 empty, -2 no meaning.
+// Every character as a board symbol: digits, "." and letters (upper-cased); 0 for the others.
+constexpr std::array<char, 256> kBoardSymbols = [] {
+    std::array<char, 256> symbols{};
+    for (int c = 0; c < 256; ++c) {
+        const char upper =
+            c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : static_cast<char>(c);
+        if (IsDigit(upper) || IsLetter(upper) || upper == '.') symbols[c] = upper;
+    }
+    return symbols;
+}();
+
+// The value of each symbol on a digit board: 0 empty, -2 no meaning. A table, because the tests
+// of a symbol's kind would branch at random along a board's text.
+constexpr std::array<std::int8_t, 256> kDigitBoardValues = [] {
+    std::array<std::int8_t, 256> values{};
+    for (int c = 0; c < 256; ++c) {
+        const char symbol = static_cast<char>(c);
+        const int v = SymbolValue(symbol);
+        values[c] = static_cast<std::int8_t>(symbol == '0' || symbol == '.' || symbol == 'X' ? 0
+                                             : v > 0                                         ? v
+                                                                                             : -2);
+    }
+    return values;
+}();
+
 int DigitBoardValue(char c) {
-    if (c == '0' || c == '.' || c == 'X') return 0;
-    const int v = SymbolValue(c);
-    return v > 0 ? v : -2;
+    return kDigitBoardValues[static_cast<unsigned char>(c)];
 }
 }  // namespace
 
@@ -67,17 +87,19 @@ bool ParseBoardText(std::string_view symbols, int assignType, BoardData& record)
     record.boxSize = size == 9 ? 3 : 4;
     record.score = 0;
     int clueNbr = 0;
-    for (int p = 0; p < cellNbr; ++p) {
-        const char c = symbols[p];
-        const int v = letterBoard ? (IsLetter(c) ? letterValue[c - 'A'] : 0) : DigitBoardValue(c);
-        if (v < 0 || v > size) return false;
-        BoardCell& cell = record.Cell(p % size, p / size);
-        cell.value = v == 0 ? -1 : v;
-        cell.type = v == 0 ? Empty : Clue;
-        cell.candidates = fullMask(size);
-        cell.candidateNbr = size;
-        clueNbr += v != 0;
-    }
+    // Row by row, as the symbols come.
+    for (int y = 0, p = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x, ++p) {
+            const char c = symbols[p];
+            const int v =
+                letterBoard ? (IsLetter(c) ? letterValue[c - 'A'] : 0) : DigitBoardValue(c);
+            if (v < 0 || v > size) return false;
+            // Without branches: clues and empty cells alternate at random too.
+            const int clue = v != 0;
+            static_assert(Empty == 0 && Clue == 1);
+            record.Cell(x, y) = {v - 1 + clue, clue, fullMask(size), size};
+            clueNbr += clue;
+        }
     record.clueNbr = clueNbr;
     record.givenNbr = 0;
     record.emptyNbr = cellNbr - clueNbr;
@@ -111,9 +133,9 @@ bool ScanSymbolRuns(std::string_view text, const std::function<void(std::string_
             if (control->stopRequested) return false;
         }
         if (IsCommentLine(line)) continue;
-        for (char c : line) {
-            c = UpperCase(c);
-            if (!IsDigit(c) && !IsLetter(c) && c != '.') continue;
+        for (const char character : line) {
+            const char c = kBoardSymbols[static_cast<unsigned char>(character)];
+            if (c == 0) continue;
             if (symbolNbr < 256) symbols[symbolNbr] = c;
             if (symbolNbr <= 256) ++symbolNbr;
         }

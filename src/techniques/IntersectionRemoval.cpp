@@ -54,11 +54,11 @@ struct LineSegments {
     bool OnLine(int cellIndex, int line) const {
         return (kind == RowUnit ? RowOfIndex(cellIndex) : ColumnOfIndex(cellIndex)) == line;
     }
-    // Candidates of the segment's box outside the line.
-    std::uint32_t BoxOffLine(int line, int segment) const {
-        const int first = line / board.boxSize * board.boxSize;
+    // Candidates of the segment's box outside the line, a line of the band whose first line is
+    // given (rather than divided out of the line by a box width known only at run time).
+    std::uint32_t BoxOffLine(int firstLine, int line, int segment) const {
         std::uint32_t mask = 0;
-        for (int other = first; other < first + board.boxSize; ++other)
+        for (int other = firstLine; other < firstLine + board.boxSize; ++other)
             if (other != line) mask |= tally[other][segment].Seen();
         return mask;
     }
@@ -94,7 +94,7 @@ int FindPointingPair(SudokuBoard& board, SolveStep& step, UnitKind kind, Techniq
             std::uint32_t anyPointing = 0;
             for (int segment = 0; segment < n; ++segment) {
                 pointing[segment] = segments.tally[line][segment].SeenTwice() & changed &
-                                    ~segments.BoxOffLine(line, segment) & ~segments.placed[line] &
+                                    ~segments.BoxOffLine(band * n, line, segment) & ~segments.placed[line] &
                                     segments.LineOffSegment(line, segment);
                 anyPointing |= pointing[segment];
             }
@@ -150,7 +150,7 @@ int FindBoxLineReduction(SudokuBoard& board, SolveStep& step, UnitKind kind,
             for (int segment = 0; segment < n; ++segment) {
                 confined[segment] = segments.tally[line][segment].SeenTwice() & changed &
                                     ~segments.LineOffSegment(line, segment) &
-                                    ~segments.placed[line] & segments.BoxOffLine(line, segment);
+                                    ~segments.placed[line] & segments.BoxOffLine(band * n, line, segment);
                 anyConfined |= confined[segment];
             }
             if (anyConfined == 0) continue;
