@@ -63,11 +63,16 @@ struct TwoPlaceLines {
     }
 };
 
+// Most wings a board holds have cleared what they could long ago: whether one still clears
+// something is read from the places of its value before its cells are visited.
+
 // Two lines with the value in the same two places clear it from those two cross lines.
 int FindPlainWing(SudokuBoard& board, const TwoPlaceLines& two, UnitKind kind, SolveStep& step) {
     XWingsSection& section = step.xWings;
     StartSearch(section);
     const int n = board.size;
+    const UnitMasks& masks = board.Masks();
+    const UnitKind cross = kind == RowUnit ? ColumnUnit : RowUnit;
     for (int v = 1; v <= n; ++v)
         for (std::uint32_t first = two.lines[v - 1]; first != 0; first &= first - 1) {
             const int line1 = std::countr_zero(first);
@@ -76,6 +81,10 @@ int FindPlainWing(SudokuBoard& board, const TwoPlaceLines& two, UnitKind kind, S
             for (std::uint32_t second = first & (first - 1); second != 0; second &= second - 1) {
                 const int line2 = std::countr_zero(second);
                 if (two.places[v - 1][line2] != places1) continue;
+                const std::uint32_t elsewhere = (masks.Of(cross, FirstPlace(places1), v) |
+                                                 masks.Of(cross, SecondPlace(places1), v)) &
+                                                ~(1u << line1 | 1u << line2);
+                if (elsewhere == 0) continue;
                 NoteWing(section, kind, v, line1, places1, line2, places1);
                 for (int other = 0; other < n; ++other) {
                     if (other == line1 || other == line2) continue;
@@ -94,7 +103,12 @@ int FindBoxWing(SudokuBoard& board, const TwoPlaceLines& two, UnitKind kind, Sol
     XWingsSection& section = step.xWings;
     StartSearch(section);
     const int n = board.size, b = board.boxSize;
+    const UnitMasks& masks = board.Masks();
     auto boxOf = [&](StepCell cell) { return board.BoxIndex(cell.column, cell.row); };
+    // The places of a box on its line at this offset in the band: a box walks column by column.
+    const auto onLine = [&](int offset) {
+        return kind == RowUnit ? (b == 3 ? 0x49u : 0x1111u) << offset : fullMask(b) << (offset * b);
+    };
     for (int v = 1; v <= n; ++v)
         for (int band = 0; band < b; ++band) {
             const std::uint32_t inBand = two.lines[v - 1] & (fullMask(b) << (band * b));
@@ -109,6 +123,11 @@ int FindBoxWing(SudokuBoard& board, const TwoPlaceLines& two, UnitKind kind, Sol
                     const int box2 = boxOf(CellOf(kind, line1, SecondPlace(places1)));
                     if (box1 != boxOf(CellOf(kind, line2, FirstPlace(places2))) ||
                         box2 != boxOf(CellOf(kind, line2, SecondPlace(places2))))
+                        continue;
+                    const std::uint32_t wingPlaces =
+                        onLine(line1 - band * b) | onLine(line2 - band * b);
+                    if (((masks.Of(BoxUnit, box1, v) | masks.Of(BoxUnit, box2, v)) & ~wingPlaces) ==
+                        0)
                         continue;
                     NoteWing(section, kind, v, line1, places1, line2, places2);
                     for (const int box : {box1, box2})
