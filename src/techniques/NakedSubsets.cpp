@@ -19,6 +19,9 @@ struct SubsetCells {
     int fullCells[kMaxSubset] = {};
     int pairCells[kMaxSubset] = {};
     int tripleCells[kMaxSubset] = {};
+    // The positions in the unit of the full cells, and of the partial ones.
+    std::uint32_t fullPlaces = 0;
+    std::uint32_t partialPlaces = 0;
 
     static void Note(int* cells, int& count, int index) {
         if (count < kMaxSubset) cells[count] = index;
@@ -27,6 +30,10 @@ struct SubsetCells {
     // Accepted: exactly k full cells, or one to k - 1 full cells completed to k by partial ones.
     bool Accepts(int k) const {
         return full == k || (full >= 1 && full < k && full + pairs + triples == k);
+    }
+    // The positions of the k cells Collect gives, once accepted.
+    std::uint32_t Places(int k) const {
+        return full == k ? fullPlaces : fullPlaces | partialPlaces;
     }
     // The k subset cells: full, then pair, then triple cells.
     void Collect(int k, int* cells) const {
@@ -73,6 +80,7 @@ void NoteSubset(SolveStep& step, int k, const int* values, const int* cells) {
 int FindNakedSubset(SudokuBoard& board, SolveStep& step, UnitKind kind, int k,
                     TechniqueId technique) {
     const RemovalList list = RemovalsOf(step, k);
+    const UnitMasks& places = board.Masks();
     // The subset of a trigger that passed the count of cells inside it.
     auto trySubset = [&](int trigger, int unit) {
         const std::uint32_t subset = board.cells[trigger].candidates;
@@ -81,14 +89,24 @@ int FindNakedSubset(SudokuBoard& board, SolveStep& step, UnitKind kind, int k,
             const int index = UnitCellIndex(board, kind, unit, i);
             const BoardCell& cell = board.cells[index];
             if (!cell.IsEmpty() || (cell.candidates & ~subset) != 0) continue;
-            if (cell.candidates == subset)
+            if (cell.candidates == subset) {
                 SubsetCells::Note(found.fullCells, found.full, index);
-            else if (BitCount(cell.candidates) == 2)
+                found.fullPlaces |= 1u << i;
+            } else if (BitCount(cell.candidates) == 2) {
                 SubsetCells::Note(found.pairCells, found.pairs, index);
-            else if (BitCount(cell.candidates) == 3)
+                found.partialPlaces |= 1u << i;
+            } else if (BitCount(cell.candidates) == 3) {
                 SubsetCells::Note(found.tripleCells, found.triples, index);
+                found.partialPlaces |= 1u << i;
+            }
         }
         if (!found.Accepts(k)) return false;
+        // Most subsets a board holds cleared their unit long ago: the places of their values
+        // tell whether an empty cell outside still keeps one.
+        std::uint32_t reached = 0;
+        for (std::uint32_t rest = subset; rest != 0; rest &= rest - 1)
+            reached |= places.Of(kind, unit, std::countr_zero(rest) + 1);
+        if ((reached & ~found.Places(k)) == 0) return false;
         int cells[kMaxSubset] = {};
         found.Collect(k, cells);
 
@@ -115,7 +133,6 @@ int FindNakedSubset(SudokuBoard& board, SolveStep& step, UnitKind kind, int k,
     // from the unit's places: the empty cells that keep no value outside them. A subset lies
     // within its unit: units unchanged since a search in vain are passed over.
     ChangeStamps& changes = board.Changes();
-    const UnitMasks& places = board.Masks();
     const std::uint32_t values = fullMask(board.size);
     for (int unit = 0; unit < board.size; ++unit) {
         if (!changes.UnitChanged(technique, kind, unit)) continue;
