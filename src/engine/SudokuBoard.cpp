@@ -105,15 +105,14 @@ void AddCandidate(BoardCell& cell, std::uint32_t bit) {
 int SudokuBoard::RecomputeCandidates() {
     // Without a value repeated in a unit the order of the removals below does not matter: a
     // cell keeps what no peer holds, and a filled cell its own value besides.
+    // Empty cells (no bit) go through the same steps: they lie at random among the filled ones.
     std::uint32_t inRow[kMaxSize] = {}, inColumn[kMaxSize] = {}, inBox[kMaxSize] = {};
     bool repeated = false;
     for (int x = 0; x < size; ++x)
         for (int y = 0; y < size; ++y) {
-            const int v = Cell(x, y).value;
-            if (v < 1) continue;
-            const std::uint32_t bit = bitOf(v);
+            const std::uint32_t bit = bitOf(Cell(x, y).value);
             const int box = BoxIndex(x, y);
-            repeated = repeated || ((inRow[y] | inColumn[x] | inBox[box]) & bit) != 0;
+            repeated |= ((inRow[y] | inColumn[x] | inBox[box]) & bit) != 0;
             inRow[y] |= bit;
             inColumn[x] |= bit;
             inBox[box] |= bit;
