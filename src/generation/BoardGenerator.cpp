@@ -36,6 +36,14 @@ int FirstLane(StateLanes holds) {
                                                        : std::countl_zero(word)) /
            8;
 }
+// How many lanes of a comparison hold.
+int LaneCount(StateLanes holds) {
+    using ByteLanes = std::int8_t __attribute__((vector_size(kStateLanes)));
+    const ByteLanes bytes = __builtin_convertvector(holds, ByteLanes);
+    std::uint64_t word;
+    std::memcpy(&word, &bytes, sizeof word);
+    return std::popcount(word) / 8;
+}
 }  // namespace
 
 int BoardGenerator::StateSlots() const {
@@ -66,7 +74,7 @@ bool BoardGenerator::prepare(int size) {
         firstAtMostOne_.assign(columnSlots, 0);
         tryIndex_.assign(columnSlots, 0);
         mask_.assign(columnSlots, 0);
-        // Ties are collected a group at a time, writing one past the last tie.
+        // The ties are listed writing one past the last.
         ties_.assign(StateSlots() + 1, 0);
         // Depths run to N x N + 1: one past a full grid is where a count search backtracks.
         stamp_.assign((cellCount_ + 2) * columnSlots, 0);
@@ -347,32 +355,47 @@ int BoardGenerator::ChooseColumn() {
     }
     firstFound = slots;
     // None: the columns with the fewest free rows, in ascending order. That is two free rows
-    // far more often than not, so those are collected first and the least is only looked for
-    // when none has two. Ties are spread at random. Slot 0 and the padding are covered, so
-    // they never tie.
-    std::int32_t* ties = ties_.data();
-    const auto collectTies = [&](int min) {
-        std::int32_t* next = ties + 1;
-        const auto tied = static_cast<std::int16_t>(min);
-        for (int first = 0; first < slots; first += kStateLanes) {
-            if (FirstLane(LoadStates(states + first) == tied) == kStateLanes) continue;
-            for (int column = first; column < first + kStateLanes; ++column) {
-                *next = column;
-                next += states[column] == min;
-            }
-        }
-        return static_cast<int>(next - (ties + 1));
+    // far more often than not, so those are counted first and the least is only looked for
+    // when none has two. Ties are spread at random: they are counted eight at a time, and
+    // only the drawn one is looked for, unless the learned costs want them all. Slot 0 and the
+    // padding are covered, so they never tie.
+    int min = 2;
+    const auto countTies = [&] {
+        // A lane of a comparison that holds is all ones: minus one to its tally.
+        StateLanes tally = {};
+        for (int first = 0; first < slots; first += kStateLanes)
+            tally += LoadStates(states + first) == static_cast<std::int16_t>(min);
+        int count = 0;
+        for (int lane = 0; lane < kStateLanes; ++lane) count -= tally[lane];
+        return count;
     };
-    int tieCount = collectTies(2);
+    int tieCount = countTies();
     if (tieCount == 0) {
-        int min = kCovered;
+        min = kCovered;
         for (int column = 1; column <= columnCount_; ++column)
             min = std::min(min, static_cast<int>(states[column]));
-        tieCount = collectTies(min);
+        tieCount = countTies();
     }
     const int j = RandomIndex(tieCount);
+    const auto tied = static_cast<std::int16_t>(min);
+    if (costedColumns_[depth_ / 16] == 0) {
+        int left = j;
+        for (int first = 0;; first += kStateLanes) {
+            const int here = LaneCount(LoadStates(states + first) == tied);
+            if (left > here) {
+                left -= here;
+                continue;
+            }
+            for (int column = first;; ++column)
+                if (states[column] == min && --left == 0) return column;
+        }
+    }
+    std::int32_t* next = ties_.data() + 1;
+    for (int column = 1; column <= columnCount_; ++column) {
+        *next = column;
+        next += states[column] == min;
+    }
     int chosen = ties_[j];
-    if (costedColumns_[depth_ / 16] == 0) return chosen;
 
     // Prefer the tied column whose choices were cheapest so far at this depth range.
     std::int64_t best = 99;
