@@ -24,25 +24,27 @@ StateLanes LoadStates(const std::int16_t* states) {
     return lanes;
 }
 
-// The first lane of a comparison that holds, or kStateLanes for none. Narrowed to a byte a
-// lane, the comparison is one word.
-int FirstLane(StateLanes holds) {
+// A comparison narrowed to a byte a lane, as one word.
+std::uint64_t LaneWord(StateLanes holds) {
     using ByteLanes = std::int8_t __attribute__((vector_size(kStateLanes)));
     const ByteLanes bytes = __builtin_convertvector(holds, ByteLanes);
     std::uint64_t word;
     std::memcpy(&word, &bytes, sizeof word);
+    return word;
+}
+
+// The first lane of a comparison that holds, or kStateLanes for none.
+int FirstLane(StateLanes holds) {
+    const std::uint64_t word = LaneWord(holds);
     if (word == 0) return kStateLanes;
     return (std::endian::native == std::endian::little ? std::countr_zero(word)
                                                        : std::countl_zero(word)) /
            8;
 }
+
 // How many lanes of a comparison hold.
 int LaneCount(StateLanes holds) {
-    using ByteLanes = std::int8_t __attribute__((vector_size(kStateLanes)));
-    const ByteLanes bytes = __builtin_convertvector(holds, ByteLanes);
-    std::uint64_t word;
-    std::memcpy(&word, &bytes, sizeof word);
-    return std::popcount(word) / 8;
+    return std::popcount(LaneWord(holds)) / 8;
 }
 }  // namespace
 
